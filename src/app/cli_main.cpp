@@ -1,0 +1,65 @@
+// lyrasta-cli: the headless front end. Loads readings, builds the song, sings to wave
+// files and computes the calendar without a window, printing JSON Lines.
+
+#include <exception>
+#include <iostream>
+#include <sstream>
+
+#include "cli_args.h"
+#include "cli_commands.h"
+
+namespace lyrasta::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+    };
+    return commands;
+}
+
+namespace {
+
+void Usage(std::ostream& out) {
+    out << "usage: lyrasta-cli COMMAND [options]\n\ncommands:\n";
+    for (const Command& c : Commands()) out << "  " << c.name << "\n      " << c.summary << "\n";
+}
+
+// Counts how many leading words of argv match a command name ("calendar hebrew" is two).
+size_t MatchWords(const std::string& name, const Args& args) {
+    std::istringstream words(name);
+    std::string w;
+    size_t n = 0;
+    while (words >> w) {
+        if (n >= args.size() || args[n] != w) return 0;
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+}  // namespace lyrasta::cli
+
+int main(int argc, char** argv) {
+    using namespace lyrasta::cli;
+    std::ios::sync_with_stdio(false);
+    Args args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "help") {
+        Usage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    for (const Command& c : Commands()) {
+        const size_t n = MatchWords(c.name, args);
+        if (n == 0) continue;
+        try {
+            return c.run(Args(args.begin() + n, args.end()));
+        } catch (const UsageError& e) {
+            std::cerr << "lyrasta-cli " << c.name << ": " << e.what() << "\n";
+            return 2;
+        } catch (const std::exception& e) {
+            std::cerr << "lyrasta-cli " << c.name << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::cerr << "lyrasta-cli: unknown command \"" << args[0] << "\"\n";
+    Usage(std::cerr);
+    return 2;
+}

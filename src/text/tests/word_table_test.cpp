@@ -1,0 +1,87 @@
+#include "text/word_table.h"
+
+#include <gtest/gtest.h>
+
+namespace lyrasta {
+namespace {
+
+std::unique_ptr<LetterList> Letters(std::initializer_list<const char*> codes, int kqAt = -1) {
+    auto l = std::make_unique<LetterList>();
+    int i = 0;
+    for (const char* c : codes) {
+        strucHebChar h;
+        h.letter = c;
+        if (i++ == kqAt) { h.letter.clear(); h.kq = 2; }
+        l->push_back(h);
+    }
+    return l;
+}
+
+void AddHebrew(TWordTable& t, int pairing, std::unique_ptr<LetterList> letters, bool sung = true) {
+    t.AddWord("w", "TGBT", 20, {}, false, false, true, false, sung, false, pairing, 0,
+              std::move(letters));
+}
+
+TEST(WordTable, PairMembersPointAtTheOpeningAndClosingItems) {
+    TWordTable t;
+    AddHebrew(t, kPairNone, Letters({"B"}));
+    AddHebrew(t, kPairOpen, Letters({"L", "W"}));
+    AddHebrew(t, kPairQere, Letters({"", "L", ")"}, 0));
+    AddHebrew(t, kPairClose, Letters({"M"}));
+    AddHebrew(t, kPairNone, Letters({"T"}));
+
+    EXPECT_EQ(t.Item(0)->pairFirst, -1);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(t.Item(i)->pairFirst, 1) << i;
+        EXPECT_EQ(t.Item(i)->pairLast, 3) << i;
+    }
+    EXPECT_EQ(t.Item(4)->pairFirst, -1);
+
+    // The pair is sung once, at its first item, each part up to its ketiv/qere mark.
+    const LetterList sung = t.SungLetters(1);
+    ASSERT_EQ(sung.size(), 3u);
+    EXPECT_EQ(sung[0].letter, "L");
+    EXPECT_EQ(sung[1].letter, "W");
+    EXPECT_EQ(sung[2].letter, "M");
+    EXPECT_TRUE(t.SungLetters(2).empty());
+    EXPECT_TRUE(t.SungLetters(3).empty());
+    EXPECT_EQ(t.SungLetters(0).size(), 1u);
+}
+
+TEST(WordTable, IndexesOutsideTheTableReadAsNothing) {
+    TWordTable t;
+    AddHebrew(t, kPairNone, Letters({"B"}));
+    for (int i : {-1, 1, 1000}) {
+        EXPECT_EQ(t.Item(i), nullptr);
+        EXPECT_FALSE(t.IsSung(i));
+        EXPECT_FALSE(t.IsHebrewWord(i));
+        EXPECT_EQ(t.VerseEndKindOf(i), -1);
+        EXPECT_EQ(t.TropeGroupOf(i), 0);
+        EXPECT_EQ(t.ItemText(i), "");
+        EXPECT_EQ(t.OwnLetters(i), nullptr);
+        EXPECT_TRUE(t.SungLetters(i).empty());
+        t.SetTropeGroupOf(i, 3);  // no effect, no crash
+    }
+}
+
+TEST(WordTable, RightToLeftLabelsAreReversedByCharacterWhenWrapping) {
+    TWordTable t;
+    t.reverseRtl = true;
+    t.AddWord("\xd7\x90\xd7\x91 x\x1cy", "TGBT", 10, {}, false, false, false, false, false, true,
+              kPairNone, 0, nullptr);
+    EXPECT_EQ(t.ItemText(0), "y x \xd7\x91\xd7\x90");
+}
+
+TEST(WordTable, ClearEmptiesTheTableAndResetsTheSelection) {
+    TWordTable t;
+    AddHebrew(t, kPairOpen, Letters({"B"}));
+    t.SetSelectedWord(0);
+    t.Clear();
+    EXPECT_EQ(t.WordCount(), 0);
+    EXPECT_EQ(t.SelectedWord(), 0);
+    AddHebrew(t, kPairNone, Letters({"B"}));  // the open pair did not survive the clear
+    EXPECT_EQ(t.Item(0)->pairFirst, -1);
+}
+
+}  // namespace
+}  // namespace lyrasta

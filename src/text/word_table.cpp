@@ -1,0 +1,143 @@
+#include "word_table.h"
+
+#include <algorithm>
+
+namespace lyrasta {
+
+namespace {
+
+// Reverses a UTF-8 text by code points, so that a right-to-left label keeps valid characters.
+std::string ReverseUtf8(const std::string& s) {
+    std::vector<std::string> chars;
+    for (size_t i = 0; i < s.size();) {
+        size_t n = 1;
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 0xF0) n = 4;
+        else if (c >= 0xE0) n = 3;
+        else if (c >= 0xC0) n = 2;
+        n = std::min(n, s.size() - i);
+        chars.push_back(s.substr(i, n));
+        i += n;
+    }
+    std::string out;
+    out.reserve(s.size());
+    for (auto it = chars.rbegin(); it != chars.rend(); ++it) out += *it;
+    return out;
+}
+
+}  // namespace
+
+void TWordTable::AddWord(std::string text, std::string font, int size, Rgb colour, bool lineEnd,
+                         bool rule, bool hebrew, bool scroll, bool sung, bool rtl, int pairing,
+                         int verseEnd, std::unique_ptr<LetterList> letters) {
+    std::replace(text.begin(), text.end(), '\x1c', ' ');
+    if (rtl && reverseRtl) text = ReverseUtf8(text);
+
+    HxWord w;
+    w.text = std::move(text);
+    w.font = std::move(font);
+    w.size = size;
+    w.colour = colour;
+    w.lineEnd = lineEnd;
+    w.rule = rule;
+    w.hebrew = hebrew;
+    w.scroll = scroll;
+    w.sung = sung;
+    w.rtl = rtl;
+    w.verseEnd = verseEnd;
+    w.letters = std::move(letters);
+
+    const int index = WordCount();
+    if (pairing == kPairOpen) openPair_ = index;
+    if (openPair_ >= 0) w.pairFirst = openPair_;
+    items_.push_back(std::move(w));
+
+    if (pairing == kPairClose && openPair_ >= 0) {
+        for (int k = openPair_; k <= index; ++k) {
+            items_[k].pairFirst = openPair_;
+            items_[k].pairLast = index;
+        }
+        openPair_ = -1;
+    }
+}
+
+void TWordTable::Clear() {
+    items_.clear();
+    selected_ = 0;
+    openPair_ = -1;
+}
+
+const HxWord* TWordTable::Item(int i) const {
+    return i >= 0 && i < WordCount() ? &items_[i] : nullptr;
+}
+
+HxWord* TWordTable::Item(int i) {
+    return i >= 0 && i < WordCount() ? &items_[i] : nullptr;
+}
+
+LetterList TWordTable::SungLetters(int i) const {
+    const HxWord* w = Item(i);
+    if (!w) return {};
+    if (w->pairFirst < 0) return w->letters ? *w->letters : LetterList{};
+    if (w->pairFirst != i) return {};
+    const int last = w->pairLast >= 0 ? w->pairLast : WordCount() - 1;
+    LetterList out;
+    for (int k = i; k <= last; ++k) {
+        const HxWord& p = items_[k];
+        if (!p.sung || !p.letters) continue;
+        for (const strucHebChar& c : *p.letters) {
+            if (c.kq != 0) break;
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+const LetterList* TWordTable::OwnLetters(int i) const {
+    const HxWord* w = Item(i);
+    return w ? w->letters.get() : nullptr;
+}
+
+LetterList* TWordTable::OwnLetters(int i) {
+    HxWord* w = Item(i);
+    return w ? w->letters.get() : nullptr;
+}
+
+int TWordTable::TropeGroupOf(int i) const {
+    const HxWord* w = Item(i);
+    return w ? w->group : 0;
+}
+
+void TWordTable::SetTropeGroupOf(int i, int group) {
+    if (HxWord* w = Item(i)) w->group = group;
+}
+
+bool TWordTable::IsSung(int i) const {
+    const HxWord* w = Item(i);
+    return w && w->sung;
+}
+
+bool TWordTable::IsHebrewWord(int i) const {
+    const HxWord* w = Item(i);
+    return w && w->hebrew;
+}
+
+int TWordTable::VerseEndKindOf(int i) const {
+    const HxWord* w = Item(i);
+    return w ? w->verseEnd : -1;
+}
+
+void TWordTable::SetUnderline(int i, bool on) {
+    if (HxWord* w = Item(i)) w->underline = on;
+}
+
+std::string TWordTable::ItemText(int i) const {
+    const HxWord* w = Item(i);
+    return w ? w->text : std::string();
+}
+
+void TWordTable::SetItemText(int i, std::string text) {
+    if (HxWord* w = Item(i)) w->text = std::move(text);
+}
+
+}  // namespace lyrasta
