@@ -12,6 +12,7 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"say", "--text TEXT|--file FILE --wav OUT [--notes]: sing command text into a wave file", RunSay},
     };
     return commands;
 }
