@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kMs = kSampleRate / 1000.0;
 constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kMasterGain = 0.38;
+constexpr double kMasterGain = 0.30;
 
 float Amp(float db) { return db <= 0 ? 0.0f : static_cast<float>(std::pow(10.0, (db - 60) / 20)); }
 
