@@ -59,8 +59,10 @@ private:
         p_.Fail(code);
         return false;
     }
+    // A failure the handler is not told of; the error text says at least that it failed.
     bool FailSilently() {
         p_.success_ = false;
+        if (p_.errorText_.empty()) p_.errorText_ = XMLErrorText(xeNone);
         return false;
     }
 
@@ -313,6 +315,8 @@ void TXMLParser::Fail(int code) {
 
 bool TXMLParser::Parse(const std::function<int()>& next) {
     success_ = true;
+    errorCode_ = xeNone;
+    errorText_.clear();
     Reader reader(*this);
     for (int c = next(); c >= 0; c = next()) {
         if (c == '\r') continue;
