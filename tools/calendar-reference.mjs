@@ -94,7 +94,7 @@ const header = (what) => [
   for (let y = FIRST; y <= LAST; ++y) {
     const found = new Map();
     for (const ev of HebrewCalendar.calendar({year: y, isHebrewYear: true})) {
-      const d = ev.getDesc();
+      const d = ev.getDesc().replace(' (observed)', '');
       if (WANT.includes(d) && !found.has(d)) {
         const hd = ev.getDate();
         found.set(d, d.startsWith('Chanukah') ? `${hd.getDate()}/${slotOf(hd)}` : String(hd.getDate()));
