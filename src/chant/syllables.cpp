@@ -1,5 +1,6 @@
 #include "syllables.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string_view>
@@ -96,9 +97,18 @@ void Syllabify(LetterList& w, size_t from, size_t to) {
     }
 }
 
-void SetStress(LetterList& w) {
-    std::optional<size_t> last, before;
+void SetStress(LetterList& w, size_t from, size_t to) {
+    const auto endsVerse = [](const std::string& accents) {
+        return accents == "00" || accents.find("V:") != std::string::npos;
+    };
     for (size_t i = w.size(); i-- > 0;) {
+        if (w[i].accents.empty()) continue;
+        if (endsVerse(w[i].accents)) w[i].verseEnd = true;
+        break;
+    }
+    to = std::min(to, w.size());
+    std::optional<size_t> last, before;
+    for (size_t i = to; i-- > from;) {
         if (w[i].accents.empty()) continue;
         if (!last) last = i;
         else {
@@ -107,20 +117,17 @@ void SetStress(LetterList& w) {
         }
     }
     if (!last) return;
-    strucHebChar& l = w[*last];
-    const bool verseEnd = l.accents == "00" || l.accents.find("V:") != std::string::npos;
-    if (verseEnd) l.verseEnd = true;
+    const std::string& l = w[*last].accents;
     if (!before) {
         MarkStress(w, *last, true);
         return;
     }
     const std::string& p = w[*before].accents;
-    const bool byPosition = DoubledPair(l.accents, p) || l.accents == p;
-    if (byPosition) {
+    if (DoubledPair(l, p) || l == p) {
         // A doubled accent: the stress lies with the copy on the stressed syllable.
-        const bool postpositive = OneOf(l.accents, {"01", "02", "03", "04"});
+        const bool postpositive = OneOf(l, {"01", "02", "03", "04"});
         MarkStress(w, postpositive ? *before : *last, true);
-    } else if (verseEnd || l.accents == "05") {
+    } else if (endsVerse(l) || l == "05") {
         MarkStress(w, *before, true);
     } else {
         MarkStress(w, *last, true);

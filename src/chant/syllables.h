@@ -11,9 +11,9 @@ namespace lyrasta {
 // Sets the syllable-start and syllable-end flags of letters [from, to) from their sounds.
 void Syllabify(LetterList& word, size_t from, size_t to);
 
-// Marks the primary and secondary stress from the accents of the word, and the verse end
-// on a sof pasuq or a verse-ending V-mark.
-void SetStress(LetterList& word);
+// Marks the primary and secondary stress of letters [from, to) from their accents, and
+// the verse end on the word's last accent when it is a sof pasuq or a verse-ending V-mark.
+void SetStress(LetterList& word, size_t from, size_t to);
 
 // The word's syllables for a learner: the syllable texts of each syllable joined, the
 // syllables joined by "-", the stressed one in capitals.

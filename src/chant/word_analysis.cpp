@@ -357,7 +357,7 @@ void AnalyzeWord(LetterList& w, const TPhonemeSet& set) {
         }
     }
     Syllabify(w, from, to);
-    SetStress(w);
+    SetStress(w, from, to);
 }
 
 }  // namespace lyrasta

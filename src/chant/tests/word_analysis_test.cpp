@@ -108,6 +108,8 @@ TEST(AnalyzeWord, TheDivineNameIsReadAdonaiOrElohim) {
         {"with the prefix me-", "M\" Y H WF71 H", "me-a-do-NAY"},
         {"with the prefix she-", "$E Y H WF71 H", "she-a-do-NAY"},
         {"chirik under the vav: Elohim", "Y:E HO WI92 H", "e-lo-HIM"},
+        {"a prepositive telisha on the name leaves the stress on -nay", "Y:14 H WF H", "a-do-NAY"},
+        {"sof pasuq on the name", "Y: H WF75 H00", "a-do-NAY"},
         {"other vowels leave the letters to the ordinary rules", "Y: H WU H", ""},
     };
     for (const Row& r : rows) {
@@ -200,6 +202,12 @@ TEST(AnalyzeWord, VerseEndAndStressOfDoubledAccents) {
     EXPECT_TRUE(w[4].stress);
     EXPECT_TRUE(w[4].initial);
     EXPECT_TRUE(w[3].final);
+
+    // The divine name at a verse end: its letters are read by their own rule, the verse
+    // end is still marked.
+    LetterList name = Word("Y: H WF75 H00");
+    AnalyzeWord(name, Set("U.S. Sephardi"));
+    EXPECT_TRUE(name.back().verseEnd);
 
     // Segol doubled on a mileil word: the stress follows the copy on the stressed syllable.
     LetterList s = Word("ME31 LE K:01");
