@@ -231,12 +231,14 @@ double Renderer::PitchAt(const Segment& seg, int64_t t) {
     if (seg.held) {
         const double note = static_cast<double>(t - seg.noteStart) / kSampleRate;
         double cents = 0;
-        if (note > 0.1) {
-            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - 0.1) / 0.15);
-            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - 0.1));
+        // Vibrato sets in after 150 ms of the note and grows over a quarter second, so short
+        // notes stay plain; flutter is a slow drift of a few cents.
+        if (note > 0.15) {
+            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - 0.15) / 0.25);
+            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - 0.15));
         }
         const double s = static_cast<double>(t) / kSampleRate;
-        cents += 1.7 * (std::sin(kTwoPi * 12.7 * s) + std::sin(kTwoPi * 7.1 * s) + std::sin(kTwoPi * 4.7 * s));
+        cents += 1.0 * (std::sin(kTwoPi * 12.7 * s) + std::sin(kTwoPi * 7.1 * s) + std::sin(kTwoPi * 4.7 * s));
         hz *= std::exp2(cents / 1200);
     }
     return hz;
