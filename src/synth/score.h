@@ -67,8 +67,6 @@ class ScoreBuilder {
 public:
     ScoreBuilder();
     Score Build(const std::vector<CommandItem>& items);
-    // Restarts the clock (after a reset): nothing sung before counts any more.
-    void SetClock(int64_t sample) { clock_ = sample; }
     int64_t Clock() const { return clock_; }
     // The phoneme's own length at the current rate, in milliseconds.
     double DefaultMs(const Phoneme& p, bool sung, Stress stress) const;
@@ -79,6 +77,9 @@ private:
     float gain_ = 1;
     double lastHz_ = 0;
     bool sung_ = false;
+    // The clock runs in milliseconds as written and is rounded to samples at each boundary,
+    // so rounding never adds up over a long text.
+    double clockMs_ = 0;
     int64_t clock_ = 0;
 };
 
