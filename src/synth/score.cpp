@@ -147,6 +147,8 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
         for (size_t k = i; k < j; ++k) {
             score.segments[k].soundStart = score.segments[i].start;
             score.segments[k].soundLength = end - score.segments[i].start;
+            score.segments[k].soundFirst = i;
+            score.segments[k].soundLast = j - 1;
         }
         i = j;
     }
