@@ -20,4 +20,6 @@ struct Command {
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
+int RunWords(const Args& args);
+
 }  // namespace lyrasta::cli

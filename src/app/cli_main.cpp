@@ -12,6 +12,7 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"words", "[reading options] the display items of a reading, one JSON line each", RunWords},
     };
     return commands;
 }
