@@ -18,6 +18,12 @@ const { BOOKS, SCROLL_BOOKS } = require('./lib/books');
 const { readBook } = require('./lib/oshb');
 const { scanWord, indexBookText, rangeSegments, rangeWords } = require('./lib/book-format');
 const { letterClusters } = require('./lib/hebrew-word');
+const tikkun = require('./lib/tikkun');
+
+// Consonant codes back to Hebrew letters, to compare words with the scroll's layout.
+const HEBREW = { ')': 'א', B: 'ב', G: 'ג', D: 'ד', H: 'ה', W: 'ו', Z: 'ז', X: 'ח', '+': 'ט',
+  Y: 'י', K: 'כ', L: 'ל', M: 'מ', N: 'נ', S: 'ס', '(': 'ע', P: 'פ', C: 'צ', Q: 'ק', R: 'ר',
+  $: 'ש', '&': 'ש', '#': 'ש', T: 'ת' };
 
 // Accent codes the program gives a trope name to, the meteg family and the two dots, and the
 // codes of the poetic books' ole (60), iluy (64) and geresh muqdam (11), which the program
@@ -49,6 +55,7 @@ function verifyBook(book, dataDir, fig, errors) {
   if (eng !== '' && (/[^\r]\n/.test(eng) || !eng.endsWith('\r\n'))) err('translation has a line without CR LF');
 
   const chapters = readBook(book.osis);
+  const lineEndWords = [];
   if (index.chapterVerse.length - 1 !== chapters.length) {
     err(`index has ${index.chapterVerse.length - 1} chapters, the source ${chapters.length}`);
   }
@@ -74,6 +81,9 @@ function verifyBook(book, dataDir, fig, errors) {
       if (letters.length !== expected) err(`${ch.chapter}:${v.verse}: ${letters.length} letters, the source ${expected}`);
       fig.words += words.length;
       for (const rs of scanned) {
+        if (rs.some((r) => r.query)) {
+          lineEndWords.push(rs.filter((r) => r.letter !== '').map((r) => HEBREW[r.letter] || '').join(''));
+        }
         if (rs.length === 0) err(`${ch.chapter}:${v.verse}: a word without letters`);
         for (const r of rs) {
           for (let k = 0; k < r.accents.length; k += 2) {
@@ -113,13 +123,28 @@ function verifyBook(book, dataDir, fig, errors) {
       }
     }
   }
+  if (SCROLL_BOOKS[book.code] !== undefined) {
+    // every line of the scroll ends on the word that ends it in the layout
+    const kind = book.code === 'EST' ? 'esther' : 'torah';
+    const expected = tikkun.layoutWords(tikkun.bookLines(kind, SCROLL_BOOKS[book.code]))
+      .filter((w) => w.lineEnd).map((w) => (w.para === 'P' ? 'פ' : w.skel));
+    if (expected.length !== lineEndWords.length) {
+      err(`${lineEndWords.length} scroll line ends, the layout has ${expected.length} lines`);
+    }
+    const differ = expected.filter((e, k) => {
+      const got = lineEndWords[k] === undefined ? '' : tikkun.skeleton(lineEndWords[k]);
+      return got !== e && tikkun.looseSkeleton(got) !== tikkun.looseSkeleton(e) && !e.endsWith(got);
+    }).length;
+    fig.lineEndsDiffering += differ;
+    fig.scrollLines += expected.length;
+  }
   fig.books += 1;
 }
 
 function main() {
   const dataDir = process.argv[2] || path.join(__dirname, '..', 'data');
   const fig = { books: 0, verses: 0, words: 0, sofPasuq: 0, translations: 0, lineEnds: 0,
-    paragraphs: 0, scrollParagraphs: 0, ketiv: 0, qere: 0, codes: new Map() };
+    paragraphs: 0, scrollParagraphs: 0, scrollLines: 0, lineEndsDiffering: 0, ketiv: 0, qere: 0, codes: new Map() };
   const errors = [];
   for (const book of BOOKS) verifyBook(book, dataDir, fig, errors);
   console.log(`books ${fig.books}, verses ${fig.verses}, words ${fig.words}`);
@@ -127,6 +152,8 @@ function main() {
   console.log(`verses with their own translation line ${fig.translations}`);
   console.log(`scroll line ends ${fig.lineEnds}, paragraph letters ${fig.paragraphs} ` +
     `(+ ${fig.scrollParagraphs} in the scroll books), ketiv ${fig.ketiv}, qere ${fig.qere}`);
+  console.log(`scroll lines ${fig.scrollLines}, of which end on another word than the layout's ` +
+    `${fig.lineEndsDiffering}`);
   console.log(`accent codes: ${[...fig.codes].sort().map(([c, n]) => `${c}:${n}`).join(' ')}`);
   errors.slice(0, 50).forEach((e) => console.log(`error: ${e}`));
   console.log(errors.length === 0 ? 'all checks passed' : `${errors.length} errors`);
