@@ -65,9 +65,13 @@ function plainText(osis) {
   return t.replace(/\s+/g, ' ').replace(/ ([,.;:!?)])/g, '$1').trim();
 }
 
+// The title of a psalm, which the English text gives before the psalm's first verse. The
+// letter names heading the stanzas of Psalm 119 come the same way; they are not in the Hebrew
+// verse and are left out.
 function psalmTitle(osis) {
   const m = /<title canonical="true" type="psalm">([\s\S]*?)<\/title>/.exec(osis);
-  return m ? plainText(m[1]) : '';
+  const title = m ? plainText(m[1]) : '';
+  return /^[A-Z]+$/.test(title) ? '' : title;
 }
 
 // Reads the module as { swordBook -> Map "c:v" -> raw OSIS text }.
