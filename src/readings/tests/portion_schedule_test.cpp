@@ -7,6 +7,7 @@
 #include <map>
 
 #include "readings/portion_schedule.h"
+#include "printers.h"
 #include "reference_tables.h"
 
 namespace lyrasta {
