@@ -27,4 +27,7 @@ int CalendarTriennial(const Args& args);
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
+// say --text TEXT|--file FILE --wav OUT [--notes]: sings raw command text into a wave file.
+int RunSay(const Args& args);
+
 }  // namespace lyrasta::cli
