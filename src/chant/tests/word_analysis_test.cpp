@@ -2,54 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "chant/syllables.h"
+#include "text/word_scanner.h"
 
 namespace lyrasta {
 namespace {
 
-// Builds a word from blank-separated letters written as in the book texts: the letter
-// code, "." for dagesh, the vowel, two-digit accents ("95" and "35" set the meteg),
-// "]x" for a bracket mark and "-" for a maqaf; "*" and "**" are ketiv and qere marks.
-LetterList Word(const std::string& spec) {
-    LetterList w;
-    std::istringstream in(spec);
-    for (std::string t; in >> t;) {
-        strucHebChar c;
-        if (t == "*" || t == "**") {
-            c.kq = t == "*" ? 2 : 1;
-            w.push_back(c);
-            continue;
-        }
-        size_t i = 0;
-        c.letter = t.substr(i++, 1);
-        if (i < t.size() && t[i] == '.') c.dagesh = ++i;
-        if (i < t.size() && t[i] == ':') {
-            ++i;
-            c.vowel = ":";
-            if (i < t.size() && (t[i] == 'A' || t[i] == 'E' || t[i] == 'F')) c.vowel += t[i++];
-        } else if (i < t.size() && std::string("AFEIOU\"").find(t[i]) != std::string::npos) {
-            c.vowel = t.substr(i++, 1);
-        }
-        while (i + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-            const std::string code = t.substr(i, 2);
-            if (code == "95" || code == "35") c.meteg = true;
-            else c.accents += code;
-            i += 2;
-        }
-        if (i < t.size() && t[i] == ']') {
-            c.bracket = t.substr(i + 1, 1);
-            i += 2;
-        }
-        if (i < t.size() && t[i] == '-') c.maqaf = true;
-        w.push_back(c);
-    }
-    return w;
+// Scans a word written as in the book texts; blanks between its letters are only for
+// reading the test and are dropped.
+LetterList Word(std::string text) {
+    std::erase(text, ' ');
+    bool smallPrint = false;
+    return ScanWord(text, 0, text.size() - 1, smallPrint);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -108,7 +77,7 @@ TEST(AnalyzeWord, TheDivineNameIsReadAdonaiOrElohim) {
         {"with the prefix me-", "M\" Y H WF71 H", "me-a-do-NAY"},
         {"with the prefix she-", "$E Y H WF71 H", "she-a-do-NAY"},
         {"chirik under the vav: Elohim", "Y:E HO WI92 H", "e-lo-HIM"},
-        {"a prepositive telisha on the name leaves the stress on -nay", "Y:14 H WF H", "a-do-NAY"},
+        {"a prepositive telisha on the name leaves the stress on -nay", "14Y: H WF H", "a-do-NAY"},
         {"sof pasuq on the name", "Y: H WF75 H00", "a-do-NAY"},
         {"other vowels leave the letters to the ordinary rules", "Y: H WU H", ""},
     };
@@ -220,12 +189,17 @@ TEST(AnalyzeWord, VerseEndAndStressOfDoubledAccents) {
     EXPECT_EQ(SyllableSpelling(p), "SHA-ma");
 }
 
-TEST(AnalyzeWord, KetivLettersAreLeftUnread) {
-    LetterList w = Word("LF71 H * H W )");
-    AnalyzeWord(w, Set("U.S. Sephardi"));
-    EXPECT_EQ(w[3].syllable, "");
-    EXPECT_FALSE(w[3].sylStart);
-    EXPECT_TRUE(w[3].initial);
+TEST(AnalyzeWord, KetivIsLeftUnreadAndQereIsRead) {
+    // Gen 8:17, the written and the read forms of "bring out".
+    LetterList ketiv = Word("*H W C )");
+    AnalyzeWord(ketiv, Set("U.S. Sephardi"));
+    EXPECT_EQ(SyllableSpelling(ketiv), "");
+    for (const strucHebChar& c : ketiv) EXPECT_FALSE(c.stress);
+
+    LetterList qere = Word("**H AY: C\"74 )");
+    AnalyzeWord(qere, Set("U.S. Sephardi"));
+    EXPECT_TRUE(qere[1].initial);
+    EXPECT_EQ(SyllableSpelling(qere), "hay-TZE");
 }
 
 TEST(AnalyzeWord, WithoutPhonemeSetNothingIsSoundedButSyllablesStayMarked) {
