@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "chant/syllables.h"
 #include "text/word_scanner.h"
@@ -200,6 +201,29 @@ TEST(AnalyzeWord, KetivIsLeftUnreadAndQereIsRead) {
     AnalyzeWord(qere, Set("U.S. Sephardi"));
     EXPECT_TRUE(qere[1].initial);
     EXPECT_EQ(SyllableSpelling(qere), "hay-TZE");
+}
+
+// The player analyses the same letter lists again whenever the pronunciation changes:
+// nothing of the earlier pronunciation may remain.
+TEST(AnalyzeWord, AnalysingAgainInAnotherPronunciationLeavesNothingBehind) {
+    for (const char* word : {"L AY H WF71 H", "W: R W.80 XA", "W: HO W R A D: T.E94 M",
+                             "**H AY: C\"74 )", "B.F R W.71 K:- )A T.F80 H", "HF Y: TF71 H"}) {
+        LetterList fresh = Word(word);
+        AnalyzeWord(fresh, Set("U.S. Sephardi"));
+        LetterList again = Word(word);
+        AnalyzeWord(again, Set("Galician"));
+        AnalyzeWord(again, Set("U.S. Sephardi"));
+        for (size_t i = 0; i < fresh.size(); ++i) {
+            const strucHebChar &f = fresh[i], &a = again[i];
+            EXPECT_EQ(std::tie(f.variant, f.sylStart, f.sylEnd, f.stress, f.stress2, f.initial,
+                               f.final, f.verseEnd, f.consonant, f.vowelSound, f.extra,
+                               f.syllable),
+                      std::tie(a.variant, a.sylStart, a.sylEnd, a.stress, a.stress2, a.initial,
+                               a.final, a.verseEnd, a.consonant, a.vowelSound, a.extra,
+                               a.syllable))
+                << word << " letter " << i;
+        }
+    }
 }
 
 TEST(AnalyzeWord, WithoutPhonemeSetNothingIsSoundedButSyllablesStayMarked) {
