@@ -1,13 +1,16 @@
 #pragma once
-// The words of a whole book text of the data folder, scanned into letter lists, for tests
-// and benchmarks that run the analysis over real text. Verse and chapter marks ("~...")
-// are skipped; paragraph marks are scanned like words (they have no accents).
+// Real text for tests and benchmarks of the analysis: the phoneme sets shipped in the
+// data folder, and the words of a whole book text scanned into letter lists (verse and
+// chapter marks "~..." are skipped; paragraph marks are scanned like words, they have no
+// accents).
 
-#include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "chant/phoneme_set.h"
+#include "text/data_files.h"
 #include "text/word_scanner.h"
 
 namespace lyrasta {
@@ -17,8 +20,12 @@ struct BookWord {
     LetterList letters;
 };
 
+inline TPhonemeSet ShippedPhonemeSet(std::string_view pronunciation) {
+    return LoadPhonemeSet(ReadDataFile(LYRASTA_DATA_DIR, "encodings/phonemes.ini"), pronunciation);
+}
+
 inline std::vector<BookWord> ScanBook(const std::string& book) {
-    std::ifstream in(std::string(LYRASTA_DATA_DIR) + "/bhs/" + book + ".txt", std::ios::binary);
+    std::istringstream in(ReadDataFile(LYRASTA_DATA_DIR, "bhs/" + book + ".txt"));
     std::vector<BookWord> words;
     bool smallPrint = false;
     for (std::string token; in >> token;) {

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 
+#include "book_words.h"
 #include "chant/syllables.h"
 #include "text/word_scanner.h"
 
@@ -22,18 +21,10 @@ LetterList Word(std::string text) {
     return ScanWord(text, 0, text.size() - 1, smallPrint);
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 const TPhonemeSet& Set(const char* pronunciation) {
-    static const std::string file = ReadFile(LYRASTA_DATA_DIR "/encodings/phonemes.ini");
     static std::map<std::string, TPhonemeSet> sets;
     auto it = sets.find(pronunciation);
-    if (it == sets.end()) it = sets.emplace(pronunciation, LoadPhonemeSet(file, pronunciation)).first;
+    if (it == sets.end()) it = sets.emplace(pronunciation, ShippedPhonemeSet(pronunciation)).first;
     return it->second;
 }
 
