@@ -71,8 +71,8 @@ strucStyleOptions ReadStyleOptions(const TXMLelement* style) {
     return o;
 }
 
-TMelodyStyles::TMelodyStyles(const TXMLParser& definitions, const TXMLParser& names, MessageFunc message)
-    : definitions_(definitions), names_(names), message_(std::move(message)) {}
+TMelodyStyles::TMelodyStyles(const TTropeDefinitions& documents, MessageFunc message)
+    : documents_(documents), message_(std::move(message)) {}
 
 TMelodyStyles::TypeEntry* TMelodyStyles::Entry(const std::string& type) {
     const int i = ReadingTypeIndex(type);
@@ -86,7 +86,7 @@ const TMelodyStyles::TypeEntry* TMelodyStyles::Entry(const std::string& type) co
 
 void TMelodyStyles::BuildStyleCatalogue(const std::map<std::string, std::string>& saved) {
     for (TypeEntry& t : types_) t = TypeEntry{};
-    const TXMLelement* root = definitions_.Root();
+    const TXMLelement* root = documents_.DefinitionsRoot();
     if (!root) return;
     for (int i = 0; i < root->ChildCount(); ++i) {
         const TXMLelement* style = root->ChildByIndex(i);
@@ -171,19 +171,19 @@ bool TMelodyStyles::ChooseReadingStyles() {
 }
 
 bool TMelodyStyles::ActivateStyle(const std::string& name, const std::string& type) {
-    style_ = StyleByNameAndType(definitions_.Root(), name, type);
+    style_ = StyleByNameAndType(documents_.DefinitionsRoot(), name, type);
     if (!style_) {
         encoding_ = nullptr;
         locations_.clear();
         items_.clear();
-        if (message_) message_("Parse Error getting style", definitions_.LastErrorText());
+        if (message_) message_("Parse Error getting style", documents_.DefinitionsDocument().LastErrorText());
         return false;
     }
     LoadSpecialMelodyLocations();
-    encoding_ = ChildByNameAttribute(names_.Root(), Attribute(style_, "Encoding"));
+    encoding_ = ChildByNameAttribute(documents_.NamesRoot(), Attribute(style_, "Encoding"));
     keyShift_ = KeyShift(Attribute(style_, "KEY"));
     if (!encoding_) {
-        if (message_) message_("Parse Error", names_.LastErrorText());
+        if (message_) message_("Parse Error", documents_.NamesDocument().LastErrorText());
         return false;
     }
     return true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chant/note_placement.h"
+#include "text/trope_definitions.h"
 #include "text/xml.h"
 
 namespace lyrasta {
@@ -50,8 +51,8 @@ struct strucMelodyDisplay {
 
 class TMelodyStyles {
 public:
-    // The definitions and trope-name documents stay owned by the caller.
-    TMelodyStyles(const TXMLParser& definitions, const TXMLParser& names, MessageFunc message);
+    // The definition documents stay owned by the caller.
+    TMelodyStyles(const TTropeDefinitions& documents, MessageFunc message);
 
     // Builds the per-type lists from the definitions, with the saved style name per type.
     void BuildStyleCatalogue(const std::map<std::string, std::string>& saved);
@@ -97,8 +98,7 @@ private:
     // Selects the chosen style of a type, or its first with the warning; returns the name.
     std::string SelectFor(const std::string& type, bool second, int& index);
 
-    const TXMLParser& definitions_;
-    const TXMLParser& names_;
+    const TTropeDefinitions& documents_;
     MessageFunc message_;
     std::array<TypeEntry, kReadingTypes.size()> types_;
     std::string mainType_, auxType_;
