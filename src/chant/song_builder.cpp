@@ -66,6 +66,8 @@ std::string HeardBefore(const SungWord* w) {
     return w->tropes.main.name == "PESIK" ? w->tropes.second.name : w->tropes.main.name;
 }
 
+}  // namespace
+
 int SongOfMosesMarkers(int chapter, int verse, bool sofPasuk, bool afterEtnachta, int group) {
     int m = 0;
     const bool v1429 = chapter == 14 && verse == 29;
@@ -103,6 +105,13 @@ int Journey(const std::string& book, int chapter, int verse) {
     if (chapter == 33 && OneOf(verse, {12, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 42, 44, 46})) return 2;
     return 0;
 }
+
+bool CreationDay(const std::string& title, int group, const std::string& book, int chapter, int verse) {
+    return title.find("Simchas Torah") != std::string::npos && group == 1 && book == "GEN" && chapter == 1 &&
+           OneOf(verse, {5, 8, 13, 19, 23, 31});
+}
+
+namespace {
 
 bool EndsGroup(const std::string& trope) {
     static const char* const lords[] = {
@@ -208,8 +217,7 @@ private:
         table_.SetUnderline(w.item, marked);
 
         const int markers = book == "EXO" ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
-        const bool creationDay = params_.title.find("Simchas Torah") != std::string::npos && w.group == 1 &&
-                                 book == "GEN" && chapter == 1 && OneOf(verse, {5, 8, 13, 19, 23, 31});
+        const bool creationDay = CreationDay(params_.title, w.group, book, chapter, verse);
         const int journey = Journey(book, chapter, verse);
 
         if (!SwitchSecondMelody(book, chapter, verse)) return false;

@@ -33,6 +33,17 @@ struct strucSongParams {
     int forceVerse = 0;
 };
 
+// The Song of Moses marker bits of a word in Exodus 14-15: `sofPasukGroup` for trope
+// groups 1 and 4, `afterEtnachta` when an etnachta group came after the last sof pasuk
+// group, `group` the word's trope group. 0 elsewhere.
+int SongOfMosesMarkers(int chapter, int verse, bool sofPasukGroup, bool afterEtnachta, int group);
+
+// 1 or 2 for the verses of the journey lists (Numbers 10 and 33), 0 elsewhere.
+int Journey(const std::string& book, int chapter, int verse);
+
+// The word closes a day of the creation story, chanted festively on Simchas Torah.
+bool CreationDay(const std::string& title, int group, const std::string& book, int chapter, int verse);
+
 // Builds the song of every sung word of the table with the current style of `styles`.
 // Returns false when a switch to the reading's second style failed and the build stopped
 // (words not reached keep no song).
