@@ -25,7 +25,7 @@ A variant line lists its conditions (a comma gives alternatives, written as one 
 value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
 extras; a note is a pitch name and its duration divisor ("b-8"), with "~" tying it to the
 next note on the same syllable. A line starting with "#", or the rest of a line after a
-blank, "#" and a blank, is a comment.
+blank, "#" and a blank, is a comment. "--out DIR" writes the files to another folder.
 """
 import pathlib
 import re
@@ -209,7 +209,7 @@ def attrs_text(attrs):
     return "".join(f' {k}="{esc(v)}"' for k, v in attrs.items())
 
 
-def write_xml(style):
+def write_xml(style, out_dir):
     tropes = final_tropes(style)
     missing = [t for t in REQUIRED_TROPES if not tropes.get(t)]
     if missing:
@@ -240,16 +240,17 @@ def write_xml(style):
     lines.append("  </Style>")
     lines.append("</TropeDefinitions>")
     stem = style.path.stem
-    target = OUT / f"tropedef-{stem}.xml"
+    target = out_dir / f"tropedef-{stem}.xml"
     target.write_text("\n".join(lines) + "\n", encoding="utf-8")
     return target
 
 
 def main():
+    out_dir = pathlib.Path(sys.argv[2]) if len(sys.argv) == 3 and sys.argv[1] == "--out" else OUT
     sources = sorted(HERE.glob("[0-9]*.mel"))
     try:
         for path in sources:
-            print(write_xml(load(path)).relative_to(OUT.parent.parent))
+            print(write_xml(load(path), out_dir))
     except SourceError as err:
         print(f"build_tropedef: {err}", file=sys.stderr)
         return 1
