@@ -13,8 +13,10 @@ A source file:
       ...
     include 01-torah-ashkenazi.mel    copy every trope of another style (kept at its sounding
                                       pitch: notes move by the difference of the PitchBends)
-    borrow Eichah from 07-eichah.mel  words marked with the special attribute "Eichah" sing
-                                      the other style's variants of each trope
+    borrow Eichah from 06-eichah.mel  words marked with the special attribute "Eichah" sing
+                                      the other style's variants of each trope (at their
+                                      sounding pitch, or moved by "transpose N" written
+                                      half tones)
     melody LOC=EST4:16 TYPE=ATTRIB STARTWORD=6 ENDWORD=9 VALUE=Eichah
     trope NAME                    the variants of one trope, in order of precedence:
       BEFORE=TIPCHA,ETNACHTA MILEIL=TRUE : e4 | g8 f8 e4 | d4
@@ -98,7 +100,7 @@ class Style:
         self.tropes = {}          # name -> list of (conditions, notes)
         self.order = []
         self.aliases = []         # (name, other)
-        self.borrows = []         # (value, source path)
+        self.borrows = []         # (value, source path, written shift or None)
         self.melodies = []
 
     @property
@@ -142,8 +144,9 @@ def load(path):
                 for name in (n for n in other.order if ":" not in n):
                     style.set_trope(name, [(c, moved(n, other.bend - style.bend))
                                            for c, n in other.tropes[name]])
-            elif words[0] == "borrow" and len(words) == 4 and words[2] == "from":
-                style.borrows.append((words[1], HERE / words[3]))
+            elif words[0] == "borrow" and len(words) in (4, 6) and words[2] == "from":
+                shift = int(words[5]) if len(words) == 6 and words[4] == "transpose" else None
+                style.borrows.append((words[1], HERE / words[3], shift))
             elif words[0] == "melody":
                 item = dict(w.split("=", 1) for w in shlex.split(line)[1:])
                 if "LOC" not in item or "TYPE" not in item:
@@ -183,9 +186,9 @@ def final_tropes(style):
     Borrowing is done here, after every file is read, so that two styles may borrow from
     each other's own variants."""
     tropes = {name: list(variants) for name, variants in style.tropes.items()}
-    for value, other_path in style.borrows:
+    for value, other_path, written_shift in style.borrows:
         other = load(other_path)
-        shift = other.bend - style.bend
+        shift = other.bend - style.bend if written_shift is None else written_shift
         for name in style.order:
             source = other.tropes.get(name) or []
             plain = [(c, n) for c, n in source if "ATTRIB" not in c]
