@@ -25,7 +25,8 @@ A source file:
 
 A variant line lists its conditions (a comma gives alternatives, written as one variant per
 value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
-extras; a note is a pitch name and its duration divisor ("b-8"), with "~" tying it to the
+extras; a note is a pitch name and its duration divisor ("b-8"; after the digit names of
+the low octave a colon keeps them apart: "2:6"), with "~" tying it to the
 next note on the same syllable. A line starting with "#", or the rest of a line after a
 blank, "#" and a blank, is a comment. "--out DIR" writes the files to another folder.
 """
@@ -49,7 +50,7 @@ REQUIRED_TROPES = [
 ]
 
 COMMENT = re.compile(r"\s#(?:\s|$)")
-NOTE = re.compile(r"^([1-7a-gA-GHIJ][x/#-]?)(\d+)(~?)$")
+NOTE = re.compile(r"^([1-7a-gA-GHIJ][x/#-]?):?(\d+)(~?)$")
 
 
 class SourceError(Exception):
