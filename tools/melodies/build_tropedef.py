@@ -12,7 +12,9 @@ A source file:
       Type = Torah
       ...
     include 01-torah-ashkenazi.mel    copy every trope of another style (kept at its sounding
-                                      pitch: notes move by the difference of the PitchBends)
+                                      pitch: notes move by the difference of the PitchBends);
+                                      "include FILE without COND" leaves out the variants
+                                      that have that condition
     borrow Eichah from 06-eichah.mel  words marked with the special attribute "Eichah" sing
                                       the other style's variants of each trope (at their
                                       sounding pitch, or moved by "transpose N" written
@@ -22,6 +24,7 @@ A source file:
       BEFORE=TIPCHA,ETNACHTA MILEIL=TRUE : e4 | g8 f8 e4 | d4
       DEFAULT : ...
     trope AZLA = GERESH           the same variants as another trope of this style
+    extend NAME                   variants put before those an included trope already has
 
 A variant line lists its conditions (a comma gives alternatives, written as one variant per
 value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
@@ -127,6 +130,7 @@ def load(path):
         return _cache[path]
     style = Style(path)
     current = None
+    insert_at = None
     in_style = False
     for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
         where = f"{path.name}:{number}"
@@ -140,11 +144,12 @@ def load(path):
             current = None
             if words[0] == "style":
                 in_style = True
-            elif words[0] == "include":
+            elif words[0] == "include" and len(words) in (2, 4):
                 other = load(HERE / words[1])
+                without = words[3] if len(words) == 4 and words[2] == "without" else None
                 for name in (n for n in other.order if ":" not in n):
                     style.set_trope(name, [(c, moved(n, other.bend - style.bend))
-                                           for c, n in other.tropes[name]])
+                                           for c, n in other.tropes[name] if without not in c])
             elif words[0] == "borrow" and len(words) in (4, 6) and words[2] == "from":
                 shift = int(words[5]) if len(words) == 6 and words[4] == "transpose" else None
                 style.borrows.append((words[1], HERE / words[3], shift))
@@ -159,6 +164,12 @@ def load(path):
             elif words[0] == "trope" and len(words) == 2:
                 current = words[1]
                 style.set_trope(current, [])
+                insert_at = None
+            elif words[0] == "extend" and len(words) == 2:
+                current = words[1]
+                if not style.tropes.get(current):
+                    raise SourceError(f"{where}: extend {current}: no such trope yet")
+                insert_at = 0
             else:
                 raise SourceError(f"{where}: cannot read '{line.strip()}'")
         elif in_style:
@@ -170,7 +181,11 @@ def load(path):
                 raise SourceError(f"{where}: a variant needs 'conditions : notes'")
             parsed = parse_notes(notes, where)
             for combo in expand_conditions(conds, where):
-                style.tropes[current].append((combo, parsed))
+                if insert_at is None:
+                    style.tropes[current].append((combo, parsed))
+                else:
+                    style.tropes[current].insert(insert_at, (combo, parsed))
+                    insert_at += 1
         else:
             raise SourceError(f"{where}: indented line outside a block")
     for name, other in style.aliases:
