@@ -252,7 +252,7 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     // their category's colour, everything else the text colour.
     std::vector<int> categories;
     if (w.font.rfind("TGB", 0) == 0 && categories_ && symbolColour_)
-        categories = categories_(shaped.text);
+        categories = categories_(w, shaped.text);
     std::map<std::tuple<int, int, int>, std::pair<QList<quint32>, QList<QPointF>>> byColour;
     for (const ShapedGlyph& g : shaped.glyphs) {
         int category = g.source < static_cast<int>(categories.size()) ? categories[g.source] : 0;
