@@ -246,7 +246,7 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
         painter.drawLine(x, top + lh - 2, x + width, top + lh - 2);
     }
 
-    const ShapedText& shaped = fonts_.Shape(role, w.text, px);
+    const ShapedText& shaped = fonts_.Shape(role, ItemDrawText(w), px);
     if (shaped.glyphs.empty()) return;
     // Each glyph takes the colour of the code point it came from: the trope symbols
     // their category's colour, everything else the text colour.
