@@ -17,7 +17,17 @@ struct Command {
     std::function<int(const Args&)> run;
 };
 
+// lyrasta-cli calendar hebrew|sabbaths|sabbath-of|keys|triennial (cli_calendar.cpp).
+int CalendarHebrew(const Args& args);
+int CalendarSabbaths(const Args& args);
+int CalendarSabbathOf(const Args& args);
+int CalendarKeys(const Args& args);
+int CalendarTriennial(const Args& args);
+
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
+
+// say --text TEXT|--file FILE --wav OUT [--notes]: sings raw command text into a wave file.
+int RunSay(const Args& args);
 
 }  // namespace lyrasta::cli

@@ -34,6 +34,7 @@ struct HxWord {
     std::unique_ptr<LetterList> letters;  // none for items without letters
     int pairFirst = -1, pairLast = -1;
     int group = 0;            // trope group 0..16
+    bool legarmeh = false;    // its munach before a paseq is read as a munach legarmeh
     int verseEnd = 0;         // verse-end kind 0..4
     bool rtl = false;
 };

@@ -1,0 +1,38 @@
+#pragma once
+// Pieces of the synthesizer's phoneme text for one sung word: a consonant onset, a note
+// on a vowel (with a small random variation of length and pitch and an optional ornament
+// at the end of a word), the fall at the end of a verse, and the frequency of a pitch.
+// Phonemes are written with a leading "~"; a mark "<duration,pitch>" follows a phoneme.
+// In a vowel note the pitch field is 5000 + Hz; in an onset a tone digit and the Hz
+// written with at least three digits; ornaments and falls use 1000 + / 3000 + Hz or the
+// digits "1" / "3" before the Hz.
+
+#include <string>
+#include <utility>
+
+namespace lyrasta {
+
+// Frequency in whole Hz of a pitch value (half tones, offset included): 13 is C3 (131),
+// 34 is A4 (440). Halves round to the even neighbour.
+int HzOfPitch(double pitch);
+std::string HzText(double pitch);
+
+// The last phoneme of a text: from its last "~" that is not the final character.
+std::string LastToken(const std::string& text);
+
+// A vowel sound cut into the part sung at the note's onset and the part it ends on
+// (a diphthong such as "~oy~yx" glides into its second phoneme).
+std::pair<std::string, std::string> SplitVowel(const std::string& vowel);
+
+// The onset of a consonant sung at a pitch; empty when the text is already rendered.
+std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh,
+                            double pitch);
+
+// One note on a vowel: onset part `first`, ending part `second`, lasting `durationMs`.
+std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs,
+                            bool ornament, double pitch);
+
+// The fall of the voice at the end of a verse, sung on the vowel's ending part.
+std::string VerseFall(const std::string& second, double pitch);
+
+}  // namespace lyrasta

@@ -1,0 +1,243 @@
+#include "chant/word_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "chant/syllables.h"
+
+namespace lyrasta {
+namespace {
+
+// Builds a word from blank-separated letters written as in the book texts: the letter
+// code, "." for dagesh, the vowel, two-digit accents ("95" and "35" set the meteg),
+// "]x" for a bracket mark and "-" for a maqaf; "*" and "**" are ketiv and qere marks.
+LetterList Word(const std::string& spec) {
+    LetterList w;
+    std::istringstream in(spec);
+    for (std::string t; in >> t;) {
+        strucHebChar c;
+        if (t == "*" || t == "**") {
+            c.kq = t == "*" ? 2 : 1;
+            w.push_back(c);
+            continue;
+        }
+        size_t i = 0;
+        c.letter = t.substr(i++, 1);
+        if (i < t.size() && t[i] == '.') c.dagesh = ++i;
+        if (i < t.size() && t[i] == ':') {
+            ++i;
+            c.vowel = ":";
+            if (i < t.size() && (t[i] == 'A' || t[i] == 'E' || t[i] == 'F')) c.vowel += t[i++];
+        } else if (i < t.size() && std::string("AFEIOU\"").find(t[i]) != std::string::npos) {
+            c.vowel = t.substr(i++, 1);
+        }
+        while (i + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
+            const std::string code = t.substr(i, 2);
+            if (code == "95" || code == "35") c.meteg = true;
+            else c.accents += code;
+            i += 2;
+        }
+        if (i < t.size() && t[i] == ']') {
+            c.bracket = t.substr(i + 1, 1);
+            i += 2;
+        }
+        if (i < t.size() && t[i] == '-') c.maqaf = true;
+        w.push_back(c);
+    }
+    return w;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const TPhonemeSet& Set(const char* pronunciation) {
+    static const std::string file = ReadFile(LYRASTA_DATA_DIR "/encodings/phonemes.ini");
+    static std::map<std::string, TPhonemeSet> sets;
+    auto it = sets.find(pronunciation);
+    if (it == sets.end()) it = sets.emplace(pronunciation, LoadPhonemeSet(file, pronunciation)).first;
+    return it->second;
+}
+
+std::string Spell(const std::string& spec, const char* pronunciation = "U.S. Sephardi") {
+    LetterList w = Word(spec);
+    AnalyzeWord(w, Set(pronunciation));
+    return SyllableSpelling(w);
+}
+
+TEST(AnalyzeWord, SyllablesAndStressOfRealWords) {
+    struct Row {
+        const char* what;
+        const char* word;
+        const char* syllables;
+    } rows[] = {
+        {"word-initial shva na, silent alef and yod (Gen 1:1)", "B.: R\" ) $I73 Y T", "be-re-SHIT"},
+        {"milra with a postpositive pashta (Gen 1:1)", "B.F RF )03", "ba-RA"},
+        {"chataf segol, holam, silent yod (Gen 1:1)", "):E LO HI92 Y M", "e-lo-HIM"},
+        {"segolate noun, mileil (Gen 1:2)", "W: HF )F73 RE C", "ve-ha-A-retz"},
+        {"double pashta, mileil (Gen 1:2)", "TO33 H W.03", "TO-hu"},
+        {"furtive patach after a shuruk (Gen 1:2)", "W: R W.80 XA", "ve-RU-ach"},
+        {"shva nach after vav with patach, a final yod is sounded (Gen 1:3)", "WA Y: HI74 Y", "vay-HIY"},
+        {"maqaf joins two words, holam vav, sof pasuq (Gen 1:3)",
+         "WA Y: HI Y- )O75 W R00", "vay-hiy-OR"},
+        {"qamats qatan before a maqaf", "K.F L-", "kol"},
+        {"qamats qatan before shva nach (chochmah)", "XF K: MF71 H", "choch-MA"},
+        {"shva after shva is na", "YI $: M: R W.71", "yish-me-RU"},
+        {"a long vowel then shva na (Gen 1:11)", "T.A D: $\"71 ) ", "tad-SHE"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(Spell(r.word), r.syllables) << r.what;
+}
+
+TEST(AnalyzeWord, TheDivineNameIsReadAdonaiOrElohim) {
+    struct Row {
+        const char* what;
+        const char* word;
+        const char* syllables;
+    } rows[] = {
+        {"qamats under the vav: Adonai, final he silent", "Y: H WF80 H", "a-do-NAY"},
+        {"with the prefix la-", "LA Y H WF71 H", "la-do-NAY"},
+        {"with the prefix ba-", "B.A Y H WF71 H", "ba-do-NAY"},
+        {"with the prefix me-", "M\" Y H WF71 H", "me-a-do-NAY"},
+        {"with the prefix she-", "$E Y H WF71 H", "she-a-do-NAY"},
+        {"chirik under the vav: Elohim", "Y:E HO WI92 H", "e-lo-HIM"},
+        {"a prepositive telisha on the name leaves the stress on -nay", "Y:14 H WF H", "a-do-NAY"},
+        {"sof pasuq on the name", "Y: H WF75 H00", "a-do-NAY"},
+        {"other vowels leave the letters to the ordinary rules", "Y: H WU H", ""},
+    };
+    for (const Row& r : rows) {
+        LetterList w = Word(r.word);
+        AnalyzeWord(w, Set("U.S. Sephardi"));
+        if (*r.syllables) {
+            EXPECT_EQ(SyllableSpelling(w), r.syllables) << r.what;
+        }
+        int stresses = 0;
+        for (const strucHebChar& c : w) stresses += c.stress;
+        EXPECT_LE(stresses, 1) << r.what;
+    }
+    // Adonai: the yod of -nay is sung after the qamats, the last he makes no sound.
+    LetterList w = Word("Y: H WF80 H");
+    AnalyzeWord(w, Set("U.S. Sephardi"));
+    EXPECT_EQ(w[2].consonant, "~n");
+    EXPECT_EQ(w[2].vowelSound, "~ah");
+    EXPECT_EQ(w[2].extra, "~y");
+    EXPECT_EQ(w[3].consonant, "");
+    EXPECT_TRUE(w[2].stress);
+}
+
+TEST(AnalyzeWord, FurtivePatachSingsTheVowelBeforeTheGuttural) {
+    LetterList w = Word("W: R W.80 XA");
+    AnalyzeWord(w, Set("U.S. Sephardi"));
+    EXPECT_EQ(w[3].consonant, "");
+    EXPECT_EQ(w[3].vowelSound, "~ah");
+    EXPECT_EQ(w[3].extra, "~kh");
+    EXPECT_EQ(w[3].syllable, "ach");
+}
+
+TEST(AnalyzeWord, VowelVariantsFollowQamatsAndShvaRules) {
+    struct Row {
+        const char* what;
+        const char* word;
+        size_t letter;
+        bool variant;
+        const char* vowelSound;
+    } rows[] = {
+        {"qamats before shva then shva: qatan", "XF K: MF71 H", 0, true, "~oh"},
+        {"accented qamats: gadol", "B.F71 RF )03", 0, false, "~ah"},
+        {"bracket minus forces gadol", "XF]- K: MF71 H", 0, false, "~ah"},
+        {"bracket plus forces qatan", "B.F]+ RF )03", 0, true, "~oh"},
+        {"word-initial shva: na", "B.: R\" ) $I73 Y T", 0, true, "~eh"},
+        {"word-final shva: nach", "LE71 K:", 1, false, ""},
+        {"shva after shva: na", "YI $: M: R W.71", 2, true, "~eh"},
+        {"shva before shva: nach", "YI $: M: R W.71", 1, false, ""},
+        {"shuruk after a letter without vowel", "W: R W.80 XA", 2, false, "~uw"},
+    };
+    for (const Row& r : rows) {
+        LetterList w = Word(r.word);
+        AnalyzeWord(w, Set("U.S. Sephardi"));
+        ASSERT_LT(r.letter, w.size()) << r.what;
+        EXPECT_EQ(w[r.letter].variant, r.variant) << r.what;
+        EXPECT_EQ(w[r.letter].vowelSound, r.vowelSound) << r.what;
+    }
+}
+
+TEST(AnalyzeWord, SilentLetters) {
+    // hi (she): the vav and the alef make no sound.
+    LetterList hi = Word("HI71 W )");
+    AnalyzeWord(hi, Set("U.S. Sephardi"));
+    EXPECT_EQ(hi[1].consonant, "");
+    EXPECT_EQ(SyllableSpelling(hi), "HI");
+    // -av: the yod between qamats and vav is silent.
+    LetterList av = Word("D.: BF RF71 Y W");
+    AnalyzeWord(av, Set("U.S. Sephardi"));
+    EXPECT_EQ(av[3].consonant, "");
+    EXPECT_EQ(SyllableSpelling(av), "de-va-RAV");
+}
+
+TEST(AnalyzeWord, PronunciationsChangeTheSounds) {
+    struct Row {
+        const char* pronunciation;
+        const char* syllables;
+    } rows[] = {
+        {"U.S. Sephardi", "ba-ruch-a-TA"},
+        {"U.S. Ashkenazi", "bo-ruch-a-TO"},
+        {"Galician", "bo-rich-a-TU"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(Spell("B.F R W.71 K:- )A T.F80 H", r.pronunciation), r.syllables)
+            << r.pronunciation;
+}
+
+TEST(AnalyzeWord, VerseEndAndStressOfDoubledAccents) {
+    LetterList w = Word("WA Y: HI Y- )O75 W R00");
+    AnalyzeWord(w, Set("U.S. Sephardi"));
+    EXPECT_TRUE(w.back().verseEnd);
+    EXPECT_TRUE(w[4].stress);
+    EXPECT_TRUE(w[4].initial);
+    EXPECT_TRUE(w[3].final);
+
+    // The divine name at a verse end: its letters are read by their own rule, the verse
+    // end is still marked.
+    LetterList name = Word("Y: H WF75 H00");
+    AnalyzeWord(name, Set("U.S. Sephardi"));
+    EXPECT_TRUE(name.back().verseEnd);
+
+    // Segol doubled on a mileil word: the stress follows the copy on the stressed syllable.
+    LetterList s = Word("ME31 LE K:01");
+    AnalyzeWord(s, Set("U.S. Sephardi"));
+    EXPECT_EQ(SyllableSpelling(s), "ME-lech");
+
+    // Paseq after a word: the accent before it carries the stress.
+    LetterList p = Word("$F74 MF05");
+    AnalyzeWord(p, Set("U.S. Sephardi"));
+    EXPECT_EQ(SyllableSpelling(p), "SHA-ma");
+}
+
+TEST(AnalyzeWord, KetivLettersAreLeftUnread) {
+    LetterList w = Word("LF71 H * H W )");
+    AnalyzeWord(w, Set("U.S. Sephardi"));
+    EXPECT_EQ(w[3].syllable, "");
+    EXPECT_FALSE(w[3].sylStart);
+    EXPECT_TRUE(w[3].initial);
+}
+
+TEST(AnalyzeWord, WithoutPhonemeSetNothingIsSoundedButSyllablesStayMarked) {
+    LetterList w = Word("B.: R\" ) $I73 Y T");
+    AnalyzeWord(w, TPhonemeSet());
+    for (const strucHebChar& c : w) {
+        EXPECT_EQ(c.consonant, "");
+        EXPECT_EQ(c.vowelSound, "");
+        EXPECT_EQ(c.syllable, "");
+    }
+    EXPECT_TRUE(w[0].sylStart);
+}
+
+}  // namespace
+}  // namespace lyrasta

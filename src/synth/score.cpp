@@ -1,0 +1,150 @@
+#include "score.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lyrasta::synth {
+namespace {
+
+constexpr double kLowestHz = 40, kHighestHz = 1600;
+constexpr double kSilenceMs = 100;
+
+double Semitones(double hz, double st) { return hz * std::exp2(st / 12); }
+
+bool SameHz(double a, double b) { return std::abs(a - b) <= 0.003 * std::max(a, b); }
+
+bool Voiced(const Segment& s) { return s.phoneme && s.phoneme->voiced; }
+
+// Speech intonation for the segments that were given no pitch: a line declining by a
+// semitone a second from the voice's speaking pitch, restarting after each pause; stressed
+// vowels a minor third above it; the last vowel before a pause or phrase end falls a major
+// third. Each segment glides to its pitch.
+void Intone(std::vector<Segment>& segs, const std::vector<bool>& speech, const std::vector<bool>& phraseEnd) {
+    int64_t phraseStart = -1;
+    double hz = 0;
+    for (size_t i = 0; i < segs.size(); ++i) {
+        Segment& s = segs[i];
+        if (!s.phoneme) {
+            if (s.length >= kSampleRate / 10) phraseStart = -1;
+            continue;
+        }
+        if (!speech[i]) {
+            hz = s.targetHz;
+            continue;
+        }
+        if (phraseStart < 0) phraseStart = s.start;
+        const double seconds = static_cast<double>(s.start - phraseStart) / kSampleRate;
+        double target = Semitones(s.voice->speechHz, -std::min(4.0, seconds));
+        if (s.phoneme->isVowel()) {
+            bool last = true;
+            for (size_t j = i + 1; j < segs.size() && last; ++j) {
+                if (phraseEnd[j - 1] || (!segs[j].phoneme && segs[j].length >= kSampleRate / 10)) break;
+                if (segs[j].phoneme && segs[j].phoneme->isVowel()) last = false;
+            }
+            if (phraseEnd[i]) last = true;
+            if (last) target = Semitones(target, -4);
+            else if (s.stress == Stress::Primary) target = Semitones(target, 3);
+            else if (s.stress == Stress::Secondary) target = Semitones(target, 1.5);
+        }
+        s.mode = 3;
+        s.startHz = hz > 0 ? hz : target;
+        s.targetHz = target;
+        hz = target;
+    }
+}
+
+}  // namespace
+
+ScoreBuilder::ScoreBuilder() : voice_(std::make_shared<Voice>()) {}
+
+double ScoreBuilder::DefaultMs(const Phoneme& p, bool sung, Stress stress) const {
+    const double ratio = 180.0 / static_cast<double>(rate_);
+    // Sung consonants keep their shape at slow tempos; speech stretches with the rate.
+    const double factor = sung ? std::clamp(std::sqrt(ratio), 0.7, 1.6) : std::clamp(ratio, 0.5, 2.5);
+    double ms = p.defaultMs * factor;
+    if (!sung && p.isVowel()) ms *= stress == Stress::Primary ? 1.3 : stress == Stress::Secondary ? 1.1 : 0.85;
+    return ms;
+}
+
+Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
+    Score score;
+    score.start = clock_;
+    std::vector<bool> speech, phraseEnd;
+    auto push = [&](Segment seg, bool isSpeech) {
+        seg.start = clock_;
+        seg.voice = voice_;
+        seg.gain = gain_;
+        clock_ += seg.length;
+        score.segments.push_back(std::move(seg));
+        speech.push_back(isSpeech);
+        phraseEnd.push_back(false);
+    };
+    for (const CommandItem& item : items) {
+        if (const auto* mark = std::get_if<IndexMarkItem>(&item)) {
+            score.marks.push_back({clock_, mark->mark});
+        } else if (const auto* v = std::get_if<VoiceItem>(&item)) {
+            voice_ = std::make_shared<Voice>(VoiceFor(v->name.empty() ? voice_->name : v->name, v->params));
+        } else if (const auto* r = std::get_if<RateItem>(&item)) {
+            rate_ = std::clamp(r->rate, 75L, 600L);
+        } else if (const auto* vol = std::get_if<VolumeItem>(&item)) {
+            // Attenuation 100 is full level; each step below it is a third of a decibel.
+            gain_ = static_cast<float>(std::pow(10.0, (std::clamp(vol->attenuation, 0L, 100L) - 100) / 60.0));
+        } else if (std::holds_alternative<PhonemeModeItem>(item)) {
+            sung_ = false;
+        } else if (std::holds_alternative<PhraseEndItem>(item)) {
+            if (!phraseEnd.empty()) phraseEnd.back() = true;
+        } else if (const auto* sil = std::get_if<SilenceItem>(&item)) {
+            Segment seg;
+            const double ms = sil->ms ? *sil->ms : kSilenceMs * std::clamp(180.0 / rate_, 0.5, 2.5);
+            seg.length = std::llround(ms * kSampleRate / 1000.0);
+            seg.startHz = seg.targetHz = lastHz_;
+            const Segment* before = score.segments.empty() ? nullptr : &score.segments.back();
+            seg.releaseTail = before && Voiced(*before) && before->mode == 1;
+            if (seg.length > 0) push(std::move(seg), false);
+        } else if (const auto* ph = std::get_if<PhonemeItem>(&item)) {
+            Segment seg;
+            seg.phoneme = ph->phoneme;
+            seg.stress = ph->stress;
+            bool isSpeech = false;
+            double target = lastHz_;
+            seg.mode = 5;
+            if (ph->pitch) {
+                const auto [mode, hz] = ph->pitch->Resolve(lastHz_);
+                if (hz >= kLowestHz && hz <= kHighestHz) {
+                    sung_ = true;
+                    target = hz;
+                    seg.mode = mode;
+                }
+            }
+            if (!sung_ || target <= 0) {
+                isSpeech = true;
+                seg.mode = 0;
+                target = voice_->speechHz;
+            }
+            const double ms = ph->ms ? *ph->ms : DefaultMs(*ph->phoneme, !isSpeech, ph->stress);
+            seg.length = std::llround(ms * kSampleRate / 1000.0);
+            seg.startHz = lastHz_ > 0 ? lastHz_ : target;
+            seg.targetHz = target;
+            lastHz_ = target;
+            seg.held = !isSpeech && (seg.mode == 0 || seg.mode == 5);
+            seg.noteStart = clock_;
+            const Segment* before = score.segments.empty() ? nullptr : &score.segments.back();
+            if (seg.held && before && before->held && Voiced(*before) && SameHz(before->targetHz, target))
+                seg.noteStart = before->noteStart;
+            if (seg.length > 0) push(std::move(seg), isSpeech);
+        }
+    }
+    Intone(score.segments, speech, phraseEnd);
+    for (const Segment& s : score.segments) {
+        if (!s.held || !s.phoneme->isVowel()) continue;
+        if (!score.notes.empty() && score.notes.back().start + score.notes.back().length == s.start &&
+            SameHz(score.notes.back().hz, s.targetHz))
+            score.notes.back().length += s.length;
+        else
+            score.notes.push_back({s.start, s.length, s.targetHz});
+    }
+    score.end = clock_;
+    return score;
+}
+
+}  // namespace lyrasta::synth

@@ -1,0 +1,38 @@
+#pragma once
+// The singer's voices: the six voice definitions the player writes ("Kit" child, "Rita"
+// soprano, "Betty" alto, "Dennis" tenor, "Paul" baritone, "Harry" bass) as tract, source and
+// singing settings, and the ":dv" parameters that adjust them.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "phonemes.h"
+
+namespace lyrasta::synth {
+
+struct Voice {
+    std::string name = "Paul";
+    bool femaleTract = false;   // which formant table the vowels use
+    float formantScale = 1.0f;  // scales that table (a shorter tract sounds higher)
+    float f4 = 3300, f5 = 3750; // fixed upper formants, Hz
+    float bandwidthScale = 1.0f;
+    float tiltDb = 6;          // spectral tilt of the voicing source, dB down at 3 kHz
+    float openQuotient = 0.6f; // share of the glottal period the glottis is open
+    float breathDb = 30;       // aspiration mixed into voicing, dB
+    float vibratoCents = 15;   // vibrato extent (peak) on held notes
+    float vibratoHz = 5.6f;
+    float speechHz = 115;      // average pitch of speech (speak mode)
+    float gainDb = 0;          // level trim so every voice sings equally loud
+
+    // The formant target of a phoneme in this voice (for diphthongs second = the end).
+    Formants Target(const Phoneme& p, bool second = false) const;
+};
+
+// The voice of a ":name" definition (names without regard to case; unknown names give the
+// baritone) with its ":dv" pairs applied: "sm" smoothness 0..100 (more spectral tilt),
+// "f4"/"f5" the upper formants in Hz, "br" breathiness in dB. Unknown pairs are ignored.
+Voice VoiceFor(std::string_view name, const std::vector<std::pair<std::string, std::string>>& params);
+
+}  // namespace lyrasta::synth

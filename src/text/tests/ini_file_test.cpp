@@ -1,0 +1,85 @@
+#include "text/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace lyrasta {
+namespace {
+
+const char* const kSample =
+    "\xEF\xBB\xBF; phoneme sets\r\n"
+    "[U.S. Sephardi]\r\n"
+    "Patach = ~ah|a \r\n"
+    "Shin=~sh|sh\r\n"
+    "Quoted=\"  spaced  \"\r\n"
+    "Half=\"open\r\n"
+    "Empty=\r\n"
+    "no equals sign here\r\n"
+    "Shin=second copy\r\n"
+    "[German]\n"
+    "Patach=~aa|a\n"
+    "[u.s. sephardi]\n"
+    "Tav=never read\n";
+
+TEST(IniFile, LooksUpSectionsAndKeysLikeTheClassicReader) {
+    const TIniFile ini = TIniFile::Parse(kSample);
+    struct Row {
+        const char* what;
+        const char* section;
+        const char* key;
+        const char* expected;
+    } rows[] = {
+        {"blanks around key and value dropped", "U.S. Sephardi", "Patach", "~ah|a"},
+        {"names match without regard to case", "u.s. SEPHARDI", "SHIN", "~sh|sh"},
+        {"the first of two equal keys wins", "U.S. Sephardi", "Shin", "~sh|sh"},
+        {"matching quotes are removed", "U.S. Sephardi", "Quoted", "  spaced  "},
+        {"an unmatched quote stays", "U.S. Sephardi", "Half", "\"open"},
+        {"an empty value", "U.S. Sephardi", "Empty", ""},
+        {"a second section keeps its own keys", "German", "Patach", "~aa|a"},
+        {"a repeated section is not read", "U.S. Sephardi", "Tav", "dflt"},
+        {"missing key", "German", "Shin", "dflt"},
+        {"missing section", "Lithuanian", "Patach", "dflt"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ini.ReadString(r.section, r.key, "dflt"), r.expected) << r.what;
+}
+
+TEST(IniFile, KeepsAtMostOneLessThanTheBufferAndStopsAtNul) {
+    const std::string longValue(300, 'x');
+    const TIniFile ini = TIniFile::Parse("[S]\nLong=" + longValue + "\nNul=ab" +
+                                         std::string(1, '\0') + "cd\n");
+    EXPECT_EQ(ini.ReadString("S", "Long"), std::string(254, 'x'));
+    EXPECT_EQ(ini.ReadString("S", "Long", "", 10), std::string(9, 'x'));
+    EXPECT_EQ(ini.ReadString("S", "Nul"), "ab");
+    EXPECT_EQ(ini.ReadString("S", "Long", "", 0), "");
+}
+
+TEST(IniFile, MissingFileReadsAsEmpty) {
+    const TIniFile ini = TIniFile::Load("/nonexistent/lyrasta/phonemes.ini");
+    EXPECT_FALSE(ini.HasSection("U.S. Sephardi"));
+    EXPECT_EQ(ini.ReadString("U.S. Sephardi", "Patach"), "");
+}
+
+TEST(IniFile, WrittenValuesSurviveSavingAndLoading) {
+    TIniFile ini = TIniFile::Parse("[Options]\nVoice=Paul\n; note\n[Colors]\nclSegol=$00FFFFFF\n");
+    ini.WriteString("options", "VOICE", "Betty");       // replaces in place, keeps the name
+    ini.WriteString("Options", "Rate", "180");          // new key at the section's end
+    ini.WriteString("Location", "Path", "/usr/share");  // new section at the end
+    const auto path = std::filesystem::path(::testing::TempDir()) / "lyrasta_ini_test.ini";
+    ASSERT_TRUE(ini.Save(path));
+    const TIniFile back = TIniFile::Load(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(back.Text(),
+              "[Options]\r\nVoice=Betty\r\nRate=180\r\n\r\n"
+              "[Colors]\r\nclSegol=$00FFFFFF\r\n\r\n"
+              "[Location]\r\nPath=/usr/share\r\n");
+}
+
+TEST(IniFile, SaveReportsAFolderThatCannotBeWritten) {
+    EXPECT_FALSE(TIniFile().Save("/nonexistent/lyrasta/config.ini"));
+}
+
+}  // namespace
+}  // namespace lyrasta

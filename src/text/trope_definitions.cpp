@@ -1,0 +1,74 @@
+#include "trope_definitions.h"
+
+#include <cctype>
+
+#include "data_files.h"
+
+namespace lyrasta {
+
+namespace {
+
+std::string Upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// An attribute's value without reporting a missing attribute: lookups over many
+// elements expect most of them to lack the one they look for.
+std::string Attribute(const TXMLelement& e, std::string_view name) {
+    for (int i = 0; i < e.AttributeCount(); ++i)
+        if (Upper(e.AttributeName(i)) == Upper(name)) return e.AttributeValueAt(i);
+    return {};
+}
+
+void LoadAll(TXMLParser& parser, const std::filesystem::path& dataDir, std::string_view pattern,
+             const char* title, const MessageFunc& message) {
+    for (const std::string& file : ListDataFiles(dataDir, pattern)) {
+        if (!parser.LoadFromText(ReadDataFile(dataDir, file)) && message)
+            message(title, parser.LastErrorText());
+    }
+}
+
+}  // namespace
+
+void TTropeDefinitions::LoadTropeDefinitions(const std::filesystem::path& dataDir,
+                                             const MessageFunc& message) {
+    definitions_.Clear();
+    LoadAll(definitions_, dataDir, "encodings/tropedef*.xml", "Trope Def Parse Error", message);
+    LoadAll(names_, dataDir, "encodings/tropenames*.xml", "Trope Names Parse Error", message);
+}
+
+TXMLelement* ChildByNameAttribute(const TXMLelement* element, std::string_view name) {
+    if (!element) return nullptr;
+    const std::string wanted = Upper(name);
+    for (TXMLelement* c = element->FirstChild(); c; c = c->NextSibling())
+        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(*c, "Name")) == wanted) return c;
+    return nullptr;
+}
+
+TXMLelement* StyleByNameAndType(const TXMLelement* root, std::string_view name, std::string_view type) {
+    if (!root) return nullptr;
+    const std::string wantedName = Upper(name), wantedType = Upper(type);
+    for (TXMLelement* c = root->FirstChild(); c; c = c->NextSibling()) {
+        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(*c, "Name")) == wantedName &&
+            Upper(Attribute(*c, "Type")) == wantedType)
+            return c;
+    }
+    return nullptr;
+}
+
+TropeNames TropeNameIn(const TXMLelement* encoding, std::string_view trope, std::string_view context,
+                       bool finalStress) {
+    std::string name(trope);
+    const bool vMark = (!name.empty() && name[0] == 'V') || (name.size() > 1 && name[1] == 'V');
+    if (vMark && finalStress) name = "METEG";
+    const TXMLelement* entry = ChildByNameAttribute(encoding, name);
+    if (!entry) return {};
+    const std::string before = "BEFORE_" + std::string(context);
+    if (std::string latin = Attribute(*entry, before + "_VALUE"); !context.empty() && !latin.empty())
+        return {latin, Attribute(*entry, before + "_HEB_VALUE")};
+    return {Attribute(*entry, "VALUE"), Attribute(*entry, "HEB_VALUE")};
+}
+
+}  // namespace lyrasta

@@ -1,0 +1,153 @@
+#include "word_display.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace lyrasta {
+
+std::string Utf8(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+namespace {
+
+constexpr char32_t kDagesh = 0x05BC, kShinDot = 0x05C1, kSinDot = 0x05C2, kMeteg = 0x05BD,
+                   kMaqaf = 0x05BE, kPaseq = 0x05C0, kSofPasuq = 0x05C3, kHolam = 0x05B9,
+                   kQamatsQatan = 0x05C7;
+
+// The letter of a consonant code; final forms for kaf, mem, nun, pe and tsadi. 0: none.
+char32_t LetterCodePoint(const std::string& code, bool last) {
+    if (code.size() != 1) return 0;
+    switch (code[0]) {
+        case ')': return 0x05D0;
+        case 'B': return 0x05D1;
+        case 'G': return 0x05D2;
+        case 'D': return 0x05D3;
+        case 'H': return 0x05D4;
+        case 'W': return 0x05D5;
+        case 'Z': return 0x05D6;
+        case 'X': return 0x05D7;
+        case '+': return 0x05D8;
+        case 'Y': return 0x05D9;
+        case 'K': return last ? 0x05DA : 0x05DB;
+        case 'L': return 0x05DC;
+        case 'M': return last ? 0x05DD : 0x05DE;
+        case 'N': return last ? 0x05DF : 0x05E0;
+        case 'S': return 0x05E1;
+        case '(': return 0x05E2;
+        case 'P': return last ? 0x05E3 : 0x05E4;
+        case 'C': return last ? 0x05E5 : 0x05E6;
+        case 'Q': return 0x05E7;
+        case 'R': return 0x05E8;
+        case '$': case '&': case '#': return 0x05E9;
+        case 'T': return 0x05EA;
+        default: return 0;
+    }
+}
+
+char32_t VowelCodePoint(const strucHebChar& c) {
+    const std::string& v = c.vowel;
+    if (v == "A") return 0x05B7;
+    if (v == "F") return c.variant ? kQamatsQatan : 0x05B8;
+    if (v == "E") return 0x05B6;
+    if (v == "\"") return 0x05B5;
+    if (v == "I") return 0x05B4;
+    if (v == "O" || v == "OW") return kHolam;
+    if (v == "U") return 0x05BB;
+    // A chataf patach read as a shva (marked "+" by the scanner) is still written as it stands.
+    if (v == ":") return c.bracket == "+" ? 0x05B2 : 0x05B0;
+    if (v == ":A") return 0x05B2;
+    if (v == ":F") return 0x05B3;
+    if (v == ":E") return 0x05B1;
+    return 0;
+}
+
+// The combining accent of a two-digit code; 0 for codes drawn otherwise or not at all.
+char32_t AccentCodePoint(std::string_view code) {
+    static const struct { const char* code; char32_t cp; } kAccents[] = {
+        {"92", 0x0591}, {"01", 0x0592}, {"31", 0x0592}, {"65", 0x0593}, {"80", 0x0594},
+        {"85", 0x0595}, {"73", 0x0596}, {"81", 0x0597}, {"03", 0x0599}, {"33", 0x0599},
+        {"10", 0x059A}, {"91", 0x059B}, {"61", 0x059C}, {"11", 0x059D}, {"62", 0x059E},
+        {"84", 0x059F}, {"14", 0x05A0}, {"44", 0x05A0}, {"83", 0x05A1}, {"74", 0x05A3},
+        {"70", 0x05A4}, {"71", 0x05A5}, {"72", 0x05A6}, {"94", 0x05A7}, {"63", 0x05A8},
+        {"04", 0x05A9}, {"24", 0x05A9}, {"93", 0x05AA}, {"60", 0x05AB}, {"64", 0x05AC},
+        {"13", 0x05AD}, {"02", 0x05AE}, {"82", 0x05AE}, {"75", kMeteg},
+    };
+    for (const auto& a : kAccents)
+        if (code == a.code) return a.cp;
+    return 0;
+}
+
+bool IsHolamVav(const LetterList& l, size_t i) {
+    return i > 0 && l[i].letter == "W" && l[i].vowel.empty() && !l[i].dagesh &&
+           (l[i - 1].vowel == "O" || l[i - 1].vowel == "OW");
+}
+
+}  // namespace
+
+std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to) {
+    to = std::min(to, letters.size());
+    // The word's last letter: the last record with a consonant (mark records after it do
+    // not count). A letter before a maqaf also takes its final form.
+    size_t lastLetter = letters.size();
+    for (size_t i = to; i-- > from;) {
+        if (!letters[i].letter.empty()) {
+            lastLetter = i;
+            break;
+        }
+    }
+
+    std::string out;
+    for (size_t i = from; i < to; ++i) {
+        const strucHebChar& c = letters[i];
+        const bool last = i == lastLetter || c.maqaf;
+        std::string spacing;  // paseq and sof pasuq follow the letter's marks
+
+        if (const char32_t l = LetterCodePoint(c.letter, last)) {
+            out += Utf8(l);
+            if (c.dagesh) out += Utf8(kDagesh);
+            if (c.letter == "$") out += Utf8(kShinDot);
+            if (c.letter == "&") out += Utf8(kSinDot);
+        }
+        if (IsHolamVav(letters, i)) out += Utf8(kHolam);
+        const bool holamMovesToVav = i + 1 < to && IsHolamVav(letters, i + 1);
+        if (!holamMovesToVav)
+            if (const char32_t v = VowelCodePoint(c)) out += Utf8(v);
+        if (c.meteg) out += Utf8(kMeteg);
+
+        if (!c.accents.empty() && c.accents[0] == 'V') {
+            // A V-mark is drawn as a meteg, except on the word's last letter.
+            if (i != lastLetter) out += Utf8(kMeteg);
+        } else {
+            for (size_t k = 0; k + 1 < c.accents.size(); k += 2) {
+                const std::string_view code = std::string_view(c.accents).substr(k, 2);
+                if (code == "00") spacing += Utf8(kSofPasuq);
+                else if (code == "05") spacing += " " + Utf8(kPaseq);
+                else if (const char32_t a = AccentCodePoint(code)) out += Utf8(a);
+            }
+        }
+        if (c.dot == "52") out += Utf8(0x05C4);
+        if (c.dot == "53") out += Utf8(0x05C5);
+        if (c.maqaf) out += Utf8(kMaqaf);
+        out += spacing;
+    }
+    return out;
+}
+
+}  // namespace lyrasta

@@ -1,0 +1,23 @@
+#pragma once
+// The display form of a word: its Unicode Hebrew text (UTF-8), ready for shaping with a
+// font that carries points and accents. Per letter, in logical order: the letter (final
+// form at the word's end), dagesh, shin or sin dot, the vowel point, meteg, the accents,
+// the upper or lower dot, then maqaf, paseq and sof pasuq.
+
+#include <string>
+
+#include "heb_char.h"
+
+namespace lyrasta {
+
+// The display text of records [from, to) of `letters` (0-based, `to` exclusive; clipped
+// to the list). The vowel-variant flag shows a short qamats as qamats qatan (U+05C7).
+std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to);
+inline std::string WordDisplayForm(const LetterList& letters) {
+    return WordDisplayForm(letters, 0, letters.size());
+}
+
+// UTF-8 of one code point.
+std::string Utf8(char32_t cp);
+
+}  // namespace lyrasta

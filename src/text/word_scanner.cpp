@@ -1,0 +1,251 @@
+#include "word_scanner.h"
+
+#include <string>
+
+namespace lyrasta {
+
+bool IsVowelCode(char c) {
+    switch (c) {
+        case 'A': case 'F': case 'I': case 'E': case '"': case 'U': case ':': case 'O':
+            return true;
+        default:
+            return false;
+    }
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Prepositive accents stand before the consonant that carries them.
+bool IsPrepositive(const std::string& code) {
+    return code == "10" || code == "11" || code == "13" || code == "14";
+}
+
+class Scanner {
+public:
+    explicit Scanner(bool smallPrint) : smallPrint_(smallPrint) {}
+
+    void Feed(char c, bool extraBlank);
+    LetterList Finish();
+    bool SmallPrint() const { return smallPrint_; }
+
+private:
+    enum State { kStart, kConsonant, kAccent, kBracket, kKetiv, kShva, kAfterLetter, kNote, kVMark };
+
+    strucHebChar& Current() { return letters_.back(); }
+    // One step of the state machine; false when the byte is to be looked at again.
+    bool Step(char c, bool extraBlank);
+    void Accent(const std::string& code);
+
+    LetterList letters_;
+    State state_ = kStart;
+    std::string pending_;
+    std::string collected_;
+    bool inComment_ = false;
+    bool smallPrint_;
+    bool blankOpenedRecord_ = false;
+};
+
+void Scanner::Accent(const std::string& code) {
+    strucHebChar& cur = Current();
+    if (code == "52" || code == "53") {
+        cur.dot = code;
+    } else if (code == "95" || code == "75" || code == "35") {
+        cur.meteg = true;
+    } else {
+        cur.accents += code;
+    }
+    if (code == "00") {
+        // Sof pasuq: the meteg nearest before it is the silluq.
+        for (auto it = letters_.rbegin(); it != letters_.rend(); ++it) {
+            if (it->meteg) {
+                it->meteg = false;
+                it->accents = "75";
+                break;
+            }
+        }
+    }
+}
+
+bool Scanner::Step(char c, bool extraBlank) {
+    switch (state_) {
+        case kStart:
+            letters_.emplace_back();
+            blankOpenedRecord_ = extraBlank;
+            if (c == '{') {
+                collected_.clear();
+                state_ = kNote;
+            } else if (c == 'V') {
+                pending_ = "V";
+                state_ = kVMark;
+            } else if (c == ']') {
+                state_ = kBracket;
+            } else if (c == '*') {
+                state_ = kKetiv;
+            } else if (IsDigit(c)) {
+                pending_.assign(1, c);
+                state_ = kAccent;
+            } else if (c == '-') {
+                Current().maqaf = true;
+            } else if (!IsVowelCode(c)) {
+                pending_.assign(1, c);
+                state_ = kConsonant;
+            } else if (c != ':') {
+                Current().vowel.assign(1, c);
+                state_ = kAfterLetter;
+            } else {
+                state_ = kShva;
+            }
+            return true;
+        case kConsonant:
+            Current().letter = pending_;
+            state_ = kAfterLetter;
+            if (c == '.') {
+                Current().dagesh = true;
+                return true;
+            }
+            return false;
+        case kAccent:
+            if (!IsDigit(c)) {
+                state_ = kStart;
+                return false;
+            }
+            pending_ += c;
+            Accent(pending_);
+            state_ = kAfterLetter;
+            return true;
+        case kBracket:
+            Current().bracket.assign(1, c);
+            state_ = kAfterLetter;
+            return true;
+        case kKetiv:
+            state_ = kAfterLetter;
+            if (c == '*') {
+                Current().kq = 1;
+                return true;
+            }
+            Current().kq = 2;
+            return false;
+        case kShva: {
+            strucHebChar& cur = Current();
+            state_ = kAfterLetter;
+            if (c == 'A') {
+                const std::string& l = cur.letter;
+                if (l == ")" || l == "(" || l == "H" || l == "X") {
+                    cur.vowel = ":A";
+                } else {
+                    // A chataf patach under a letter that is not a guttural is read as a shva.
+                    cur.vowel = ":";
+                    cur.bracket = "+";
+                }
+                return true;
+            }
+            if (c == 'E' || c == 'F') {
+                cur.vowel = std::string(":") + c;
+                return true;
+            }
+            cur.vowel = ":";
+            return false;
+        }
+        case kAfterLetter:
+            if (c == ']') {
+                state_ = kBracket;
+            } else if (c == 'V') {
+                pending_ = "V";
+                state_ = kVMark;
+            } else if (c == '*') {
+                state_ = kKetiv;
+            } else if (IsDigit(c)) {
+                pending_.assign(1, c);
+                state_ = kAccent;
+            } else if (c == '-') {
+                Current().maqaf = true;
+                state_ = kStart;
+            } else if (c == ':') {
+                state_ = kShva;
+            } else if (IsVowelCode(c)) {
+                Current().vowel.assign(1, c);
+            } else if (IsPrepositive(pending_) && Current().letter.empty()) {
+                // The consonant belongs to the record that so far holds only the prepositive accent.
+                pending_.assign(1, c);
+                state_ = kConsonant;
+            } else {
+                state_ = kStart;
+                return false;
+            }
+            return true;
+        case kNote:
+            if (c == '}') {
+                Current().note = collected_;
+                state_ = kStart;
+            } else {
+                collected_ += c;
+            }
+            return true;
+        case kVMark:
+            if (IsDigit(c) || c == ':' || c == 'l') {
+                pending_ += c;
+                return true;
+            }
+            Current().accents = pending_;
+            state_ = kAfterLetter;
+            return false;
+    }
+    return true;
+}
+
+void Scanner::Feed(char c, bool extraBlank) {
+    if (inComment_ && c != '>' && c != '?' && c != '!' && c != '/' && c != '@') {
+        collected_ += c;
+        return;
+    }
+    switch (c) {
+        case '?':
+            if (!letters_.empty()) Current().query = true;
+            smallPrint_ = false;
+            return;
+        case '!':
+            if (!letters_.empty()) Current().exclaim = true;
+            return;
+        case '/':
+            return;
+        case '@':
+            smallPrint_ = true;
+            return;
+        case '<':
+            inComment_ = true;
+            collected_.clear();
+            return;
+        case '>':
+            if (inComment_) {
+                inComment_ = false;
+                if (!letters_.empty()) Current().comment += collected_ + " ";
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    // A step that looks at the byte again changes state, so this ends within a few rounds.
+    while (!Step(c, extraBlank)) {
+    }
+}
+
+LetterList Scanner::Finish() {
+    if (blankOpenedRecord_ && !letters_.empty()) letters_.pop_back();
+    return std::move(letters_);
+}
+
+}  // namespace
+
+LetterList ScanWord(std::string_view text, size_t first, size_t last, bool& smallPrint) {
+    Scanner s(smallPrint);
+    if (first < text.size() && text[first] == '\n') ++first;
+    for (size_t i = first; i <= last && i < text.size(); ++i) s.Feed(text[i], false);
+    s.Feed(' ', true);
+    smallPrint = s.SmallPrint();
+    return s.Finish();
+}
+
+}  // namespace lyrasta

@@ -1,0 +1,147 @@
+'use strict';
+// Line layout of a standard scroll (a tikkun): which word ends each line, and where the open
+// and closed paragraph gaps fall. The layout comes as one JSON file per column, each a list of
+// lines; a line's text is a list of parts (the columns of the songs), each a list of strings
+// separated by a closed paragraph gap; "#(פ)" marks an open paragraph (the rest of the line
+// stays empty), "#[...]" holds the qere of the ketiv before it.
+//
+// The layout's edition can differ from the codex in a few letters and word divisions, so its
+// words are aligned with the codex's words by their consonants, not taken over.
+
+const fs = require('fs');
+const path = require('path');
+
+// The folder of the layout files; TIKKUN_LINES overrides where it is looked for.
+const TIKKUN_DIR = process.env.TIKKUN_LINES || '/work/shared/data/tikkun-lines';
+const FINALS = { '\u05DA': '\u05DB', '\u05DD': '\u05DE', '\u05DF': '\u05E0', '\u05E3': '\u05E4',
+  '\u05E5': '\u05E6' };
+
+// The consonants of a word with final forms made plain, for comparing editions.
+function skeleton(text) {
+  let out = '';
+  for (const ch of text) {
+    if (ch >= '\u05D0' && ch <= '\u05EA') out += FINALS[ch] || ch;
+  }
+  return out;
+}
+
+// A looser key that also forgives full and defective spelling (vav and yod as vowel letters).
+function looseSkeleton(text) {
+  return skeleton(text).replace(/[\u05D5\u05D9]/g, '');
+}
+
+// Words of the layout in order, each { skel, loose, lineEnd, para } where para is 'P' or 'S'
+// when a paragraph gap follows the word.
+function layoutWords(lines) {
+  const words = [];
+  for (const line of lines) {
+    const lineStart = words.length;
+    for (const part of line.text) {
+      part.forEach((str, si) => {
+        const pieces = str
+          .replace(/#\[[^\]]*\]/g, ' ')
+          .replace(/#\(\u05E4\)/g, ' \u0001 ')
+          .replace(/#?\([^)]*\)/g, ' ')
+          .replace(/#/g, '')
+          .split(/[\s\u05BE]+/);
+        for (const piece of pieces) {
+          if (piece === '\u0001') {
+            if (words.length > 0) words[words.length - 1].para = 'P';
+            continue;
+          }
+          const skel = skeleton(piece);
+          if (skel.length === 0) continue;
+          words.push({ skel, loose: looseSkeleton(piece), lineEnd: false, para: '' });
+        }
+        if (si < part.length - 1 && words.length > 0 && !words[words.length - 1].para) {
+          words[words.length - 1].para = 'S';
+        }
+      });
+    }
+    if (words.length > lineStart) words[words.length - 1].lineEnd = true;
+    if (line.isPetucha && words.length > 0) words[words.length - 1].para = 'P';
+  }
+  return words;
+}
+
+function readColumns(kind, count) {
+  const lines = [];
+  for (let n = 1; n <= count; n++) {
+    lines.push(...JSON.parse(fs.readFileSync(path.join(TIKKUN_DIR, kind, `${n}.json`), 'utf8')));
+  }
+  return lines;
+}
+
+// The lines of one book of the Torah (1 to 5), or of Esther.
+function bookLines(kind, bookNumber) {
+  const count = kind === 'torah' ? 245 : 17;
+  const lines = readColumns(kind, count);
+  if (kind !== 'torah') return lines;
+  // A line belongs to the book of the last verse begun before or on it.
+  let book = 1;
+  return lines.filter((line) => {
+    if (line.verses.length > 0) book = line.verses[0].book;
+    return book === bookNumber;
+  });
+}
+
+const same = (a, b) => a.skel === b.skel || a.loose === b.loose;
+
+// Aligns the layout's words with the codex's words (both given as { skel, loose }).
+// Returns for every layout word the index of the codex word it stands for (a layout word
+// missing from the codex stands for the codex word before it), and the count of words that
+// did not match.
+function align(codex, layout) {
+  const target = new Array(layout.length);
+  let i = 0;
+  let j = 0;
+  let unmatched = 0;
+  const runMatches = (a, b) => {
+    for (let k = 0; k < 3; k++) {
+      if (a + k >= codex.length || b + k >= layout.length) return k > 0;
+      if (!same(codex[a + k], layout[b + k])) return false;
+    }
+    return true;
+  };
+  while (j < layout.length) {
+    if (i < codex.length && same(codex[i], layout[j])) {
+      target[j++] = i++;
+      continue;
+    }
+    // Words written together in one edition and apart in the other.
+    if (i + 1 < codex.length && layout[j].skel === codex[i].skel + codex[i + 1].skel) {
+      target[j++] = i + 1;
+      i += 2;
+      continue;
+    }
+    if (j + 1 < layout.length && i < codex.length &&
+        layout[j].skel + layout[j + 1].skel === codex[i].skel) {
+      target[j++] = i;
+      target[j++] = i++;
+      continue;
+    }
+    // Find the nearest point where both run on together again.
+    let found = null;
+    for (let k = 1; k <= 12 && !found; k++) {
+      for (let di = 0; di <= k; di++) {
+        const dj = k - di;
+        if (runMatches(i + di, j + dj)) {
+          found = [di, dj];
+          break;
+        }
+      }
+    }
+    if (!found) found = [1, 1];
+    const [di, dj] = found;
+    unmatched += Math.max(di, dj);
+    for (let k = 0; k < dj; k++) {
+      // Layout words without a codex word: by position when the codex skips as many.
+      target[j + k] = Math.min(codex.length - 1, Math.max(0, k < di ? i + k : i + di - 1));
+    }
+    i += di;
+    j += dj;
+  }
+  return { target, unmatched };
+}
+
+module.exports = { skeleton, looseSkeleton, layoutWords, bookLines, align };

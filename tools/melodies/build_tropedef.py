@@ -1,0 +1,260 @@
+#!/usr/bin/env python3
+"""Writes data/encodings/tropedef-*.xml from the melody sources in this folder.
+
+Each NN-name.mel file holds one melody style and becomes data/encodings/tropedef-NN-name.xml;
+the number orders the files, and so the styles of one reading type, the first being the
+type's default. Run it after editing a source:  python3 tools/melodies/build_tropedef.py
+
+A source file:
+
+    style
+      Name = Ashkenazi            (attributes of the style element, one per line)
+      Type = Torah
+      ...
+    include 01-torah-ashkenazi.mel    copy every trope of another style (kept at its sounding
+                                      pitch: notes move by the difference of the PitchBends)
+    borrow Eichah from 07-eichah.mel  words marked with the special attribute "Eichah" sing
+                                      the other style's variants of each trope
+    melody LOC=EST4:16 TYPE=ATTRIB STARTWORD=6 ENDWORD=9 VALUE=Eichah
+    trope NAME                    the variants of one trope, in order of precedence:
+      BEFORE=TIPCHA,ETNACHTA MILEIL=TRUE : e4 | g8 f8 e4 | d4
+      DEFAULT : ...
+    trope AZLA = GERESH           the same variants as another trope of this style
+
+A variant line lists its conditions (a comma gives alternatives, written as one variant per
+value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
+extras; a note is a pitch name and its duration divisor ("b-8"), with "~" tying it to the
+next note on the same syllable. A line starting with "#", or the rest of a line after a
+blank, "#" and a blank, is a comment.
+"""
+import pathlib
+import re
+import shlex
+import sys
+
+from pitches import pitch_value, transpose
+
+HERE = pathlib.Path(__file__).resolve().parent
+OUT = HERE.parent.parent / "data" / "encodings"
+
+# Every trope name a style must define (the verse end is sung through SILLUQ).
+REQUIRED_TROPES = [
+    "SILLUQ", "ETNACHTA", "SEGOL", "SHALSHELET", "ZAKEF_KATON", "ZAKEF_GADOL", "TIPCHA",
+    "REVIA", "TEVIR", "ZARKA", "PASHTA", "DOUBLE_PASHTA", "YETIV", "GERESH", "AZLA",
+    "GERSHAYIM", "PAZER", "TELISHA_GEDOLA", "TELISHA_GEDOLA_AND_GERSHAYIM", "KARNEI_FARAH",
+    "MUNACH", "MERCHA", "MERCHA_CHEFULAH", "MAPACH", "DARGA", "KADMA", "TELISHA_KETANA",
+    "YERACH_BEN-YOMO", "METEG", "PESIK", "MUNACH_LEGARMEH",
+]
+
+COMMENT = re.compile(r"\s#(?:\s|$)")
+NOTE = re.compile(r"^([1-7a-gA-GHIJ][x/#-]?)(\d+)(~?)$")
+
+
+class SourceError(Exception):
+    pass
+
+
+def parse_notes(text, where):
+    parts = [p.split() for p in text.split("|")]
+    if len(parts) > 3:
+        raise SourceError(f"{where}: more than two '|' in a melody")
+    kinds = ["main"] if len(parts) == 1 else ["upbeat", "main", "extra"][: len(parts)]
+    notes = []
+    for kind, tokens in zip(kinds, parts):
+        for token in tokens:
+            m = NOTE.match(token)
+            if not m or pitch_value(m.group(1)) is None:
+                raise SourceError(f"{where}: '{token}' is not a note")
+            if int(m.group(2)) <= 0:
+                raise SourceError(f"{where}: '{token}' has no duration")
+            notes.append({"pitch": m.group(1), "duration": int(m.group(2)), "kind": kind,
+                          "tie": m.group(3) == "~"})
+    if not any(n["kind"] == "main" for n in notes):
+        raise SourceError(f"{where}: a melody needs at least one main note")
+    return notes
+
+
+def expand_conditions(text, where):
+    """Conditions text to a list of condition dicts (one per combination of alternatives)."""
+    combos = [{}]
+    for item in text.split():
+        if item == "DEFAULT":
+            key, values = "DEFAULT", ["TRUE"]
+        elif "=" in item:
+            key, value = item.split("=", 1)
+            values = value.split(",")
+            if any("=" in v or not v for v in values):
+                raise SourceError(f"{where}: '{item}': alternatives are values of one condition")
+        else:
+            raise SourceError(f"{where}: condition '{item}' needs NAME=VALUE")
+        combos = [dict(c, **{key: v}) for c in combos for v in values]
+    return combos
+
+
+class Style:
+    def __init__(self, path):
+        self.path = path
+        self.attrs = {}
+        self.tropes = {}          # name -> list of (conditions, notes)
+        self.order = []
+        self.aliases = []         # (name, other)
+        self.borrows = []         # (value, source path)
+        self.melodies = []
+
+    @property
+    def bend(self):
+        return int(self.attrs.get("PitchBend", "0"))
+
+    def set_trope(self, name, variants):
+        if name not in self.tropes:
+            self.order.append(name)
+        self.tropes[name] = variants
+
+
+def moved(notes, half_tones):
+    return [dict(n, pitch=transpose(n["pitch"], half_tones)) for n in notes]
+
+
+_cache = {}
+
+
+def load(path):
+    path = path.resolve()
+    if path in _cache:
+        return _cache[path]
+    style = Style(path)
+    current = None
+    in_style = False
+    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        where = f"{path.name}:{number}"
+        line = COMMENT.split(raw, 1)[0].rstrip()
+        if not line.strip() or line.lstrip().startswith("#"):
+            continue
+        indented = line[0].isspace()
+        words = line.split()
+        if not indented:
+            in_style = False
+            current = None
+            if words[0] == "style":
+                in_style = True
+            elif words[0] == "include":
+                other = load(HERE / words[1])
+                for name in (n for n in other.order if ":" not in n):
+                    style.set_trope(name, [(c, moved(n, other.bend - style.bend))
+                                           for c, n in other.tropes[name]])
+            elif words[0] == "borrow" and len(words) == 4 and words[2] == "from":
+                style.borrows.append((words[1], HERE / words[3]))
+            elif words[0] == "melody":
+                item = dict(w.split("=", 1) for w in shlex.split(line)[1:])
+                if "LOC" not in item or "TYPE" not in item:
+                    raise SourceError(f"{where}: a melody item needs LOC and TYPE")
+                style.melodies.append(item)
+            elif words[0] == "trope" and len(words) == 4 and words[2] == "=":
+                style.aliases.append((words[1], words[3]))
+                style.set_trope(words[1], None)
+            elif words[0] == "trope" and len(words) == 2:
+                current = words[1]
+                style.set_trope(current, [])
+            else:
+                raise SourceError(f"{where}: cannot read '{line.strip()}'")
+        elif in_style:
+            key, _, value = line.strip().partition("=")
+            style.attrs[key.strip()] = value.strip()
+        elif current is not None:
+            conds, sep, notes = line.strip().partition(":")
+            if not sep:
+                raise SourceError(f"{where}: a variant needs 'conditions : notes'")
+            parsed = parse_notes(notes, where)
+            for combo in expand_conditions(conds, where):
+                style.tropes[current].append((combo, parsed))
+        else:
+            raise SourceError(f"{where}: indented line outside a block")
+    for name, other in style.aliases:
+        if style.tropes.get(other) is None:
+            raise SourceError(f"{path.name}: {name} copies {other}, which is not defined")
+        style.tropes[name] = list(style.tropes[other])
+    _cache[path] = style
+    return style
+
+
+def final_tropes(style):
+    """The style's tropes with the variants it borrows for words with a special attribute.
+
+    Borrowing is done here, after every file is read, so that two styles may borrow from
+    each other's own variants."""
+    tropes = {name: list(variants) for name, variants in style.tropes.items()}
+    for value, other_path in style.borrows:
+        other = load(other_path)
+        shift = other.bend - style.bend
+        for name in style.order:
+            source = other.tropes.get(name) or []
+            plain = [(c, n) for c, n in source if "ATTRIB" not in c]
+            conditional = [v for v in plain if v[0].get("DEFAULT") != "TRUE"]
+            defaults = [v for v in plain if v[0].get("DEFAULT") == "TRUE"]
+            if len(plain) == 1:
+                conditional, defaults = [], plain
+            for conds, notes in conditional:
+                tropes[name].append((dict(conds, ATTRIB=value), moved(notes, shift)))
+            for conds, notes in defaults[-1:]:
+                tropes[name].append(({"ATTRIB": value}, moved(notes, shift)))
+    return tropes
+
+
+def esc(text):
+    return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+            .replace('"', "&quot;").replace("'", "&apos;"))
+
+
+def attrs_text(attrs):
+    return "".join(f' {k}="{esc(v)}"' for k, v in attrs.items())
+
+
+def write_xml(style):
+    tropes = final_tropes(style)
+    missing = [t for t in REQUIRED_TROPES if not tropes.get(t)]
+    if missing:
+        raise SourceError(f"{style.path.name}: no melody for {', '.join(missing)}")
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             f"<!-- Generated by tools/melodies/build_tropedef.py from {style.path.name}; "
+             "edit the source and run the tool again. -->",
+             "<TropeDefinitions>",
+             f"  <Style{attrs_text(style.attrs)}>"]
+    for name in style.order:
+        lines.append(f'    <Trope Name="{esc(name)}">')
+        for conds, notes in tropes[name]:
+            lines.append(f"      <Variant{attrs_text(conds)}>")
+            lines.append("        <Notes>")
+            for n in notes:
+                extra = {"upbeat": ' Upbeat="TRUE"', "extra": ' Extra="TRUE"'}.get(n["kind"], "")
+                tie = ' Continue="TRUE"' if n["tie"] else ""
+                lines.append(f'          <Note Pitch="{esc(n["pitch"])}" '
+                             f'Duration="{n["duration"]}"{extra}{tie}/>')
+            lines.append("        </Notes>")
+            lines.append("      </Variant>")
+        lines.append("    </Trope>")
+    if style.melodies:
+        lines.append("    <MELODIES>")
+        for item in style.melodies:
+            lines.append(f"      <Item{attrs_text(item)}/>")
+        lines.append("    </MELODIES>")
+    lines.append("  </Style>")
+    lines.append("</TropeDefinitions>")
+    stem = style.path.stem
+    target = OUT / f"tropedef-{stem}.xml"
+    target.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    return target
+
+
+def main():
+    sources = sorted(HERE.glob("[0-9]*.mel"))
+    try:
+        for path in sources:
+            print(write_xml(load(path)).relative_to(OUT.parent.parent))
+    except SourceError as err:
+        print(f"build_tropedef: {err}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
