@@ -13,6 +13,7 @@
 #include "player/settings_store.h"
 #include "ui/display_fonts.h"
 #include "ui/heb_view.h"
+#include "ui/synth_link.h"
 #include "ui/trope_player.h"
 
 namespace {
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
                                                                   : options.settingsFile);
     lyrasta::ui::TPlayerServices services;
     lyrasta::ui::TTropePlayer window(fonts, settings, std::move(services));
+    lyrasta::ui::TSynthLink singer(window, settings);
     if (options.width > 0) {
         window.resize(options.width, options.height);
         window.show();

@@ -123,6 +123,7 @@ void THebViewClass::ShowWord(int i, bool scroll) {
             SetScrollPosition(std::max(0, line - 1));
     }
     repaint();
+    emit WordShown(SelectedWord());
     QCoreApplication::processEvents();
 }
 

@@ -89,6 +89,8 @@ public:
 signals:
     void OnimgMouseUp();
     void OnimgDblClick();
+    // ShowWord moved the selection (the highlight that follows the singing).
+    void WordShown(int index);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -24,6 +24,7 @@
 #include <cctype>
 
 #include "ui/heb_view.h"
+#include "ui/mark_colours.h"
 #include "ui/note_display.h"
 
 namespace lyrasta::ui {
@@ -64,6 +65,7 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
       player_(*this) {
     setWindowTitle(kTitle);
     hview_ = new THebViewClass(fonts_, this);
+    hview_->SetSymbolColouring(MarkCategories, SymbolColourOver);
     lblTranslation_ = new QLabel(this);
     lblTranslation_->setObjectName("lblTranslation");
     lblTips_ = new QLabel(this);
@@ -351,6 +353,8 @@ void TTropePlayer::FirstActivation() {
     activated_ = true;
     settings_.Load();
     hview_->SetMargin(settings_.Int("MarginWidth"));
+    const auto colours = GroupColours(settings_);
+    for (int g = 0; g < THebViewClass::kGroupCount; ++g) hview_->SetGroupColour(g, colours[g]);
     auto choose = [](QComboBox* box, int index) {
         box->setCurrentIndex(std::clamp(index, 0, box->count() - 1));
     };
@@ -532,6 +536,11 @@ int TTropePlayer::WordCount() const { return hview_->WordCount(); }
 int TTropePlayer::SelectedWord() const { return hview_->SelectedWord(); }
 bool TTropePlayer::IsHebrewWord(int i) const { return hview_->Table().IsHebrewWord(i); }
 bool TTropePlayer::IsSung(int i) const { return hview_->Table().IsSung(i); }
+int TTropePlayer::IndexedItemOf(int i) const {
+    const HxWord* w = hview_->Table().Item(i);
+    return w && w->pairFirst >= 0 ? w->pairFirst : i;
+}
+
 void TTropePlayer::ShowWord(int i, bool scroll) { hview_->ShowWord(i, scroll); }
 
 void TTropePlayer::SingRange(int kind) {

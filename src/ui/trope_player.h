@@ -123,6 +123,7 @@ private:
     int SelectedWord() const override;
     bool IsHebrewWord(int i) const override;
     bool IsSung(int i) const override;
+    int IndexedItemOf(int i) const override;
     void ShowWord(int i, bool scroll) override;
     void SingRange(int kind) override;
     void ResetSynthesizer() override;
