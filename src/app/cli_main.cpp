@@ -18,6 +18,7 @@ const std::vector<Command>& Commands() {
         {"calendar sabbath-of", "--portion NAME --year Y [--israel]: the Sabbath on which a portion is read", CalendarSabbathOf},
         {"calendar keys", "--reading NAME --year Y [--israel]: special Maftir and Haftarah keys of a portion's Sabbath", CalendarKeys},
         {"calendar triennial", "--portion NAME --cycle C --year Y [--israel]: triennial-cycle key", CalendarTriennial},
+        {"styles", "[--data DIR]: the melody styles with their reading type, name, key and description", RunStyles},
         {"say", "--text TEXT|--file FILE --wav OUT [--notes]: sing command text into a wave file", RunSay},
     };
     return commands;
