@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "text/book_facts.h"
 
 namespace lyrasta {
@@ -216,6 +218,20 @@ TEST_F(ReadingLoaderTest, TorahSectionsShareVersesWithTheMaftir) {
     }));
     EXPECT_EQ(table.Item(45)->letters->front().section, "Maftir");
     EXPECT_EQ(table.Item(16)->letters->front().section, "Levi");
+}
+
+TEST_F(ReadingLoaderTest, OnlyLeviAndChamishiMarkARepeatedVerse) {
+    for (bool levi : {true, false}) {
+        sections = {};
+        sections.Kohen = "NUM1:1-1:2";
+        (levi ? sections.Levi : sections.Shlishi) = "NUM1:2-1:3";
+        loader.LoadReading("T", "", sections);
+        const Lines d = Describe(table);
+        const bool noted = std::any_of(d.begin(), d.end(), [](const std::string& line) {
+            return line.find("previous aliyah is repeated") != std::string::npos;
+        });
+        EXPECT_EQ(noted, levi) << (levi ? "Levi" : "Shlishi");
+    }
 }
 
 TEST_F(ReadingLoaderTest, MaftirFromAnotherPlaceGetsAHeadingChapterLabelAndClosedParagraph) {
