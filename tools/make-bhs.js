@@ -177,4 +177,4 @@ function main() {
 
 if (require.main === module) main();
 
-module.exports = { verseItems, SUPPLIED_SOF_PASUQ };
+module.exports = { verseItems };
