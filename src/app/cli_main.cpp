@@ -12,7 +12,8 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"words", "[reading options] the display items of a reading, one JSON line each", RunWords},
+        {"words", "[reading options] [--pronunciation NAME] the display items of a reading, one JSON line each", RunWords},
+        {"syllables", "[reading options] [--pronunciation NAME] the syllables of each sung word, stressed one in capitals", RunSyllables},
         {"calendar hebrew", "--from YYYY-MM-DD --to YYYY-MM-DD [--israel]: Hebrew date and holiday of every civil day", CalendarHebrew},
         {"calendar sabbaths", "--from-year Y1 --to-year Y2 [--israel]: portion of every Sabbath of the Hebrew years", CalendarSabbaths},
         {"calendar sabbath-of", "--portion NAME --year Y [--israel]: the Sabbath on which a portion is read", CalendarSabbathOf},
