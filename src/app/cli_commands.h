@@ -27,6 +27,12 @@ int CalendarTriennial(const Args& args);
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
+// words [reading options]: the display items of a reading.
+int RunWords(const Args& args);
+
+// styles [--data DIR]: the melody styles, one line each with type, name, key, description.
+int RunStyles(const Args& args);
+
 // say --text TEXT|--file FILE --wav OUT [--notes]: sings raw command text into a wave file.
 int RunSay(const Args& args);
 

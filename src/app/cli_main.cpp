@@ -12,11 +12,13 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"words", "[reading options] the display items of a reading, one JSON line each", RunWords},
         {"calendar hebrew", "--from YYYY-MM-DD --to YYYY-MM-DD [--israel]: Hebrew date and holiday of every civil day", CalendarHebrew},
         {"calendar sabbaths", "--from-year Y1 --to-year Y2 [--israel]: portion of every Sabbath of the Hebrew years", CalendarSabbaths},
         {"calendar sabbath-of", "--portion NAME --year Y [--israel]: the Sabbath on which a portion is read", CalendarSabbathOf},
         {"calendar keys", "--reading NAME --year Y [--israel]: special Maftir and Haftarah keys of a portion's Sabbath", CalendarKeys},
         {"calendar triennial", "--portion NAME --cycle C --year Y [--israel]: triennial-cycle key", CalendarTriennial},
+        {"styles", "[--data DIR]: the melody styles with their reading type, name, key and description", RunStyles},
         {"say", "--text TEXT|--file FILE --wav OUT [--notes]: sing command text into a wave file", RunSay},
     };
     return commands;

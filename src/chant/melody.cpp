@@ -40,6 +40,22 @@ const std::unordered_map<std::string, double>& PitchNames() {
 
 }  // namespace
 
+std::string PitchName(double value) {
+    // The natural notes and sharps of the table, one name per half tone from 1 to 40.
+    static const char* const names[] = {
+        "3", "3#", "4", "4#", "5", "6", "6#", "7", "7#", "1", "1#", "2",
+        "c", "c#", "d", "d#", "e", "f", "f#", "g", "g#", "a", "a#", "b",
+        "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B",
+        "H", "H#", "I", "I#",
+    };
+    const int whole = static_cast<int>(value);
+    if (whole == value && whole >= 1 && whole <= 40) return names[whole - 1];
+    std::string text = std::to_string(value);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
 int NoteDivisor(const MelodyNote& note) { return note.duration > 0 ? note.duration : 4; }
 
 double PitchValue(const std::string& text) {

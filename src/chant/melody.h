@@ -27,6 +27,9 @@ int NoteDivisor(const MelodyNote& note);
 // a decimal number; text that is no number gives 0.
 double PitchValue(const std::string& text);
 
+// The scale name of a whole number of half tones (13 is "c"); other values as a number.
+std::string PitchName(double value);
+
 struct strucMelodyCounts {
     int upbeats = 0;     // W
     int extras = 0;      // X

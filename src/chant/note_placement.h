@@ -10,11 +10,9 @@
 
 #include "chant/melody.h"
 #include "text/heb_char.h"
+#include "text/trope_definitions.h"
 
 namespace lyrasta {
-
-// Shown to the user: caption and text of a message box.
-using MessageFunc = std::function<void(const std::string& caption, const std::string& text)>;
 
 struct strucPlacement {
     int pitchOffset = 0;       // half tones added to every note (voice, style, user)

@@ -27,6 +27,9 @@ public:
     // The root of each document; none when no file of the kind was read.
     TXMLelement* DefinitionsRoot() const { return definitions_.Root(); }
     TXMLelement* NamesRoot() const { return names_.Root(); }
+    // The documents themselves, for their parsers' last error texts.
+    const TXMLParser& DefinitionsDocument() const { return definitions_; }
+    const TXMLParser& NamesDocument() const { return names_; }
 
 private:
     TXMLParser definitions_;

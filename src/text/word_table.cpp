@@ -75,22 +75,39 @@ HxWord* TWordTable::Item(int i) {
     return i >= 0 && i < WordCount() ? &items_[i] : nullptr;
 }
 
-LetterList TWordTable::SungLetters(int i) const {
-    const HxWord* w = Item(i);
-    if (!w) return {};
-    if (w->pairFirst < 0) return w->letters ? *w->letters : LetterList{};
-    if (w->pairFirst != i) return {};
-    const int last = w->pairLast >= 0 ? w->pairLast : WordCount() - 1;
-    LetterList out;
+template <typename Table, typename Visit>
+void TWordTable::ForSungLetters(Table& table, int i, Visit visit) {
+    auto* w = table.Item(i);
+    if (!w) return;
+    if (w->pairFirst < 0) {
+        if (w->letters)
+            for (auto& c : *w->letters) visit(c);
+        return;
+    }
+    if (w->pairFirst != i) return;
+    const int last = w->pairLast >= 0 ? w->pairLast : table.WordCount() - 1;
     for (int k = i; k <= last; ++k) {
-        const HxWord& p = items_[k];
+        auto& p = table.items_[k];
         if (!p.sung || !p.letters) continue;
-        for (const strucHebChar& c : *p.letters) {
+        for (auto& c : *p.letters) {
             if (c.kq != 0) break;
-            out.push_back(c);
+            visit(c);
         }
     }
+}
+
+LetterList TWordTable::SungLetters(int i) const {
+    LetterList out;
+    ForSungLetters(*this, i, [&](const strucHebChar& c) { out.push_back(c); });
     return out;
+}
+
+void TWordTable::StoreSungLetters(int i, const LetterList& letters) {
+    size_t count = 0;
+    ForSungLetters(*this, i, [&](strucHebChar&) { ++count; });
+    if (count != letters.size()) return;
+    size_t k = 0;
+    ForSungLetters(*this, i, [&](strucHebChar& c) { c = letters[k++]; });
 }
 
 const LetterList* TWordTable::OwnLetters(int i) const {

@@ -65,6 +65,9 @@ public:
     // the sung letters of the whole pair (each item's letters up to its first ketiv or
     // qere mark record); nothing for the other items of a pair.
     LetterList SungLetters(int i) const;
+    // Writes back letters that SungLetters(i) gave (with their song fields filled) into
+    // the items they came from, record by record; a list of another length is ignored.
+    void StoreSungLetters(int i, const LetterList& letters);
     const LetterList* OwnLetters(int i) const;
     LetterList* OwnLetters(int i);
 
@@ -78,6 +81,10 @@ public:
     void SetItemText(int i, std::string text);
 
 private:
+    // Visits the records SungLetters(i) consists of, in order.
+    template <typename Table, typename Visit>
+    static void ForSungLetters(Table& table, int i, Visit visit);
+
     std::vector<HxWord> items_;
     int selected_ = 0;
     int openPair_ = -1;

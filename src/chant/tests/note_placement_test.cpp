@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "chant/tests/test_words.h"
 #include "text/random.h"
 
 namespace lyrasta {
@@ -11,58 +12,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
-
-// One letter of a test word: its sounds and where its syllable starts and ends.
-struct L {
-    const char* letter;
-    const char* consonant;
-    const char* vowel;
-    bool start;
-    bool end;
-    const char* accents = "";
-};
-
-LetterList Word(std::initializer_list<L> spec) {
-    LetterList w;
-    for (const L& l : spec) {
-        strucHebChar c;
-        c.letter = l.letter;
-        c.consonant = l.consonant;
-        c.vowelSound = l.vowel;
-        c.sylStart = l.start;
-        c.sylEnd = l.end;
-        c.accents = l.accents;
-        w.push_back(c);
-    }
-    w.front().initial = true;
-    w.back().final = true;
-    return w;
-}
-
-struct N {
-    const char* pitch;
-    int duration = 4;
-    bool upbeat = false;
-    bool extra = false;
-    bool tied = false;
-};
-
-Melody Notes(std::initializer_list<N> spec) {
-    Melody m;
-    for (const N& n : spec) {
-        MelodyNote note;
-        note.pitch = PitchValue(n.pitch);
-        note.duration = n.duration;
-        note.upbeat = n.upbeat;
-        note.extra = n.extra;
-        note.tied = note.tiedTrue = n.tied;
-        m.push_back(note);
-    }
-    return m;
-}
-
-std::vector<int> Pitches(const strucHebChar& c) { return {c.pitches.begin(), c.pitches.begin() + c.noteCount}; }
-std::vector<int> Lengths(const strucHebChar& c) { return {c.lengths.begin(), c.lengths.begin() + c.noteCount}; }
+using namespace testing_words;
 
 class NotePlacement : public ::testing::Test {
 protected:

@@ -48,6 +48,25 @@ TEST(WordTable, PairMembersPointAtTheOpeningAndClosingItems) {
     EXPECT_EQ(t.SungLetters(0).size(), 1u);
 }
 
+TEST(WordTable, SungLettersOfAPairAreStoredBackIntoItsItems) {
+    TWordTable t;
+    AddHebrew(t, kPairOpen, Letters({"L", "W"}));
+    AddHebrew(t, kPairQere, Letters({"", "L", ")"}, 0));
+    AddHebrew(t, kPairClose, Letters({"M"}));
+    LetterList sung = t.SungLetters(0);
+    ASSERT_EQ(sung.size(), 3u);
+    for (strucHebChar& c : sung) c.synth = "~" + c.letter;
+    t.StoreSungLetters(0, sung);
+    EXPECT_EQ(t.OwnLetters(0)->at(1).synth, "~W");
+    EXPECT_EQ(t.OwnLetters(1)->at(1).synth, "");  // behind the qere mark: not sung
+    EXPECT_EQ(t.OwnLetters(2)->at(0).synth, "~M");
+
+    sung.pop_back();  // a list that does not fit changes nothing
+    sung[0].synth = "changed";
+    t.StoreSungLetters(0, sung);
+    EXPECT_EQ(t.OwnLetters(0)->at(0).synth, "~L");
+}
+
 TEST(WordTable, IndexesOutsideTheTableReadAsNothing) {
     TWordTable t;
     AddHebrew(t, kPairNone, Letters({"B"}));

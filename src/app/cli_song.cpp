@@ -1,0 +1,90 @@
+#include "cli_song.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+
+#include "player/voices.h"
+#include "text/data_files.h"
+#include "text/ini_file.h"
+#include "text/random.h"
+
+namespace lyrasta::cli {
+
+namespace {
+
+std::filesystem::path UserSettingsFile() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::filesystem::path base = xdg && *xdg ? xdg : std::filesystem::path(home ? home : ".") / ".config";
+    return base / "lyrasta" / "config.ini";
+}
+
+void CheckType(const std::string& option, const std::string& type) {
+    if (!type.empty() && ReadingTypeIndex(type) < 0) {
+        std::string known;
+        for (const char* t : kReadingTypes) known += std::string(" ") + t;
+        throw UsageError("--" + option + ": unknown reading type \"" + type + "\"; one of" + known);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SongValuedOptions(std::vector<std::string> more) {
+    std::vector<std::string> names = ReadingValuedOptions();
+    for (const char* n : {"type", "type-aux", "melody", "voice", "pitch", "speed", "settings", "seed"}) names.push_back(n);
+    names.insert(names.end(), more.begin(), more.end());
+    return names;
+}
+
+std::vector<std::string> SongSwitches(std::vector<std::string> more) {
+    std::vector<std::string> names = ReadingSwitches();
+    names.insert(names.end(), more.begin(), more.end());
+    return names;
+}
+
+TSungReading::TSungReading(const CliArgs& args) {
+    const ReadingOptions reading = ParseReadingOptions(args);
+    const std::string type = args.ValueOr("type", "Torah");
+    const std::string aux = args.ValueOr("type-aux", "");
+    CheckType("type", type);
+    CheckType("type-aux", aux);
+
+    settings = ReadSongSettings(TIniFile::Load(args.Has("settings") ? std::filesystem::path(*args.Value("settings")) : UserSettingsFile()));
+    if (auto voice = args.Value("voice")) {
+        settings.voice = VoiceIndex(*voice);
+        if (settings.voice < 0) throw UsageError("--voice: unknown voice \"" + *voice + "\"");
+    }
+    if (auto pitch = args.Number("pitch")) settings.pitch = static_cast<int>(std::clamp(*pitch, -12L, 12L));
+    if (auto speed = args.Number("speed")) settings.speed = static_cast<int>(std::clamp(*speed, 1L, 25L));
+    if (auto seed = args.Number("seed")) SeedRandom(static_cast<std::uint32_t>(*seed));
+
+    auto report = [this](const std::string& caption, const std::string& text) {
+        std::cerr << "lyrasta-cli: " << caption << ": " << text << "\n";
+        if (caption != "Warning") clean = false;
+    };
+    docs_.LoadTropeDefinitions(reading.dataDir, report);
+    styles_ = std::make_unique<TMelodyStyles>(docs_, report);
+    if (auto melody = args.Value("melody")) settings.styles[type] = *melody;
+    styles_->BuildStyleCatalogue(settings.styles);
+    if (auto melody = args.Value("melody")) {
+        const auto& names = styles_->StyleNames(type);
+        if (std::find(names.begin(), names.end(), *melody) == names.end()) {
+            std::string known;
+            for (const std::string& n : names) known += " \"" + n + "\"";
+            throw UsageError("--melody: no style \"" + *melody + "\" for " + type + "; one of" + known);
+        }
+    }
+    styles_->SetReadingTypes(type, aux);
+    styles_->ChooseReadingStyles();
+
+    phonemes_ = LoadPhonemeSet(ReadDataFile(reading.dataDir, "encodings/phonemes.ini"), settings.pronunciation);
+    TSongSteps steps(phonemes_, *styles_, settings, report);
+    steps.title = reading.title;
+    loader_ = std::make_unique<TReadingLoader>(reading.dataDir, table);
+    loader_->SetSteps(&steps);
+    if (!LoadReadingFromOptions(reading, *loader_)) clean = false;
+    loader_->SetSteps(nullptr);
+}
+
+}  // namespace lyrasta::cli

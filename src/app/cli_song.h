@@ -1,0 +1,48 @@
+#pragma once
+// The singing options shared by the headless tool's commands that build the song of a
+// reading: --type TYPE, --type-aux TYPE (the reading types of the melody styles),
+// --melody NAME (the main type's style), --voice NAME, --pitch N, --speed N,
+// --settings FILE (a config.ini read instead of the user's) and --seed N (fixes the small
+// random variations of the sung notes).
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chant/melody_styles.h"
+#include "chant/phoneme_set.h"
+#include "cli_args.h"
+#include "cli_reading.h"
+#include "player/song_steps.h"
+#include "text/reading_loader.h"
+#include "text/trope_definitions.h"
+#include "text/word_table.h"
+
+namespace lyrasta::cli {
+
+// The reading options and the singing options, for CliArgs.
+std::vector<std::string> SongValuedOptions(std::vector<std::string> more = {});
+std::vector<std::string> SongSwitches(std::vector<std::string> more = {});
+
+// A reading loaded with its song built, and everything the song was built from.
+class TSungReading {
+public:
+    // Reads the options (usage errors are thrown), loads the reading and builds its song.
+    explicit TSungReading(const CliArgs& args);
+
+    TWordTable table;
+    strucSongSettings settings;
+    // False when a data file did not parse, a style could not be activated or the loader
+    // reported a problem; the messages went to standard error.
+    bool clean = true;
+    std::string TranslationLine(int n) const { return loader_ ? loader_->TranslationLine(n) : ""; }
+
+private:
+    TTropeDefinitions docs_;
+    std::unique_ptr<TMelodyStyles> styles_;
+    TPhonemeSet phonemes_;
+    std::unique_ptr<TReadingLoader> loader_;
+};
+
+}  // namespace lyrasta::cli

@@ -1,0 +1,500 @@
+#include "song_builder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <vector>
+
+#include "chant/melody_rules.h"
+#include "chant/word_tropes.h"
+#include "text/trope_definitions.h"
+
+namespace lyrasta {
+
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string Attribute(const TXMLelement* e, const char* name) {
+    return e && e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
+}
+
+int Number(const std::string& text) {
+    try {
+        return text.empty() ? 0 : std::stoi(text);
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
+
+// A sung word of the reading, as it passes through the builder's window.
+struct SungWord {
+    int item = 0;
+    LetterList letters;
+    strucWordTropes tropes;
+    int group = 0;
+    bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
+    bool noPretonic = false;     // the stressed syllable is the word's first
+    std::optional<Melody> mainMelody;
+};
+
+bool NoPretonic(const strucWordTropes& t) {
+    return (t.finalStress && t.syllables == 1) || (!t.finalStress && t.syllables == 2);
+}
+
+// The trope a word is sung with first: its second trope when it has one.
+std::string FirstSung(const SungWord* w) {
+    if (!w) return {};
+    return w->tropes.second.name.empty() ? w->tropes.main.name : w->tropes.second.name;
+}
+
+// The trope of a word as a neighbour before: a pesik word is heard by its second trope.
+std::string HeardBefore(const SungWord* w) {
+    if (!w) return {};
+    return w->tropes.main.name == "PESIK" ? w->tropes.second.name : w->tropes.main.name;
+}
+
+}  // namespace
+
+int SongOfMosesMarkers(int chapter, int verse, bool sofPasuk, bool afterEtnachta, int group) {
+    int m = 0;
+    const bool v1429 = chapter == 14 && verse == 29;
+    const bool v1431 = chapter == 14 && verse == 31;
+    const bool ch15 = chapter == 15;
+    if ((v1429 || v1431) && sofPasuk) {
+        m |= kMosesSofPasuk | (v1429 ? kHalvikShortSofPasuk : kHalvikSofPasuk);
+    } else if (v1431 && afterEtnachta && group == 3) {
+        m |= kHalvikLateZakefKaton2;
+    } else if (ch15 && OneOf(verse, {1, 16, 21})) {
+        if (afterEtnachta && group == 3) m |= kHalvikLateZakefKaton;
+        else if (group == 2) m |= kHalvikEtnachta;
+        else if (sofPasuk) m |= kMosesSofPasuk | kHalvikSofPasuk;
+    } else if (ch15 && OneOf(verse, {2, 3, 6, 11, 18})) {
+        if (group == 3)
+            m |= verse == 2 && afterEtnachta ? kHalvikLateZakefKaton2
+                 : afterEtnachta             ? kHalvikLateZakefKaton
+                                             : kHalvikEarlyZakefKaton;
+        else if (group == 2) m |= kHalvikEtnachta;
+        else if (sofPasuk) m |= kMosesSofPasuk | (verse == 3 ? kHalvikShortSofPasuk : kHalvikSofPasuk);
+    }
+    const bool closing = sofPasuk || (afterEtnachta && group == 3);
+    if ((v1429 || v1431 || (ch15 && ((verse >= 1 && verse <= 19) || verse == 21))) && closing) m |= kMosesSofPasuk;
+    if ((v1429 || v1431) && sofPasuk) m |= kChabadEndOfBook;
+    if (ch15 && OneOf(verse, {1, 2, 6, 11, 13, 16, 17, 18, 19, 21}) && closing) m |= kChabadSofPasuk;
+    if (ch15 && OneOf(verse, {2, 16}) && closing) m |= kChabadZakefKaton;
+    return m;
+}
+
+int Journey(const std::string& book, int chapter, int verse) {
+    if (book != "NUM") return 0;
+    if (chapter == 10 && OneOf(verse, {15, 19, 23, 27})) return 1;
+    if (chapter == 10 && OneOf(verse, {16, 20, 24})) return 2;
+    if (chapter == 33 && OneOf(verse, {11, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 41, 43, 45})) return 1;
+    if (chapter == 33 && OneOf(verse, {12, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 42, 44, 46})) return 2;
+    return 0;
+}
+
+bool CreationDay(const std::string& title, int group, const std::string& book, int chapter, int verse) {
+    return title.find("Simchas Torah") != std::string::npos && group == 1 && book == "GEN" && chapter == 1 &&
+           OneOf(verse, {5, 8, 13, 19, 23, 31});
+}
+
+namespace {
+
+bool EndsGroup(const std::string& trope) {
+    static const char* const lords[] = {
+        "SOF_PASUK", "SILLUQ", "ETNACHTA", "ZAKEF_KATON", "SEGOL", "TEVIR", "REVIA", "GERESH",
+        "GERSHAYIM", "PAZER", "TELISHA_GEDOLA", "KARNEI_FARAH", "ZAKEF_GADOL", "SHALSHELET",
+    };
+    return std::any_of(std::begin(lords), std::end(lords), [&](const char* t) { return trope == t; });
+}
+
+class Builder {
+public:
+    Builder(TWordTable& table, TMelodyStyles& styles, const strucSongParams& params, const MessageFunc& message)
+        : table_(table), styles_(styles), params_(params), message_(message) {
+        basePitch_ = params.pitchOffset - ReadStyleOptions(styles.CurrentStyle()).pitchBend;
+        pitchOffset_ = params.pitchOffset;
+    }
+
+    bool Run() {
+        for (int i = 0; i < table_.WordCount(); ++i) {
+            LetterList letters = table_.SungLetters(i);
+            if (letters.empty()) continue;
+            SungWord w;
+            w.item = i;
+            w.tropes = WordTropes(letters);
+            w.letters = std::move(letters);
+            w.group = table_.TropeGroupOf(i);
+            w.noPretonic = NoPretonic(w.tropes);
+            words_.push_back(std::move(w));
+        }
+        bool afterEtnachta = false;
+        for (SungWord& w : words_) {
+            if (w.group == 2) afterEtnachta = true;
+            else if (w.group == 1 || w.group == 4) afterEtnachta = false;
+            w.afterEtnachta = afterEtnachta;
+        }
+        for (size_t k = 0; k < words_.size(); ++k)
+            if (!Sing(k)) return false;
+        return true;
+    }
+
+private:
+    SungWord* At(size_t k, int offset) {
+        const long j = static_cast<long>(k) + offset;
+        return j >= 0 && j < static_cast<long>(words_.size()) ? &words_[j] : nullptr;
+    }
+
+    bool Sing(size_t k) {
+        SungWord& w = words_[k];
+        SungWord* prev = At(k, -1);
+        SungWord* prev2 = At(k, -2);
+        SungWord* next = At(k, 1);
+        SungWord* next2 = At(k, 2);
+        strucHebChar& first = w.letters.front();
+        const bool finalStress = w.tropes.finalStress;
+
+        // Location
+        if (params_.forceChapter >= 1) first.book = params_.forceBook;
+        const std::string book = first.book;
+        const int chapter = params_.forceChapter >= 1 ? params_.forceChapter : first.chapter;
+        const int verse = params_.forceVerse >= 1 ? params_.forceVerse : first.verse;
+        const bool startOfVerse = k == 0 || chapter != lastChapter_ || verse != lastVerse_;
+        lastChapter_ = chapter;
+        lastVerse_ = verse;
+        positionInVerse_ = startOfVerse ? 1 : positionInVerse_ + 1;
+        const bool sofPasuk = w.group == 1 || w.group == 4;
+
+        // Special melodies of this verse
+        std::string special, itemType;
+        bool marked = false;
+        const std::string key = Lower(book + std::to_string(chapter) + ":" + std::to_string(verse));
+        const auto& locations = styles_.SpecialMelodyLocations();
+        const auto& items = styles_.SpecialMelodyItems();
+        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
+            if (Lower(locations[i]) != key) continue;
+            const TXMLelement* item = items[i];
+            itemType = Attribute(item, "TYPE");
+            const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
+                                 positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
+            const std::string type = Upper(itemType);
+            if (type == "ATTRIB") {
+                if (inRange) {
+                    special = Attribute(item, "VALUE");
+                    first.comment += "[Use " + special + " melody for this word.]";
+                    marked = true;
+                } else {
+                    special.clear();
+                    itemType.clear();
+                }
+            } else if (type == "MELODY") {
+                if (inRange) {
+                    special = Attribute(item, "LOC");
+                    first.comment = "[A special melody is used for this verse.]";
+                    marked = true;
+                } else {
+                    special.clear();
+                    itemType.clear();
+                }
+            } else if (type == "TIP" && inRange) {
+                first.comment += "[" + Attribute(item, "TIP") + "]";
+                marked = true;
+            }
+        }
+        table_.SetUnderline(w.item, marked);
+
+        const int markers = book == "EXO" ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
+        const bool creationDay = CreationDay(params_.title, w.group, book, chapter, verse);
+        const int journey = Journey(book, chapter, verse);
+
+        if (!SwitchSecondMelody(book, chapter, verse)) return false;
+
+        // Pesik after the next word's munach: legarmeh or not
+        if (next && next->tropes.main.name == "PESIK") {
+            const std::string& bracket = next->letters.back().bracket;
+            if (bracket == "+") {
+                next->tropes.second.name = "MUNACH_LEGARMEH";
+                next->letters.front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
+            } else if (bracket == "-") {
+                next->tropes.second.name = "MUNACH";
+                next->letters.front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
+            } else if (next->group == 7 && next->tropes.second.name == "MUNACH" &&
+                       (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
+                next->tropes.second.name = "MUNACH_LEGARMEH";
+            }
+        }
+
+        // Neighbour tropes
+        const std::string before = HeardBefore(prev);
+        std::string beforeThat;
+        if (prev && prev->tropes.main.name == "PESIK") beforeThat = lastBeforeThat_;
+        else if (prev) beforeThat = prev->tropes.second.name.empty() ? HeardBefore(prev2) : prev->tropes.second.name;
+        const std::string after = FirstSung(next);
+        std::string afterThat;
+        if (next && !next->tropes.second.name.empty())
+            afterThat = next->tropes.main.name != "PESIK" ? next->tropes.main.name : FirstSung(next2);
+        else if (next)
+            afterThat = FirstSung(next2);
+
+        const std::string& M = w.tropes.main.name;
+        const std::string& S = w.tropes.second.name;
+        const std::string position = EndsGroup(M) || lastPosition_.empty() ? "END"
+                                     : lastPosition_ == "END"                ? "START"
+                                                                              : "MIDDLE";
+
+        RuleContext base;
+        base.tropeBefore = before;
+        base.tropeBeforeThat = beforeThat;
+        base.tropeAfter = after;
+        base.tropeAfterThat = afterThat;
+        base.specialAttribute = special;
+        base.mileil = !finalStress;
+        base.noPretonic = w.noPretonic;
+        base.journey = journey;
+        base.creationDay = creationDay;
+        base.startOfVerse = startOfVerse;
+        base.songOfMoses = markers;
+        base.endOfAliyah = w.group == 4;
+        base.endOfBook = w.group == 16;
+        base.endOfChapter = w.group == 15 || w.group == 16;
+        base.groupPosition = position;
+        base.tropeGroup = w.group;
+
+        // Melodies
+        const bool melodyItem = Upper(itemType) == "MELODY";
+        std::optional<Melody> mainMelody, secondMelody;
+        int elision = 0;
+        if (melodyItem) {
+            RuleContext c = base;
+            c.trope = special;
+            c.specialAttribute = std::to_string(positionInVerse_);
+            c.tropeBefore.clear();
+            c.tropeBeforeThat = before;
+            c.onOneWord = true;
+            mainMelody = Lookup(c);
+        } else if (M == "PESIK") {
+            RuleContext c = base;
+            c.trope = S;
+            secondMelody = Lookup(c);
+        } else if (!S.empty() && S != M && S != "METEG") {
+            RuleContext c = base;
+            c.trope = M;
+            c.tropeBefore = S;
+            c.tropeBeforeThat = before;
+            c.onOneWord = true;
+            mainMelody = Lookup(c);
+            RuleContext s = base;
+            s.trope = S;
+            s.tropeAfter = M;
+            s.onOneWord = true;
+            secondMelody = Lookup(s);
+        } else {
+            RuleContext c = base;
+            c.trope = M;
+            mainMelody = Lookup(c);
+            const bool conjunctive = !w.tropes.main.disjunctive;
+            const bool nextNoPretonic = next && next->noPretonic;
+            if (params_.enableElisions && conjunctive && nextNoPretonic) elision = finalStress ? 1 : 2;
+        }
+        w.mainMelody = mainMelody;
+
+        // The word's case: what the student is told and how its melodies are placed
+        const std::string& mc = w.tropes.main.code;
+        const std::string& sc = w.tropes.second.code;
+        const bool mDisj = w.tropes.main.disjunctive;
+        const bool sDisj = w.tropes.second.disjunctive;
+        const TXMLelement* encoding = styles_.CurrentEncoding();
+        auto nameOfS = [&] { return TropeNameIn(encoding, S, M, finalStress).latin; };
+        auto nameOfM = [&] { return TropeNameIn(encoding, M, after, finalStress).latin; };
+        const bool prevConjunctive = prev && !prev->tropes.main.disjunctive;
+
+        strucPlacement p;
+        p.pitchOffset = pitchOffset_;
+        p.tempo = params_.tempo;
+        p.adjustHighMileil = params_.adjustHighMileil;
+        p.upbeatFactor = params_.upbeatFactor;
+        p.truncateExtraUpbeats = params_.truncateExtraUpbeats;
+        p.previous = prev && prev->mainMelody ? &*prev->mainMelody : nullptr;
+        p.wordNumber = (next2 ? next2 : next ? next : &w)->item;
+        p.message = message_;
+        // The word's first melody follows on from a previous servant's rhythm and pitch.
+        auto linkToPrevious = [&] {
+            p.rhythmFromPrevious = params_.assimilateRhythm && prevConjunctive;
+            p.pitchFromPrevious = params_.assimilatePitch && prevConjunctive;
+        };
+        auto place = [&](const std::optional<Melody>& melody, int syllable) {
+            p.main = melody ? &*melody : nullptr;
+            p.mainSyllable = syllable;
+        };
+        auto placeTwo = [&](const std::optional<Melody>& firstMelody, int firstSyllable,
+                            const std::optional<Melody>& mainOne, int mainSyllable) {
+            p.twoTropes = true;
+            p.first = firstMelody ? &*firstMelody : nullptr;
+            p.firstSyllable = firstSyllable;
+            place(mainOne, mainSyllable);
+        };
+        const int mainSyl = w.tropes.main.syllable;
+        const int secondSyl = w.tropes.second.syllable;
+        const int lordPause = mDisj ? PauseDivisor(M) : 0;
+        std::string note;
+        bool sung = true;
+        bool mayElide = false;
+        strucHebChar& last = w.letters.back();
+
+        if (melodyItem) {
+            place(mainMelody, mainSyl);
+            p.adjustHighMileil = false;
+            p.pauseDivisor = mDisj ? PauseDivisor(M) : 6;
+        } else if (M != S && mc == "00" && !sc.empty() && sc != "73") {
+            note = nameOfS() + kCrLf;
+            place(secondMelody, secondSyl);
+            linkToPrevious();
+        } else if (M != S && mc == "05" && !sc.empty()) {
+            note = S + kCrLf;
+            place(secondMelody, secondSyl);
+            linkToPrevious();
+            p.pauseDivisor = 8;
+        } else if (M != S && !mc.empty() && !sc.empty() &&
+                   (!(mDisj && sDisj) || (M == "ZAKEF_KATON" && S == "PASHTA")) && S != "METEG" &&
+                   S != "SILLUQ" && M != "SILLUQ") {
+            note = nameOfS() + " with " + nameOfM() + "." + kCrLf;
+            placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
+            linkToPrevious();
+            p.rhythmFromFirst = params_.assimilateRhythm && !sDisj;
+            p.pitchFromFirst = params_.assimilatePitch && !sDisj;
+            p.pauseDivisor = lordPause;
+        } else if (M == "PASHTA" && S == "DOUBLE_PASHTA") {
+            note = nameOfS() + "." + kCrLf;
+            placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = PauseDivisor(M);
+        } else if (M != S && !mc.empty() && !sc.empty() && mDisj && sDisj && M != "ZAKEF_KATON" &&
+                   M != "ETNACHTA" && M != "SILLUQ" && S != "DOUBLE_PASHTA") {
+            note = nameOfM() + " with " + nameOfS() + "." + kCrLf +
+                   "Note: The two lord tropes on one word are switched when sung." + kCrLf;
+            placeTwo(mainMelody, secondSyl, secondMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = PauseDivisor(M);
+        } else if ((M == "ETNACHTA" || M == "SILLUQ") && S == "TIPCHA") {
+            note = nameOfM() + " with " + nameOfS() + "." + kCrLf + "Note: The " + S + " on the same word as " +
+                   nameOfM() + " is called a MAYELA, but is chanted like a " + S + "." + kCrLf;
+            placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = PauseDivisor(M);
+        } else if (M == "SILLUQ" && S == "MERCHA") {
+            note = nameOfM() + " with " + nameOfS() + ".";
+            placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = PauseDivisor(M);
+        } else if (M == S && !mc.empty() && w.tropes.main.placement == "LEFT") {
+            note = nameOfS() + " always appears to left of a word. The " + nameOfS() +
+                   " on the right indicates the syllable where the trope is sung." + kCrLf;
+            place(mainMelody, secondSyl);
+            linkToPrevious();
+            p.pauseDivisor = lordPause;
+        } else if (M == S && !mc.empty() && w.tropes.main.placement == "RIGHT") {
+            note = nameOfM() + " always appears to right of a word. The " + nameOfM() +
+                   " on the left indicates the syllable where the trope is sung." + kCrLf;
+            place(mainMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = lordPause;
+            mayElide = true;
+        } else if ((S.empty() || S == "METEG" || S == "SILLUQ") && !M.empty()) {
+            note = nameOfM() + "." + kCrLf;
+            place(mainMelody, mainSyl);
+            linkToPrevious();
+            p.pauseDivisor = lordPause;
+            mayElide = true;
+            if (M.find('V') != std::string::npos && finalStress) last.meteg = true;
+        } else {
+            sung = false;
+        }
+
+        if (sung) {
+            last.comment += note;
+            std::optional<Melody> elisionMelody;
+            if (mayElide && elision != 0 && next) {
+                RuleContext e = base;
+                e.trope = next->tropes.main.name == "PESIK" ? next->tropes.second.name : next->tropes.main.name;
+                e.tropeBefore = M;
+                e.tropeBeforeThat = before;
+                e.tropeAfter = afterThat;
+                e.tropeAfterThat.clear();
+                e.tropeGroup = next->group;
+                e.mileil = !next->tropes.finalStress;
+                e.noPretonic = next->noPretonic;
+                elisionMelody = Lookup(e);
+                p.elision = elision;
+                p.next = elisionMelody ? &*elisionMelody : nullptr;
+            }
+            PlaceNotes(w.letters, p);
+            if (p.elision == 1 || p.elision == 2)
+                last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
+        }
+        table_.StoreSungLetters(w.item, w.letters);
+
+        lastPosition_ = position;
+        lastBeforeThat_ = beforeThat;
+        lastAfterThat_ = afterThat;
+        return true;
+    }
+
+    std::optional<Melody> Lookup(const RuleContext& c) const {
+        const TXMLelement* notes = FindTropeMelody(styles_.CurrentStyle(), c);
+        if (!notes) return std::nullopt;
+        return ReadMelody(notes);
+    }
+
+    // Isaiah 1:2-26 and Jeremiah 8:13-9:21 are chanted in the reading's second melody.
+    bool SwitchSecondMelody(const std::string& book, int chapter, int verse) {
+        if (styles_.AuxType().empty()) return true;
+        int want = -1;
+        if (book == "ISA" && chapter == 1) {
+            if (verse >= 2 && verse <= 26) want = 1;
+            else if (verse == 1 || verse == 27) want = 0;
+        } else if (book == "JER") {
+            if (chapter == 8 && verse == 13) want = 1;
+            else if (chapter == 9 && verse == 22) want = 0;
+        }
+        if (want < 0 || (want == 1) == secondOn_) return true;
+        const bool ok = want == 1 ? styles_.ActivateStyle(styles_.AuxStyleName(), styles_.AuxType())
+                                  : styles_.ActivateStyle(styles_.MainStyleName(), styles_.MainType());
+        if (!ok) return false;
+        secondOn_ = want == 1;
+        pitchOffset_ = basePitch_ + ReadStyleOptions(styles_.CurrentStyle()).pitchBend;
+        return true;
+    }
+
+    TWordTable& table_;
+    TMelodyStyles& styles_;
+    const strucSongParams& params_;
+    const MessageFunc& message_;
+    std::vector<SungWord> words_;
+    int basePitch_ = 0;
+    int pitchOffset_ = 0;
+    bool secondOn_ = false;
+    int lastChapter_ = 0, lastVerse_ = 0;
+    int positionInVerse_ = 0;
+    std::string lastPosition_, lastBeforeThat_, lastAfterThat_;
+};
+
+}  // namespace
+
+bool BuildSong(TWordTable& table, TMelodyStyles& styles, const strucSongParams& params, const MessageFunc& message) {
+    return Builder(table, styles, params, message).Run();
+}
+
+}  // namespace lyrasta

@@ -1,0 +1,83 @@
+#include "word_tropes.h"
+
+#include <vector>
+
+#include "text/trope_codes.h"
+
+namespace lyrasta {
+
+namespace {
+
+struct Accent {
+    std::string code;
+    int syllable = 0;
+};
+
+void Name(strucWordTrope& t, const std::string& following, bool finalStress) {
+    const TropeInfoResult info = TropeInfo(t.code, following, finalStress);
+    t.name = info.name;
+    t.placement = info.position;
+    t.disjunctive = info.disjunctive;
+}
+
+}  // namespace
+
+strucWordTropes WordTropes(const LetterList& letters) {
+    strucWordTropes w;
+    const int n = static_cast<int>(letters.size());
+    for (const strucHebChar& c : letters) w.syllables += c.sylStart ? 1 : 0;
+    for (int j = n - 1; j >= 0; --j) {
+        if (letters[j].sylStart) {
+            w.finalStress = letters[j].stress;
+            break;
+        }
+    }
+
+    // The last three accented letters, from the word's end, with their syllable numbers.
+    std::vector<Accent> accents;
+    int syllable = w.syllables;
+    for (int j = n - 1; j >= 0; --j) {
+        if (j != n - 1 && letters[j].sylEnd) --syllable;
+        if (!letters[j].accents.empty() && accents.size() < 3) accents.push_back({letters[j].accents, syllable});
+    }
+    accents.resize(3);
+    Accent main = accents[0], second = accents[1], third = accents[2];
+
+    // Marks that only show position or pause drop out, so the trope before them counts.
+    const bool drop = (main.code == "05" && !third.code.empty()) ||
+                      (main.code == "03" && second.code == "33" && third.code == "70") ||
+                      (main.code == "00" && second.code == "75" && (third.code == "73" || third.code == "71"));
+    if (drop) {
+        main = second;
+        second = third;
+        third = Accent{};
+    }
+    w.main.code = main.code;
+    w.main.syllable = main.syllable;
+    w.second.code = second.code;
+    w.second.syllable = second.syllable;
+    w.third = third.code;
+    Name(w.main, "", w.finalStress);
+    Name(w.second, w.main.code, w.finalStress);
+
+    // Telisha gedola with gershayim is sung as gershayim after a telisha gedola.
+    if (w.main.name == "TELISHA_GEDOLA_AND_GERSHAYIM" ||
+        (w.main.name == "GERSHAYIM" && w.second.name == "TELISHA_GEDOLA")) {
+        w.main.code = "62";
+        w.second.code = "14";
+        w.second.syllable = w.main.syllable;
+        Name(w.main, "", w.finalStress);
+        Name(w.second, w.main.code, w.finalStress);
+    }
+    return w;
+}
+
+int PauseDivisor(const std::string& trope) {
+    if (trope == "ETNACHTA") return 2;
+    for (const char* t : {"ZAKEF_GADOL", "ZAKEF_KATON", "SHALSHELET", "PAZER", "SEGOL"})
+        if (trope == t) return 4;
+    if (trope.compare(0, 2, "Vl") == 0) return 4;
+    return 6;
+}
+
+}  // namespace lyrasta

@@ -1,0 +1,49 @@
+#pragma once
+// The steps of loading a reading that make it singable: each word's pronunciation
+// analysis as it is scanned and, once the reading is placed, its trope groups and the
+// song built in the current melody style with the user's singing settings.
+
+#include <map>
+#include <string>
+
+#include "chant/melody_styles.h"
+#include "chant/phoneme_set.h"
+#include "text/ini_file.h"
+#include "text/reading_loader.h"
+
+namespace lyrasta {
+
+// The settings that shape the song, as the settings file keeps them (section "Options").
+struct strucSongSettings {
+    std::string pronunciation = std::string(kDefaultPronunciation);
+    int voice = 4;                 // voice list index: Baritone
+    int pitch = 0;                 // the user's half tones, -12..12
+    int speed = 10;                // 1..15
+    int volume = 5;                // 1..10
+    bool enableElisions = false;
+    bool notLegarmehBeforeRevia = false;
+    double upbeatFactor = 10;
+    std::map<std::string, std::string> styles;  // the chosen style per reading type
+};
+
+strucSongSettings ReadSongSettings(const TIniFile& settings);
+
+class TSongSteps : public TReadingSteps {
+public:
+    // The phoneme set and styles stay owned by the caller; `styles` has the reading's
+    // styles chosen (ChooseReadingStyles) before the reading is loaded.
+    TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, strucSongSettings settings, MessageFunc message);
+
+    void AnalyseWord(LetterList& letters) override;
+    void FinishReading(TWordTable& table) override;
+
+    std::string title;  // the reading's title (the creation days of Simchas Torah)
+
+private:
+    const TPhonemeSet& phonemes_;
+    TMelodyStyles& styles_;
+    strucSongSettings settings_;
+    MessageFunc message_;
+};
+
+}  // namespace lyrasta
