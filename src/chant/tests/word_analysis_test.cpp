@@ -29,8 +29,8 @@ const TPhonemeSet& Set(const char* pronunciation) {
     return it->second;
 }
 
-std::string Spell(const std::string& spec, const char* pronunciation = "U.S. Sephardi") {
-    LetterList w = Word(spec);
+std::string Spell(const std::string& word, const char* pronunciation = "U.S. Sephardi") {
+    LetterList w = Word(word);
     AnalyzeWord(w, Set(pronunciation));
     return SyllableSpelling(w);
 }
