@@ -16,7 +16,8 @@
 //     of a standard scroll (on the paragraph letter when an open paragraph ends the line),
 //     and the paragraph gaps are those of the scroll's layout.
 // Twenty verses of the codex lack the sof pasuq at their end (the codex omits it there); a
-// reader still chants a full verse end, so it is supplied. Numbers 25:19 ends mid-sentence on
+// reader still chants a full verse end, so it is supplied (in Exodus 34:6 in place of the
+// paseq that ends the verse there). Numbers 25:19 ends mid-sentence on
 // an etnachta and stays without it.
 
 const fs = require('fs');
@@ -92,6 +93,9 @@ function verseItems(code, chapter, verse, tokens, stats) {
   const lastWord = wordTokens[wordTokens.length - 1];
   if (lastWord && !lastWord.sofPasuq) {
     if (SUPPLIED_SOF_PASUQ.has(ref)) {
+      // Exodus 34:6 ends in a paseq where the sof pasuq belongs; the verse end replaces it,
+      // since the loader knows a verse end only by a last letter whose accents are "00".
+      lastWord.paseq = false;
       lastWord.sofPasuq = true;
       stats.supplied.push(ref);
     } else if (ref !== OPEN_VERSE_END) {

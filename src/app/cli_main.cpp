@@ -12,6 +12,9 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"words", "[reading options] [singing options]: the display items of a reading with their song, one JSON line each", RunWords},
+        {"notes", "[reading options] [singing options]: per sung word its syllables and notes", RunNotes},
+        {"commands", "[reading options] [singing options] --word N --range word|verse|section|group [--speak] [--volume N]: synthesizer command pieces", RunCommandText},
         {"calendar hebrew", "--from YYYY-MM-DD --to YYYY-MM-DD [--israel]: Hebrew date and holiday of every civil day", CalendarHebrew},
         {"calendar sabbaths", "--from-year Y1 --to-year Y2 [--israel]: portion of every Sabbath of the Hebrew years", CalendarSabbaths},
         {"calendar sabbath-of", "--portion NAME --year Y [--israel]: the Sabbath on which a portion is read", CalendarSabbathOf},

@@ -1,24 +1,15 @@
 #include "cli_song.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iostream>
 
 #include "player/voices.h"
 #include "text/data_files.h"
-#include "text/ini_file.h"
 #include "text/random.h"
 
 namespace lyrasta::cli {
 
 namespace {
-
-std::filesystem::path UserSettingsFile() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::filesystem::path base = xdg && *xdg ? xdg : std::filesystem::path(home ? home : ".") / ".config";
-    return base / "lyrasta" / "config.ini";
-}
 
 void CheckType(const std::string& option, const std::string& type) {
     if (!type.empty() && ReadingTypeIndex(type) < 0) {
@@ -50,7 +41,9 @@ TSungReading::TSungReading(const CliArgs& args) {
     CheckType("type", type);
     CheckType("type-aux", aux);
 
-    settings = ReadSongSettings(TIniFile::Load(args.Has("settings") ? std::filesystem::path(*args.Value("settings")) : UserSettingsFile()));
+    TSettingsStore store(args.ValueOr("settings", DefaultSettingsPath()));
+    store.Load();
+    settings = ReadSongSettings(store);
     if (auto voice = args.Value("voice")) {
         settings.voice = VoiceIndex(*voice);
         if (settings.voice < 0) throw UsageError("--voice: unknown voice \"" + *voice + "\"");
@@ -59,9 +52,10 @@ TSungReading::TSungReading(const CliArgs& args) {
     if (auto speed = args.Number("speed")) settings.speed = static_cast<int>(std::clamp(*speed, 1L, 25L));
     if (auto seed = args.Number("seed")) SeedRandom(static_cast<std::uint32_t>(*seed));
 
-    auto report = [this](const std::string& caption, const std::string& text) {
+    // The data's messages are shown; only a reading that could not be read makes the
+    // command fail.
+    auto report = [](const std::string& caption, const std::string& text) {
         std::cerr << "lyrasta-cli: " << caption << ": " << text << "\n";
-        if (caption != "Warning") clean = false;
     };
     docs_.LoadTropeDefinitions(reading.dataDir, report);
     styles_ = std::make_unique<TMelodyStyles>(docs_, report);

@@ -33,8 +33,9 @@ public:
 
     TWordTable table;
     strucSongSettings settings;
-    // False when a data file did not parse, a style could not be activated or the loader
-    // reported a problem; the messages went to standard error.
+    // False when the loader reported a problem with the reading. Every message (also of
+    // data files that do not parse and styles that cannot be activated) goes to standard
+    // error.
     bool clean = true;
     std::string TranslationLine(int n) const { return loader_ ? loader_->TranslationLine(n) : ""; }
 

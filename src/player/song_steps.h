@@ -8,12 +8,12 @@
 
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
-#include "text/ini_file.h"
+#include "player/settings_store.h"
 #include "text/reading_loader.h"
 
 namespace lyrasta {
 
-// The settings that shape the song, as the settings file keeps them (section "Options").
+// The settings that shape the song.
 struct strucSongSettings {
     std::string pronunciation = std::string(kDefaultPronunciation);
     int voice = 4;                 // voice list index: Baritone
@@ -26,7 +26,7 @@ struct strucSongSettings {
     std::map<std::string, std::string> styles;  // the chosen style per reading type
 };
 
-strucSongSettings ReadSongSettings(const TIniFile& settings);
+strucSongSettings ReadSongSettings(const TSettingsStore& settings);
 
 class TSongSteps : public TReadingSteps {
 public:

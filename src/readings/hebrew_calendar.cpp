@@ -59,6 +59,7 @@ std::int32_t NisanOneInMarch(std::int32_t hebrewYear) {
 }
 
 std::int32_t CivilToDayNumber(std::int32_t day, float month, std::int32_t year) {
+    if (!(month > 0 && month < 13)) throw CalendarRangeError("civil month out of range");
     const long m = std::lround(month);
     if (m < 1 || m > 12) throw CalendarRangeError("civil month out of range");
     const std::int32_t t = Add(year, 4712);
@@ -88,7 +89,7 @@ CivilDate DayNumberToCivil(std::int32_t dayNumber) {
     const std::int32_t e = Trunc((static_cast<double>(b) - d) / 30.6001);
     CivilDate out;
     out.day = Sub(Sub(b, d), Trunc(30.6001 * e));
-    out.month = e < 14 ? e - 1 : e - 13;
+    out.month = e < 14 ? Sub(e, 1) : Sub(e, 13);
     out.year = out.month > 2 ? Sub(c, 4716) : Sub(c, 4715);
     return out;
 }
@@ -179,7 +180,7 @@ std::int32_t THebrewCalendar::HebrewToDayNumber(std::int32_t day, std::int32_t y
 
 HebrewCalendarDate THebrewCalendar::EstimateAndCorrect(std::int32_t dayNumber) {
     const CivilDate civil = DayNumberToCivil(dayNumber);
-    std::int32_t year = Add(civil.year, 3760) + (civil.month * 100 + civil.day > 915 ? 1 : 0);
+    std::int32_t year = Add(Add(civil.year, 3760), civil.month * 100 + civil.day > 915 ? 1 : 0);
     float month = static_cast<float>(((civil.month + 2) % 12) + 1);
     if (civil.day > 15) month = static_cast<float>((static_cast<int>(month) % 12) + 1);
     std::int32_t day = ((civil.day + 14) % 30) + 1;

@@ -52,9 +52,10 @@ Holiday Chanukah(int day, int slot, int yearType) {
         if (day >= 25 && day <= 30) return {"*Chanukah", DayText(day - 24)};
         return {};
     }
+    if (day < 1 || day > 3) return {};
     const int kislevDays = IsDeficientYear(yearType) ? 29 : 30;
     const int n = kislevDays - 24 + day;
-    if (day >= 1 && n <= 8) return {"*Chanukah", DayText(n)};
+    if (n <= 8) return {"*Chanukah", DayText(n)};
     return {};
 }
 

@@ -15,12 +15,12 @@ constexpr std::array<std::string_view, 12> kCombinable = {
 }  // namespace
 
 int CycleForYear(const CycleBase& base, std::int32_t year) {
-    const std::int32_t offset = checked::Add(base.cycle - 1, checked::Sub(year, base.year) % 3);
+    const std::int32_t offset = checked::Add(checked::Sub(base.cycle, 1), checked::Sub(year, base.year) % 3);
     return checked::FloorMod(offset, 3) + 1;
 }
 
 int BaseFromCycle(const CycleBase& base, int cycle, std::int32_t year) {
-    const std::int32_t offset = checked::Sub(cycle - 1, checked::Sub(year, base.year) % 3);
+    const std::int32_t offset = checked::Sub(checked::Sub(cycle, 1), checked::Sub(year, base.year) % 3);
     return checked::FloorMod(offset, 3) + 1;
 }
 
@@ -38,8 +38,8 @@ std::string TriennialKey(THebrewCalendar& calendar, std::string_view portionName
 
     const int portion = PortionNumber(portionName);
     const std::int32_t firstYear = checked::Add(checked::Sub(displayedYear, cycle[0] - '0'), 1);
-    for (std::int32_t y = firstYear; y < firstYear + 3; ++y)
-        key += PortionsReadInYear(calendar.YearType(y), israel).test(portion) ? 'S' : 'T';
+    for (std::int32_t i = 0; i < 3; ++i)
+        key += PortionsReadInYear(calendar.YearType(checked::Add(firstYear, i)), israel).test(portion) ? 'S' : 'T';
     return key;
 }
 

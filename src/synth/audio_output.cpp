@@ -27,6 +27,11 @@ void ClockOutput::Write(const int16_t*, size_t count) {
     }
 }
 
+int64_t ClockOutput::Written() {
+    std::lock_guard lock(mutex_);
+    return written_;
+}
+
 int64_t ClockOutput::Played() {
     std::lock_guard lock(mutex_);
     Advance();

@@ -17,6 +17,8 @@ public:
     virtual ~AudioOutput() = default;
     // Queues samples for playing; may wait until the device has room for them.
     virtual void Write(const int16_t* samples, size_t count) = 0;
+    // How many samples have been written, not counting those dropped.
+    virtual int64_t Written() = 0;
     // How many of the samples written so far have been heard.
     virtual int64_t Played() = 0;
     // Forgets every sample written and not yet heard; Played() then counts them as heard.
@@ -29,6 +31,7 @@ public:
 class ClockOutput : public AudioOutput {
 public:
     void Write(const int16_t* samples, size_t count) override;
+    int64_t Written() override;
     int64_t Played() override;
     void Drop() override;
     void Pause(bool paused) override;
@@ -47,6 +50,7 @@ private:
 class FastOutput : public AudioOutput {
 public:
     void Write(const int16_t*, size_t count) override { written_ += static_cast<int64_t>(count); }
+    int64_t Written() override { return written_; }
     int64_t Played() override { return written_; }
     void Drop() override {}
     void Pause(bool) override {}

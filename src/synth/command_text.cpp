@@ -108,11 +108,14 @@ void ReadPhonemes(std::string_view s, std::vector<CommandItem>& out) {
         if (c == '~') {
             size_t j = i + 1;
             while (j < s.size() && IsNameChar(s[j])) ++j;
-            // The longest known name wins; what follows it is read again ("~m_<4,>").
+            // A silence may follow a bare phoneme directly ("~m_<4,>"): when the whole name is
+            // unknown, the longest known part before a '_' is the phoneme.
             const Phoneme* ph = nullptr;
             size_t end = j;
-            for (; end > i + 1; --end)
-                if ((ph = FindPhoneme(Lower(s.substr(i + 1, end - i - 1))))) break;
+            while (end > i + 1 && !(ph = FindPhoneme(Lower(s.substr(i + 1, end - i - 1))))) {
+                const size_t cut = s.rfind('_', end - 1);
+                end = (cut == std::string_view::npos || cut <= i + 1) ? i + 1 : cut;
+            }
             i = ph ? end : j;
             PhonemeItem item{ph, std::nullopt, std::nullopt, stress};
             ReadMark(s, i, item.ms, item.pitch);

@@ -119,9 +119,9 @@ const std::array kInventory = {
     Obstruent("v", K::Fricative, true, kF, {.aBypass = 44}, 70),
     Obstruent("th", K::Fricative, false, kTh, {.aHigh = 44, .fricHz = 4800, .fricBw = 1500, .aBypass = 40}, 100),
     Obstruent("dh", K::Fricative, true, kTh, {.aHigh = 38, .fricHz = 4800, .fricBw = 1500, .aBypass = 34}, 60),
-    Obstruent("s", K::Fricative, false, kS, {.aHigh = 54, .fricHz = 5500, .fricBw = 1600}, 110),
-    Obstruent("z", K::Fricative, true, kS, {.aHigh = 48, .fricHz = 5500, .fricBw = 1600}, 80),
-    Obstruent("sh", K::Fricative, false, kSh, {.a3 = 52, .aHigh = 46, .fricHz = 4200, .fricBw = 1500}, 110),
+    Obstruent("s", K::Fricative, false, kS, {.aHigh = 50, .fricHz = 5500, .fricBw = 1600}, 110),
+    Obstruent("z", K::Fricative, true, kS, {.aHigh = 45, .fricHz = 5500, .fricBw = 1600}, 80),
+    Obstruent("sh", K::Fricative, false, kSh, {.a3 = 49, .aHigh = 43, .fricHz = 4200, .fricBw = 1500}, 110),
     Obstruent("zh", K::Fricative, true, kSh, {.a3 = 46, .aHigh = 40, .fricHz = 4200, .fricBw = 1500}, 80),
     Obstruent("kh", K::Fricative, false, {350, 1500, 2700}, {.a2 = 52, .a3 = 44, .aspiration = 44}, 100),
     Obstruent("hh", K::Fricative, false, {700, 1250, 2500}, {.a2 = 42, .a3 = 38, .aspiration = 54}, 100),
@@ -135,8 +135,8 @@ const std::array kInventory = {
     Obstruent("g", K::Stop, true, kVelar, {.a2 = 44, .a3 = 40}, 75),
     Obstruent("q", K::Glottal, false, {500, 1500, 2500}, {}, 50),
     // Affricates: a dental or palatal closure released into the fricative
-    Obstruent("ts", K::Affricate, false, kDental, {.aHigh = 54, .fricHz = 5500, .fricBw = 1600}, 120),
-    Obstruent("ch", K::Affricate, false, kSh, {.a3 = 52, .aHigh = 46, .fricHz = 4200, .fricBw = 1500}, 120),
+    Obstruent("ts", K::Affricate, false, kDental, {.aHigh = 50, .fricHz = 5500, .fricBw = 1600}, 120),
+    Obstruent("ch", K::Affricate, false, kSh, {.a3 = 49, .aHigh = 43, .fricHz = 4200, .fricBw = 1500}, 120),
     Obstruent("jh", K::Affricate, true, kSh, {.a3 = 46, .aHigh = 40, .fricHz = 4200, .fricBw = 1500}, 100),
 };
 

@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kMs = kSampleRate / 1000.0;
 constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kMasterGain = 0.38;
+constexpr double kMasterGain = 0.30;
 
 float Amp(float db) { return db <= 0 ? 0.0f : static_cast<float>(std::pow(10.0, (db - 60) / 20)); }
 
@@ -63,8 +63,11 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     const Voice& v = *seg.voice;
     Params p;
     p.gain = seg.gain;
-    const double x = seg.length > 0 ? std::clamp(static_cast<double>(t - seg.start) / seg.length, 0.0, 1.0) : 0;
-    const double ms = static_cast<double>(t - seg.start) / kMs;
+    // Closures, bursts, taps and glides are timed over the whole sound.
+    const double x = seg.soundLength > 0
+                         ? std::clamp(static_cast<double>(t - seg.soundStart) / static_cast<double>(seg.soundLength), 0.0, 1.0)
+                         : 0;
+    const double ms = static_cast<double>(t - seg.soundStart) / kMs;
     const Phoneme* ph = seg.phoneme;
     // Sounds without a place of their own borrow the formants of their neighbours.
     const Segment* borrow = nullptr;
@@ -90,8 +93,8 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     }
     if (!ph) {
         // Silence; after a closing glide the voice falls away in it.
-        const double tail = std::min<double>(60 * kMs, static_cast<double>(seg.length));
-        const double age = static_cast<double>(t - seg.start);
+        const double tail = std::min<double>(60 * kMs, static_cast<double>(seg.soundLength));
+        const double age = static_cast<double>(t - seg.soundStart);
         if (seg.releaseTail && age < tail) p.av = static_cast<float>(std::pow(1 - age / tail, 2));
         return p;
     }
@@ -124,7 +127,7 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     case PhonemeClass::Stop:
     case PhonemeClass::Affricate: {
         const bool affricate = ph->kind == PhonemeClass::Affricate;
-        const double release = (affricate ? 0.4 : 0.65) * seg.length / kMs;  // ms
+        const double release = (affricate ? 0.4 : 0.65) * static_cast<double>(seg.soundLength) / kMs;  // ms
         const double burstMs = affricate ? 5 : 8;
         if (ms < release) {
             p.av = ph->voiced ? 0.1f : 0;  // the voice bar of a voiced closure
@@ -151,11 +154,11 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
 Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) const {
     Params p = SegmentParams(score, i, t);
     const Segment& seg = score.segments[i];
-    // Across a boundary the targets meet halfway: formants over up to 35 ms on each side,
-    // amplitudes over up to 6 ms.
+    // Across the boundary between two sounds the targets meet halfway: formants over up to
+    // 35 ms on each side, amplitudes over up to 6 ms.
     auto blend = [&](size_t other, int64_t boundary, int64_t distance) {
         const Segment& o = score.segments[other];
-        const double room = 0.5 * static_cast<double>(std::min(seg.length, o.length));
+        const double room = 0.5 * static_cast<double>(std::min(seg.soundLength, o.soundLength));
         const double wf = std::min(35 * kMs, room), wa = std::min(6 * kMs, room);
         const double d = static_cast<double>(distance);
         if (d >= wf && d >= wa) return;
@@ -188,8 +191,13 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
         p.fricHz = seg.phoneme->fricHz;
         p.fricBw = seg.phoneme->fricBw;
     }
-    if (i > 0) blend(i - 1, seg.start - 1, t - seg.start);
-    if (i + 1 < score.segments.size()) blend(i + 1, seg.start + seg.length, seg.start + seg.length - 1 - t);
+    const auto& segs = score.segments;
+    size_t first = i, last = i;
+    while (first > 0 && segs[first - 1].soundStart == seg.soundStart) --first;
+    while (last + 1 < segs.size() && segs[last + 1].soundStart == seg.soundStart) ++last;
+    const int64_t soundEnd = seg.soundStart + seg.soundLength;
+    if (first > 0) blend(first - 1, seg.soundStart - 1, t - seg.soundStart);
+    if (last + 1 < segs.size()) blend(last + 1, soundEnd, soundEnd - 1 - t);
     // The text's first and last sounds fade in and out over a few milliseconds.
     const double edge = std::min({1.0, static_cast<double>(t - score.start) / (4 * kMs),
                                   static_cast<double>(score.end - t) / (8 * kMs)});

@@ -135,6 +135,16 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
         }
     }
     Intone(score.segments, speech, phraseEnd);
+    for (size_t i = 0; i < score.segments.size();) {
+        size_t j = i + 1;
+        while (j < score.segments.size() && score.segments[j].phoneme == score.segments[i].phoneme) ++j;
+        const int64_t end = score.segments[j - 1].start + score.segments[j - 1].length;
+        for (size_t k = i; k < j; ++k) {
+            score.segments[k].soundStart = score.segments[i].start;
+            score.segments[k].soundLength = end - score.segments[i].start;
+        }
+        i = j;
+    }
     for (const Segment& s : score.segments) {
         if (!s.held || !s.phoneme->isVowel()) continue;
         if (!score.notes.empty() && score.notes.back().start + score.notes.back().length == s.start &&

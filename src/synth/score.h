@@ -31,6 +31,9 @@ struct Segment {
     const Phoneme* phoneme = nullptr;  // nullptr: silence
     std::shared_ptr<const Voice> voice;
     int64_t start = 0, length = 0;     // samples on the running clock
+    // The sound this segment is part of: consecutive segments of one phoneme are one sound
+    // (the chant writes a consonant twice for its onset, a vowel twice for attack and hold).
+    int64_t soundStart = 0, soundLength = 0;
     double startHz = 0, targetHz = 0;  // pitch at the segment's start and its target
     int mode = 5;
     int64_t noteStart = 0;  // where the held note this segment belongs to began (vibrato)

@@ -188,7 +188,7 @@ void TSynthesizer::RenderText(const Job& job) {
     // While a wave file is open the sound goes into it instead of the device, and is
     // "heard" as soon as it is written.
     const bool toFile = wave_.IsOpen();
-    const int64_t base = outputWritten_ - score.start;
+    const int64_t base = output_->Written() - score.start;
     auto heardAt = [&](int64_t sample) { return toFile ? 0 : base + sample; };
     size_t nextMark = 0;
     int64_t rendered = score.start;
@@ -205,7 +205,6 @@ void TSynthesizer::RenderText(const Job& job) {
             wave_.Write(samples, count);
         } else {
             output_->Write(samples, count);
-            outputWritten_ += static_cast<int64_t>(count);
         }
         rendered += static_cast<int64_t>(count);
         postMarks(rendered - 1);

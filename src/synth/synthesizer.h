@@ -114,7 +114,6 @@ private:
     ScoreBuilder builder_;
     Renderer renderer_;
     WaveFile wave_;
-    int64_t outputWritten_ = 0;
 
     std::thread worker_, notifier_;
 };

@@ -17,33 +17,33 @@ Voice Preset(std::string_view name) {
     Voice v;  // Paul, the baritone: the plain male voice
     if (SameName(name, "Harry")) {  // bass: longer tract, darker
         v.formantScale = 0.94f;
-        v.f4 = 3100;
-        v.f5 = 3500;
-        v.tiltDb = 10;
+        v.f4 = 3300;
+        v.f5 = 4300;
+        v.tiltDb = 5;
         v.speechHz = 95;
     } else if (SameName(name, "Dennis")) {  // tenor
         v.formantScale = 1.05f;
-        v.f4 = 3400;
-        v.f5 = 3900;
-        v.tiltDb = 7;
+        v.f4 = 3600;
+        v.f5 = 4600;
+        v.tiltDb = 3;
         v.speechHz = 135;
     } else if (SameName(name, "Betty") || SameName(name, "Rita") || SameName(name, "Kit")) {
         v.femaleTract = true;
-        v.f4 = 4100;
-        v.f5 = 4600;
+        v.f4 = 4300;
+        v.f5 = 5000;
         v.bandwidthScale = 1.15f;
         v.openQuotient = 0.7f;
         v.breathDb = 36;
-        v.tiltDb = 12;
+        v.tiltDb = 6;
         v.speechHz = 200;
-        v.gainDb = -2;
+        v.gainDb = 2;
         if (SameName(name, "Rita")) {  // soprano
             v.formantScale = 1.04f;
             v.speechHz = 220;
         } else if (SameName(name, "Kit")) {  // child: the shortest tract
             v.formantScale = 1.14f;
-            v.f4 = 4500;
-            v.f5 = 5000;
+            v.f4 = 4600;
+            v.f5 = 5300;
             v.speechHz = 260;
             v.vibratoCents = 10;
         }

@@ -16,9 +16,9 @@ struct Voice {
     std::string name = "Paul";
     bool femaleTract = false;   // which formant table the vowels use
     float formantScale = 1.0f;  // scales that table (a shorter tract sounds higher)
-    float f4 = 3300, f5 = 3750; // fixed upper formants, Hz
+    float f4 = 3500, f5 = 4500; // fixed upper formants, Hz
     float bandwidthScale = 1.0f;
-    float tiltDb = 6;          // spectral tilt of the voicing source, dB down at 3 kHz
+    float tiltDb = 3;          // spectral tilt of the voicing source, dB down at 3 kHz
     float openQuotient = 0.6f; // share of the glottal period the glottis is open
     float breathDb = 30;       // aspiration mixed into voicing, dB
     float vibratoCents = 15;   // vibrato extent (peak) on held notes

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <sstream>
 
 namespace lyrasta {
 
@@ -56,22 +54,10 @@ TIniFile TIniFile::Parse(std::string_view text) {
     return ini;
 }
 
-TIniFile TIniFile::Load(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return Parse(text.str());
-}
-
 const TIniFile::Section* TIniFile::FindSection(std::string_view name) const {
     for (const Section& s : sections_)
         if (SameName(s.name, name)) return &s;
     return nullptr;
-}
-
-bool TIniFile::HasSection(std::string_view section) const {
-    return FindSection(section) != nullptr;
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -84,36 +70,6 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
     }
     value = value.substr(0, value.find('\0'));
     return std::string(value.substr(0, bufferSize == 0 ? 0 : bufferSize - 1));
-}
-
-void TIniFile::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
-    auto s = std::find_if(sections_.begin(), sections_.end(),
-                          [&](const Section& x) { return SameName(x.name, section); });
-    if (s == sections_.end()) {
-        sections_.push_back({std::string(section), {}});
-        s = sections_.end() - 1;
-    }
-    const auto k = std::find_if(s->keys.begin(), s->keys.end(),
-                                [&](const auto& kv) { return SameName(kv.first, key); });
-    if (k != s->keys.end()) k->second = value;
-    else s->keys.emplace_back(std::string(key), std::string(value));
-}
-
-std::string TIniFile::Text() const {
-    std::string out;
-    for (const Section& s : sections_) {
-        if (!out.empty()) out += "\r\n";
-        out += "[" + s.name + "]\r\n";
-        for (const auto& [k, v] : s.keys) out += k + "=" + v + "\r\n";
-    }
-    return out;
-}
-
-bool TIniFile::Save(const std::filesystem::path& path) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << Text();
-    return static_cast<bool>(out.flush());
 }
 
 }  // namespace lyrasta

@@ -96,28 +96,29 @@ function align(codex, layout) {
   let i = 0;
   let j = 0;
   let unmatched = 0;
+  // How many codex and layout words match at (a, b): one each, two codex words written as one
+  // in the layout, or one codex word written as two; null when they do not match.
+  const step = (a, b) => {
+    if (a >= codex.length || b >= layout.length) return null;
+    if (same(codex[a], layout[b])) return [1, 1];
+    if (a + 1 < codex.length && layout[b].skel === codex[a].skel + codex[a + 1].skel) return [2, 1];
+    if (b + 1 < layout.length && layout[b].skel + layout[b + 1].skel === codex[a].skel) return [1, 2];
+    return null;
+  };
+  // Both run on together from (a, b) for two steps (or to the end).
   const runMatches = (a, b) => {
-    for (let k = 0; k < 3; k++) {
-      if (a + k >= codex.length || b + k >= layout.length) return k > 0;
-      if (!same(codex[a + k], layout[b + k])) return false;
-    }
-    return true;
+    const first = step(a, b);
+    if (!first) return false;
+    const [na, nb] = [a + first[0], b + first[1]];
+    return na >= codex.length || nb >= layout.length || step(na, nb) !== null;
   };
   while (j < layout.length) {
-    if (i < codex.length && same(codex[i], layout[j])) {
-      target[j++] = i++;
-      continue;
-    }
-    // Words written together in one edition and apart in the other.
-    if (i + 1 < codex.length && layout[j].skel === codex[i].skel + codex[i + 1].skel) {
-      target[j++] = i + 1;
-      i += 2;
-      continue;
-    }
-    if (j + 1 < layout.length && i < codex.length &&
-        layout[j].skel + layout[j + 1].skel === codex[i].skel) {
-      target[j++] = i;
-      target[j++] = i++;
+    const s = step(i, j);
+    if (s) {
+      // a layout word standing for two codex words stands for the second of them
+      for (let k = 0; k < s[1]; k++) target[j + k] = i + s[0] - 1;
+      i += s[0];
+      j += s[1];
       continue;
     }
     // Find the nearest point where both run on together again.

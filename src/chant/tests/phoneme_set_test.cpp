@@ -2,22 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
-
-#include "text/ini_file.h"
 
 namespace lyrasta {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(SplitEntry, SeparatesPhonemesFromSpelling) {
     struct Row {
@@ -70,49 +59,6 @@ TEST(PronunciationCode, GermanHasACodeOfItsOwn) {
     EXPECT_EQ(codes.count(kPronUnknown), 0u);
     EXPECT_EQ(PronunciationCodeOf(""), kPronUSSephardi);
     EXPECT_EQ(PronunciationCodeOf("Klingon"), kPronUnknown);
-}
-
-// The file shipped with the program: every pronunciation has every key, each phoneme text
-// is made of "~" phonemes of the synthesizer's inventory, and the traditions differ where
-// they should.
-TEST(PhonemesFile, EveryPronunciationHasEveryKeyInTheSingersInventory) {
-    const std::string text = ReadFile(LYRASTA_DATA_DIR "/encodings/phonemes.ini");
-    ASSERT_FALSE(text.empty());
-    const TIniFile ini = TIniFile::Parse(text);
-    const std::set<std::string> inventory = {
-        "ah", "aa", "eh", "ih", "iy", "ao", "oh", "uh", "uw", "ax", "ey", "ay", "oy", "ow",
-        "aw", "b", "v", "g", "d", "z", "t", "k", "l", "m", "n", "p", "f", "s", "hx", "kh",
-        "hh", "ain", "q", "ts", "r", "gr_r", "sh", "zh", "ch", "jh", "th", "dh", "y", "w", "yx"};
-    for (std::string_view name : kPronunciations) {
-        for (int i = 0; i < kPhonemeEntries; ++i) {
-            const std::string key(PhonemeKey(static_cast<Ph>(i)));
-            const std::string value = ini.ReadString(name, key, "<missing>");
-            ASSERT_NE(value, "<missing>") << name << " " << key;
-            ASSERT_NE(value.find('|'), std::string::npos) << name << " " << key;
-            const std::string left = SplitEntry(value).left;
-            if (left.empty()) continue;
-            ASSERT_EQ(left[0], '~') << name << " " << key;
-            std::istringstream parts(left.substr(1));
-            for (std::string ph; std::getline(parts, ph, '~');)
-                EXPECT_TRUE(inventory.count(ph)) << name << " " << key << ": ~" << ph;
-        }
-    }
-    const std::string file = text;
-    struct Row {
-        const char* pronunciation;
-        Ph entry;
-        const char* spelling;
-    } rows[] = {
-        {"U.S. Sephardi", Ph::Sav, "t"},       {"U.S. Ashkenazi", Ph::Sav, "s"},
-        {"Sephardi", Ph::QamatzGadol, "a"},    {"Galician", Ph::QamatzGadol, "u"},
-        {"Lithuanian", Ph::QamatzGadol, "o"},  {"U.S. Ashkenazi", Ph::Holam, "o"},
-        {"Galician", Ph::Holam, "oy"},         {"Lithuanian", Ph::Holam, "ey"},
-        {"U.S. Sephardi", Ph::Tsere, "e"},     {"German", Ph::Tsere, "ey"},
-        {"U.S. Sephardi", Ph::Chet, "ch"},     {"Sephardi", Ph::Ayin, "'"},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(LoadPhonemeSet(file, r.pronunciation).Right(r.entry), r.spelling)
-            << r.pronunciation << " " << PhonemeKey(r.entry);
 }
 
 }  // namespace

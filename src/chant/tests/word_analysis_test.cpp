@@ -2,68 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
+#include <tuple>
 
+#include "book_words.h"
 #include "chant/syllables.h"
+#include "text/word_scanner.h"
 
 namespace lyrasta {
 namespace {
 
-// Builds a word from blank-separated letters written as in the book texts: the letter
-// code, "." for dagesh, the vowel, two-digit accents ("95" and "35" set the meteg),
-// "]x" for a bracket mark and "-" for a maqaf; "*" and "**" are ketiv and qere marks.
-LetterList Word(const std::string& spec) {
-    LetterList w;
-    std::istringstream in(spec);
-    for (std::string t; in >> t;) {
-        strucHebChar c;
-        if (t == "*" || t == "**") {
-            c.kq = t == "*" ? 2 : 1;
-            w.push_back(c);
-            continue;
-        }
-        size_t i = 0;
-        c.letter = t.substr(i++, 1);
-        if (i < t.size() && t[i] == '.') c.dagesh = ++i;
-        if (i < t.size() && t[i] == ':') {
-            ++i;
-            c.vowel = ":";
-            if (i < t.size() && (t[i] == 'A' || t[i] == 'E' || t[i] == 'F')) c.vowel += t[i++];
-        } else if (i < t.size() && std::string("AFEIOU\"").find(t[i]) != std::string::npos) {
-            c.vowel = t.substr(i++, 1);
-        }
-        while (i + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-            const std::string code = t.substr(i, 2);
-            if (code == "95" || code == "35") c.meteg = true;
-            else c.accents += code;
-            i += 2;
-        }
-        if (i < t.size() && t[i] == ']') {
-            c.bracket = t.substr(i + 1, 1);
-            i += 2;
-        }
-        if (i < t.size() && t[i] == '-') c.maqaf = true;
-        w.push_back(c);
-    }
-    return w;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+// Scans a word written as in the book texts; blanks between its letters are only for
+// reading the test and are dropped.
+LetterList Word(std::string text) {
+    std::erase(text, ' ');
+    bool smallPrint = false;
+    return ScanWord(text, 0, text.size() - 1, smallPrint);
 }
 
 const TPhonemeSet& Set(const char* pronunciation) {
-    static const std::string file = ReadFile(LYRASTA_DATA_DIR "/encodings/phonemes.ini");
     static std::map<std::string, TPhonemeSet> sets;
     auto it = sets.find(pronunciation);
-    if (it == sets.end()) it = sets.emplace(pronunciation, LoadPhonemeSet(file, pronunciation)).first;
+    if (it == sets.end()) it = sets.emplace(pronunciation, ShippedPhonemeSet(pronunciation)).first;
     return it->second;
 }
 
@@ -108,7 +69,7 @@ TEST(AnalyzeWord, TheDivineNameIsReadAdonaiOrElohim) {
         {"with the prefix me-", "M\" Y H WF71 H", "me-a-do-NAY"},
         {"with the prefix she-", "$E Y H WF71 H", "she-a-do-NAY"},
         {"chirik under the vav: Elohim", "Y:E HO WI92 H", "e-lo-HIM"},
-        {"a prepositive telisha on the name leaves the stress on -nay", "Y:14 H WF H", "a-do-NAY"},
+        {"a prepositive telisha on the name leaves the stress on -nay", "14Y: H WF H", "a-do-NAY"},
         {"sof pasuq on the name", "Y: H WF75 H00", "a-do-NAY"},
         {"other vowels leave the letters to the ordinary rules", "Y: H WU H", ""},
     };
@@ -220,12 +181,40 @@ TEST(AnalyzeWord, VerseEndAndStressOfDoubledAccents) {
     EXPECT_EQ(SyllableSpelling(p), "SHA-ma");
 }
 
-TEST(AnalyzeWord, KetivLettersAreLeftUnread) {
-    LetterList w = Word("LF71 H * H W )");
-    AnalyzeWord(w, Set("U.S. Sephardi"));
-    EXPECT_EQ(w[3].syllable, "");
-    EXPECT_FALSE(w[3].sylStart);
-    EXPECT_TRUE(w[3].initial);
+TEST(AnalyzeWord, KetivIsLeftUnreadAndQereIsRead) {
+    // Gen 8:17, the written and the read forms of "bring out".
+    LetterList ketiv = Word("*H W C )");
+    AnalyzeWord(ketiv, Set("U.S. Sephardi"));
+    EXPECT_EQ(SyllableSpelling(ketiv), "");
+    for (const strucHebChar& c : ketiv) EXPECT_FALSE(c.stress);
+
+    LetterList qere = Word("**H AY: C\"74 )");
+    AnalyzeWord(qere, Set("U.S. Sephardi"));
+    EXPECT_TRUE(qere[1].initial);
+    EXPECT_EQ(SyllableSpelling(qere), "hay-TZE");
+}
+
+// The player analyses the same letter lists again whenever the pronunciation changes:
+// nothing of the earlier pronunciation may remain.
+TEST(AnalyzeWord, AnalysingAgainInAnotherPronunciationLeavesNothingBehind) {
+    for (const char* word : {"L AY H WF71 H", "W: R W.80 XA", "W: HO W R A D: T.E94 M",
+                             "**H AY: C\"74 )", "B.F R W.71 K:- )A T.F80 H", "HF Y: TF71 H"}) {
+        LetterList fresh = Word(word);
+        AnalyzeWord(fresh, Set("U.S. Sephardi"));
+        LetterList again = Word(word);
+        AnalyzeWord(again, Set("Galician"));
+        AnalyzeWord(again, Set("U.S. Sephardi"));
+        for (size_t i = 0; i < fresh.size(); ++i) {
+            const strucHebChar &f = fresh[i], &a = again[i];
+            EXPECT_EQ(std::tie(f.variant, f.sylStart, f.sylEnd, f.stress, f.stress2, f.initial,
+                               f.final, f.verseEnd, f.consonant, f.vowelSound, f.extra,
+                               f.syllable),
+                      std::tie(a.variant, a.sylStart, a.sylEnd, a.stress, a.stress2, a.initial,
+                               a.final, a.verseEnd, a.consonant, a.vowelSound, a.extra,
+                               a.syllable))
+                << word << " letter " << i;
+        }
+    }
 }
 
 TEST(AnalyzeWord, WithoutPhonemeSetNothingIsSoundedButSyllablesStayMarked) {

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "readings/hebrew_calendar.h"
+#include "printers.h"
 #include "reference_tables.h"
 
 namespace lyrasta {

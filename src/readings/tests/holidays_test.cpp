@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "readings/hebrew_calendar.h"
+#include "printers.h"
 #include "reference_tables.h"
 
 namespace lyrasta {

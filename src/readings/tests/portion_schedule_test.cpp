@@ -7,6 +7,7 @@
 #include <map>
 
 #include "readings/portion_schedule.h"
+#include "printers.h"
 #include "reference_tables.h"
 
 namespace lyrasta {
@@ -80,6 +81,86 @@ TEST(PortionForDate, EverySabbathOf5600To6000MatchesTheReadingCycle) {
         const HebrewDate after = calendar.DayNumberToHebrewDate(sabbath);
         EXPECT_EQ(after.year, year + 1) << "the year has more Sabbaths than the reference";
     }
+}
+
+// A Hebrew date of 5783 (type 1) or 5785 (type 4) with its weekday.
+struct Day { int day, slot; std::int32_t year; int weekday; };
+
+TEST(PortionForDate, WeekdaysAndHolidaySabbaths) {
+    struct Row { const char* what; Day date; bool lookPastHoliday; PortionOfDay expected; };
+    const Row rows[] = {
+        {"Monday before a combined portion gets its first part", {20, 6, 5783, kMon}, false,
+         {"Vayakhel", "*Shabbas HaChodesh"}},
+        {"that Sabbath itself", {25, 6, 5783, kSat}, false, {"Vayakhel+Pekudei", "*Shabbas HaChodesh"}},
+        {"weekday after the last Sabbath of a type 4 year", {28, 13, 5785, kSun}, false, {"Vayeilech", ""}},
+        {"weekday after the last Sabbath of a type 1 year", {25, 13, 5783, kSun}, false, {"Haazinu", ""}},
+        {"weekday Rosh Chodesh", {30, 1, 5785, 6}, false, {}},
+        {"weekday Rosh Chodesh, looking past", {30, 1, 5785, 6}, true, {"Noach", ""}},
+        {"Yom Kippur on a Sabbath", {10, 1, 5785, kSat}, false, {}},
+        {"Yom Kippur on a Sabbath, looking past", {10, 1, 5785, kSat}, true, {"V'zos HaBracha", ""}},
+        {"weekday before the Sabbath of Pesach skips it", {19, 8, 5785, kThu}, false, {"Shemini", ""}},
+        {"the Sabbath of Pesach, looking past", {21, 8, 5785, kSat}, true, {"Shemini", ""}},
+        {"a Sunday gets the coming Sabbath", {2, 2, 5785, kSun}, false, {"Lech Lecha", ""}},
+    };
+    TPortionSchedule schedule;
+    for (const Row& r : rows)
+        EXPECT_EQ(schedule.PortionForDate(r.date.day, r.date.year, false, r.lookPastHoliday, r.date.weekday,
+                                          r.date.slot),
+                  r.expected)
+            << r.what;
+}
+
+TEST(SabbathOfPortion, FindsTheSabbathOrNothing) {
+    TPortionSchedule schedule;
+    EXPECT_EQ(schedule.SabbathOfPortion("Ki Savo", 5785, 4, false), (SabbathDate{20, 12}));
+    EXPECT_EQ(schedule.SabbathOfPortion("Vayakhel+Pekudei", 5783, 1, false), (SabbathDate{25, 6}));
+    EXPECT_EQ(schedule.SabbathOfPortion("Vayakhel", 5783, 1, false), (SabbathDate{}));
+    EXPECT_EQ(schedule.SabbathOfPortion("*Bo", 5785, 4, false), (SabbathDate{3, 5}));
+    EXPECT_EQ(schedule.SabbathOfPortion("Chanukah", 5785, 4, false), (SabbathDate{}));
+}
+
+// The Sabbath found for every portion read in every year is a Sabbath that reads it.
+TEST(SabbathOfPortion, EveryPortionOfEveryYearLeadsBackToItself) {
+    TPortionSchedule schedule;
+    THebrewCalendar& calendar = schedule.Calendar();
+    for (std::int32_t year = 5600; year <= 6000; ++year) {
+        const int type = calendar.YearType(year);
+        const bool leap = IsLeapYearType(type);
+        for (bool israel : {false, true}) {
+            const auto read = PortionsReadInYear(type, israel);
+            for (int p = 0; p < kPortionCount; ++p) {
+                if (!read.test(p)) continue;
+                const SabbathDate s = schedule.SabbathOfPortion(PortionName(p), year, type, israel);
+                ASSERT_NE(s.day, 0) << year << " " << PortionName(p);
+                const int slot = CalendarMonthToSlot(s.month);
+                ASSERT_EQ(Weekday(calendar.HebrewToDayNumber(s.day, year, SlotToCalendarMonth(slot, leap))), kSat);
+                EXPECT_EQ(schedule.PortionForDate(s.day, year, israel, false, kSat, slot).portion, PortionName(p))
+                    << year << (israel ? " Israel" : " Diaspora");
+            }
+        }
+    }
+}
+
+TEST(PortionNumberForWeek, HolidaysAndWeeksOutsideTheYear) {
+    EXPECT_EQ(PortionNumberForWeek(4, false, 0), 52);
+    EXPECT_EQ(PortionNumberForWeek(4, false, 1), kNoPortion);
+    EXPECT_EQ(PortionNumberForWeek(4, false, 50), 50);
+    EXPECT_EQ(PortionNumberForWeek(4, false, 51), -1);
+    EXPECT_EQ(PortionNumberForWeek(4, false, -1), -1);
+    EXPECT_THROW(PortionNumberForWeek(0, false, 0), CalendarRangeError);
+    EXPECT_THROW(PortionNumberForWeek(15, true, 0), CalendarRangeError);
+}
+
+TEST(PortionsReadInYear, CombinedOrSeparate) {
+    const auto diaspora5 = PortionsReadInYear(5, false), israel5 = PortionsReadInYear(5, true);
+    EXPECT_TRUE(diaspora5.test(54));
+    EXPECT_FALSE(diaspora5.test(21));
+    EXPECT_TRUE(diaspora5.test(57));
+    EXPECT_FALSE(israel5.test(57));
+    EXPECT_TRUE(israel5.test(31) && israel5.test(32));
+    EXPECT_FALSE(PortionsReadInYear(4, false).test(51));
+    EXPECT_TRUE(PortionsReadInYear(1, false).test(51));
+    EXPECT_TRUE(PortionsReadInYear(1, false).test(60));
 }
 
 }  // namespace

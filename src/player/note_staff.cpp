@@ -1,0 +1,129 @@
+#include "note_staff.h"
+
+#include <array>
+
+namespace lyrasta {
+
+namespace {
+
+constexpr int kLowest = -14, kHighest = 25;
+
+// For positions -11..25: the offset below the staff's reference line, the note letter
+// (1 = C .. 7 = B) the position belongs to, and whether it is the flat of that letter.
+struct Place {
+    int offset;
+    int letter;
+    bool flat;
+};
+constexpr std::array<Place, 37> kPlaces = {{
+    {28, 1, false},   // -11
+    {25, 2, true},  {25, 2, false}, {22, 3, true}, {22, 3, false}, {19, 4, false},
+    {16, 5, true},  {16, 5, false}, {13, 6, true}, {13, 6, false}, {11, 7, true},
+    {11, 7, false},   // 0
+    {8, 1, false},  {5, 2, true},   {5, 2, false}, {3, 3, true},   {3, 3, false},
+    {0, 4, false},  {-3, 5, true},  {-3, 5, false}, {-6, 6, true}, {-6, 6, false},
+    {-8, 7, true},  {-8, 7, false},   // 12
+    {-11, 1, false}, {-13, 2, true}, {-13, 2, false}, {-16, 3, true}, {-16, 3, false},
+    {-19, 4, false}, {-21, 5, true}, {-21, 5, false}, {-24, 6, true}, {-24, 6, false},
+    {-26, 7, true}, {-26, 7, false}, {-29, 1, false},   // 25
+}};
+
+class StaffWriter {
+public:
+    std::vector<TStaffSymbol> out;
+
+    void Add(int lengthCode, const std::string& syllable, int p) {
+        if (p < kLowest || p > kHighest) return;
+        TStaffSymbol s;
+        s.position = p;
+        s.syllable = syllable;
+        if (p == -13) {
+            s.kind = StaffKind::Clef;
+            flats_.fill(false);
+        } else if (p == -14 || p == -12) {
+            s.kind = StaffKind::Blank;
+            s.shortPiece = p == -14;
+        } else if (p >= -11) {
+            const Place& place = kPlaces[p + 11];
+            s.kind = StaffKind::Note;
+            NoteValueOf(lengthCode, s.value, s.dots);
+            s.stemDown = p > 10;
+            s.offset = place.offset;
+            bool& inForce = flats_[place.letter - 1];
+            if (place.flat && !inForce) s.accidental = Accidental::Flat;
+            if (!place.flat && inForce) s.accidental = Accidental::Natural;
+            inForce = place.flat;
+        }
+        out.push_back(s);
+    }
+
+private:
+    std::array<bool, 7> flats_{};
+};
+
+}  // namespace
+
+void NoteValueOf(int code, int& value, int& dots) {
+    struct Row {
+        int upTo, value, dots;
+    };
+    static constexpr Row rows[] = {{1, 1, 0},   {2, 2, 0},   {3, 4, 1},   {4, 4, 0},
+                                   {6, 8, 1},   {9, 8, 0},   {14, 16, 1}, {16, 16, 0},
+                                   {27, 32, 1}, {32, 32, 0}, {36, 32, 2}, {46, 32, 1}};
+    for (const Row& r : rows)
+        if (code <= r.upTo) {
+            value = r.value;
+            dots = r.dots;
+            return;
+        }
+    value = 32;
+    dots = 0;
+}
+
+std::vector<int> LedgerOffsets(int offset) {
+    // C4, A3, F3, D3 below the staff; A5, C6 above it.
+    static constexpr int below[] = {8, 13, 19, 25};
+    static constexpr int above[] = {-24, -29};
+    std::vector<int> out;
+    for (int l : below)
+        if (offset >= l) out.push_back(l);
+    for (int l : above)
+        if (offset <= l) out.push_back(l);
+    return out;
+}
+
+std::vector<TStaffSymbol> StaffSymbols(const LetterList& letters) {
+    StaffWriter staff;
+    if (letters.empty() || !letters[0].note.empty() || letters[0].letter == "%") return {};
+    staff.Add(0, "", -13);
+    staff.Add(0, "", -12);
+    std::string pending;  // the syllable start waiting for its note
+    const int n = static_cast<int>(letters.size());
+    for (int i = 0; i < n; ++i) {
+        const strucHebChar& c = letters[i];
+        if (c.noteCount > 0) {
+            // Letters of the same syllable that carry no note of their own are written
+            // under this note.
+            std::string following;
+            if (!c.sylEnd && i + 1 < n) {
+                const strucHebChar& next = letters[i + 1];
+                if (next.noteCount == 0) following += next.syllable;
+                if (!next.sylEnd)
+                    for (int k = i + 2; k <= i + 3 && k < n; ++k)
+                        if (letters[k].noteCount == 0) following += letters[k].syllable;
+            }
+            const int count = std::min(c.noteCount, strucHebChar::kMaxNotes);
+            staff.Add(c.lengths[0], pending + c.syllable + following, c.pitches[0] - 12);
+            if (!following.empty()) staff.Add(0, "", -14);
+            for (int k = 1; k < count; ++k) staff.Add(c.lengths[k], "  -", c.pitches[k] - 12);
+            pending.clear();
+        } else if (c.sylStart) {
+            pending = c.syllable;
+        } else {
+            pending.clear();
+        }
+    }
+    return staff.out;
+}
+
+}  // namespace lyrasta

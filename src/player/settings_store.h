@@ -1,0 +1,63 @@
+#pragma once
+// The program's settings: the "Options" section of config.ini in the user's configuration
+// folder. Every key has a default that a missing file or key gives; the window reads the
+// keys when it is first shown and writes back only the keys it changed, in place, keeping
+// every other line of the file (other sections, comments, keys of other dialogs).
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace lyrasta {
+
+class TSettingsStore {
+public:
+    static constexpr const char* kSection = "Options";
+
+    // A store over a file; nothing is read until Load.
+    explicit TSettingsStore(std::string path = {});
+
+    // Reads the Options section. A missing or unreadable file leaves every key at its
+    // default. Values are cut to 255 characters, as the settings format allows.
+    void Load();
+    // Writes the keys given with Set since loading into the file, each replacing its line
+    // or appended to the section; creates the file and its folder when missing.
+    // Returns false with a message when the file cannot be written.
+    bool Save(std::string* error = nullptr) const;
+
+    // The value of a key, or its default (empty for keys without one).
+    std::string Text(const std::string& key) const;
+    // True when the value, upper-cased, is "TRUE".
+    bool Bool(const std::string& key) const;
+    // The value as a whole number; the key's default when it is not one.
+    int Int(const std::string& key) const;
+    double Real(const std::string& key) const;
+    // Remembers a value to write at close.
+    void Set(const std::string& key, const std::string& value);
+    void SetBool(const std::string& key, bool on) { Set(key, on ? "TRUE" : "FALSE"); }
+
+    const std::string& Path() const { return path_; }
+    // The default of a key ("" for keys without one).
+    static std::string Default(const std::string& key);
+
+private:
+    std::string path_;
+    std::map<std::string, std::string> values_;   // keys upper-cased
+    std::map<std::string, std::string> changed_;  // keys as given
+};
+
+// The settings file: config.ini under $XDG_CONFIG_HOME/lyrasta (or ~/.config/lyrasta).
+std::string DefaultSettingsPath();
+
+// The speed box shows trunc((stored - 20) / 12); the store keeps speed x 12 + 20.
+int SpeedFromSetting(int stored);
+int SpeedToSetting(int speed);
+
+// Reads one section of an INI text: keys upper-cased, values cut to 255 characters.
+std::map<std::string, std::string> ReadIniSection(const std::string& text,
+                                                  const std::string& section);
+// Replaces or adds keys of one section in an INI text, keeping every other line.
+std::string UpdateIniSection(const std::string& text, const std::string& section,
+                             const std::map<std::string, std::string>& values);
+
+}  // namespace lyrasta

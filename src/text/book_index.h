@@ -1,0 +1,67 @@
+#pragma once
+// The index of a book text and the reading references that select ranges of it.
+//
+// Book text format: lines end in LF (a CR before it belongs to the line). At a line start,
+// "~a" + text is the book's title line (its end opens chapter 1, verse 1 on the next
+// line), "~x" + digits + blank opens a chapter whose verse 1 follows the blank, and
+// "~y" + digits + blank opens a verse. Markers without digits count on.
+//
+// The text is divided into segments: every line is one, and a line that begins with a
+// verse marker is two, one holding only the marker and one for the verse's text. So
+// for a verse whose text begins in segment s, segment s - 1 is its marker and s - 2 the
+// last line of the verse before.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lyrasta {
+
+struct BookIndex {
+    // segStart[s]: the byte offset where segment s begins (1-based); segStart[segCount + 1]
+    // is the length of the text. verseSeg[v]: the segment where book-wide verse v's text
+    // begins. chapterVerse[c]: the book-wide number of chapter c's first verse. Index 0 of
+    // each table is unused; entries outside the tables read as 0.
+    std::vector<size_t> segStart;
+    std::vector<int> verseSeg;
+    std::vector<int> chapterVerse;
+    int segCount = 0;
+    int verseCount = 0;
+    int chapterCount = 0;
+    std::string title;  // the text of the "~a" line
+
+    size_t SegmentStart(int s) const { return s >= 0 && s < static_cast<int>(segStart.size()) ? segStart[s] : 0; }
+    int VerseSegment(int v) const { return v >= 0 && v < static_cast<int>(verseSeg.size()) ? verseSeg[v] : 0; }
+    int ChapterFirstVerse(int c) const {
+        return c >= 0 && c < static_cast<int>(chapterVerse.size()) ? chapterVerse[c] : 0;
+    }
+};
+
+BookIndex IndexBookText(std::string_view text);
+
+// A reading reference "NUM28:9-28:15": three characters of book code, first and last
+// chapter:verse, both inclusive, leading zeros allowed ("GEN01:01-02:03").
+struct ReadingReference {
+    std::string book;
+    int startChapter = 0, startVerse = 0, endChapter = 0, endVerse = 0;
+};
+
+// Splits a reference into its parts; false when it is not one (a number missing or not
+// decimal digits, no ":" or "-"). Blanks around the numbers are allowed.
+bool SplitReadingReference(std::string_view text, ReadingReference& out);
+
+struct ReferenceRange {
+    bool valid = false;  // the reference has the reference form
+    std::string book;
+    int firstSeg = 0;    // segment where the first verse's text begins
+    int endSeg = 0;      // segment where the verse after the last one's text begins
+    // The segments to scan: firstSeg to endSeg - 2.
+    int LastSeg() const { return endSeg - 2; }
+};
+
+// The segments a reference selects in its own book's index. An end past the book's last
+// verse runs to the end of the book (endSeg = segCount + 1); a start past the book's end
+// gives an empty range (firstSeg past the last segment).
+ReferenceRange ParseReadingReference(std::string_view reference, const BookIndex& index);
+
+}  // namespace lyrasta

@@ -1,0 +1,277 @@
+#include "heb_view.h"
+
+#include <QCoreApplication>
+#include <QGlyphRun>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <map>
+
+namespace lyrasta::ui {
+
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kSelectionFill{0x80, 0x80, 0x80};
+constexpr Rgb kEndOfAliyahDefault{0x70, 0x70, 0xFF};
+constexpr Rgb kSelectedOnEndOfAliyah{0, 0, 0xFF};
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+bool IsParagraphMark(const std::string& text) {
+    return text == kOpenParagraph || text == kClosedParagraph;
+}
+
+class FontMeasure : public TItemMeasure {
+public:
+    explicit FontMeasure(TDisplayFonts& fonts) : fonts_(fonts) {}
+    double Width(FontRole role, const std::string& text, int px) override {
+        return fonts_.Shape(role, text, px).width;
+    }
+    double HeightOfM(FontRole role, int px) override { return fonts_.LineHeight(role, px); }
+
+private:
+    TDisplayFonts& fonts_;
+};
+
+}  // namespace
+
+THebViewClass::THebViewClass(TDisplayFonts& fonts, QWidget* parent)
+    : QWidget(parent), fonts_(fonts), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
+    groupColours_.fill(kWhite);
+    resize(425, 193);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { update(); });
+    scrollBar_->setEnabled(false);
+}
+
+THebViewClass::~THebViewClass() = default;
+
+void THebViewClass::Clear() {
+    table_.Clear();
+    scrollBar_->setValue(0);
+    Layout();
+}
+
+int THebViewClass::SurfaceWidth() const { return std::max(0, width() - kScrollBarWidth); }
+int THebViewClass::SurfaceHeight() const { return height(); }
+
+void THebViewClass::Layout() {
+    if (const QWidget* w = window(); w && w->logicalDpiX() > 0)
+        layout_.options.dpiFactor = 96.0 / w->logicalDpiX();
+    FontMeasure measure(fonts_);
+    layout_.Layout(table_, measure, SurfaceWidth(), SurfaceHeight());
+    const QSignalBlocker block(scrollBar_);
+    scrollBar_->setEnabled(layout_.ScrollEnabled());
+    scrollBar_->setRange(0, layout_.ScrollMax());
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(layout_.LinesPerPage());
+    if (!layout_.ScrollEnabled()) scrollBar_->setValue(0);
+    update();
+}
+
+void THebViewClass::SetViewMode(int mode) {
+    layout_.options.viewMode = std::clamp(mode, 0, 2);
+    Layout();
+}
+
+void THebViewClass::SetBaseFont(int size) {
+    layout_.options.baseSize = size;
+    Layout();
+}
+
+void THebViewClass::SetGroupColour(int group, Rgb colour) {
+    if (group >= 0 && group < kGroupCount) groupColours_[group] = colour;
+    update();
+}
+
+Rgb THebViewClass::GroupColour(int group) const {
+    return group >= 0 && group < kGroupCount ? groupColours_[group] : kWhite;
+}
+
+void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColour colour) {
+    categories_ = std::move(categories);
+    symbolColour_ = std::move(colour);
+    update();
+}
+
+void THebViewClass::SetSelectedWord(int i) {
+    table_.SetSelectedWord(i);
+    update();
+}
+
+int THebViewClass::ScrollPosition() const { return scrollBar_->value(); }
+
+void THebViewClass::SetScrollPosition(int pos) {
+    scrollBar_->setValue(std::clamp(pos, 0, layout_.ScrollMax()));
+    update();
+}
+
+void THebViewClass::ScrollLineUp() { SetScrollPosition(ScrollPosition() - 1); }
+void THebViewClass::ScrollLineDown() { SetScrollPosition(ScrollPosition() + 1); }
+
+void THebViewClass::ShowWord(int i, bool scroll) {
+    const bool valid = i >= 0 && i < WordCount();
+    table_.SetSelectedWord(valid ? i : -1);
+    if (scroll && valid) {
+        const int line = layout_.LineOf(*table_.Item(i));
+        const int pos = ScrollPosition();
+        // Bring the word's line in as the second line of the window.
+        if (line < pos || line + 1 > pos + layout_.LinesPerPage() - 1)
+            SetScrollPosition(std::max(0, line - 1));
+    }
+    repaint();
+    QCoreApplication::processEvents();
+}
+
+int THebViewClass::HitTest(QPoint p) const {
+    const int n = WordCount();
+    if (n == 0 || p.y() < 0) return -1;
+    const int line = p.y() / layout_.LineHeight() + ScrollPosition();
+    if (line >= layout_.LineCount()) return -1;
+    int hit = -1;
+    const int end = layout_.LineStart(line + 1, n);
+    for (int k = layout_.LineStart(line, n); k < end; ++k) {
+        const HxWord& w = *table_.Item(k);
+        const bool inMain = w.x1 < p.x() && p.x() < w.x1 + w.width1;
+        const bool inModern = ViewMode() == 2 && w.x2 < p.x() && p.x() < w.x2 + w.width2;
+        if (!inMain && !inModern) continue;
+        hit = k;
+        if (w.hebrew) break;
+    }
+    return hit;
+}
+
+void THebViewClass::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->position().x() >= SurfaceWidth()) return;
+    const int n = WordCount();
+    const int line = static_cast<int>(e->position().y()) / layout_.LineHeight() + ScrollPosition();
+    if (n == 0 || line >= layout_.LineCount()) return;  // below the text: nothing happens
+    const int previous = SelectedWord();
+    int hit = HitTest(e->position().toPoint());
+    if (hit >= 0 && table_.Item(hit)->pairFirst >= 0) hit = table_.Item(hit)->pairFirst;
+    if (hit >= 0 && table_.IsHebrewWord(hit))
+        ShowWord(hit, false);
+    else
+        SetSelectedWord(previous);
+    emit OnimgMouseUp();
+}
+
+void THebViewClass::mouseDoubleClickEvent(QMouseEvent*) { emit OnimgDblClick(); }
+
+void THebViewClass::wheelEvent(QWheelEvent* e) {
+    if (e->angleDelta().y() < 0) ScrollLineDown();
+    else if (e->angleDelta().y() > 0) ScrollLineUp();
+}
+
+void THebViewClass::resizeEvent(QResizeEvent*) {
+    scrollBar_->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
+    Layout();
+}
+
+void THebViewClass::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setClipRect(0, 0, SurfaceWidth(), SurfaceHeight());
+    Paint(painter);
+}
+
+bool THebViewClass::IsDrawnSelected(int index) const {
+    const HxWord& w = *table_.Item(index);
+    const int sel = SelectedWord();
+    if (!w.hebrew || sel < 0) return false;
+    return sel == index || (w.pairFirst >= 0 && w.pairFirst <= sel && sel <= w.pairLast);
+}
+
+void THebViewClass::Paint(QPainter& painter) {
+    const int width = SurfaceWidth();
+    painter.fillRect(0, 0, width, SurfaceHeight(), Qt::white);
+    const int n = WordCount();
+    if (n == 0) return;
+    const int pos = ScrollPosition();
+    const int lh = layout_.LineHeight();
+    const int first = layout_.LineStart(pos, n);
+    const int last = layout_.LineStart(std::min(pos + layout_.LinesPerPage() + 1,
+                                                 layout_.LineCount()), n);
+    for (int i = first; i < last; ++i) {
+        const HxWord& w = *table_.Item(i);
+        if ((ViewMode() == 0 || w.scroll) && (w.hebrew || !IsParagraphMark(w.text)))
+            PaintItem(painter, i, 1);
+        if (w.rule) {
+            const int y = w.y - (pos - 1) * lh - 2;
+            painter.setPen(Qt::black);
+            if (ViewMode() == 2) {
+                painter.drawLine(10, y, width / 2 - 20, y);
+                painter.drawLine(width / 2 - 5, y, width - 20, y);
+            } else {
+                painter.drawLine(10, y, width - 10, y);
+            }
+        }
+    }
+    if (ViewMode() != 2) return;
+    for (int i = first; i < last; ++i) {
+        const HxWord& w = *table_.Item(i);
+        if (w.hebrew || !IsParagraphMark(w.text)) PaintItem(painter, i, 2);
+    }
+}
+
+void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
+    const HxWord& w = *table_.Item(index);
+    const FontRole role = layout_.ItemRole(w, column);
+    const int px = layout_.ItemPixels(w, column);
+    const int lh = layout_.LineHeight();
+    const double factor =
+        layout_.options.lineHeightFactor == 0 ? 1.0 : layout_.options.lineHeightFactor;
+
+    const Rgb b = showTropeGroups_ ? GroupColour(w.group) : kWhite;
+    Rgb fill = b, ink = role == FontRole::Scroll ? kBlack : w.colour;
+    if (IsDrawnSelected(index)) {
+        fill = kSelectionFill;
+        ink = column == 1 && b == kEndOfAliyahDefault ? kSelectedOnEndOfAliyah : b;
+    }
+    // Smaller text (verse numbers, labels) sits low in the line.
+    int q = 0;
+    if (px != layout_.MainPixels(column)) {
+        const double m = fonts_.LineHeight(role, px) * (column == 1 ? factor : 1.0);
+        q = static_cast<int>((lh - m) * 3 / 4);
+    }
+    const int x = column == 1 ? w.x1 : w.x2;
+    const int width = column == 1 ? w.width1 : w.width2;
+    const int top = w.y - ScrollPosition() * lh + q;
+
+    if (w.hebrew) painter.fillRect(x, top, width, lh - 4, ToQColor(fill));
+    if (w.underline && showUnderlines_) {
+        painter.setPen(ToQColor(ink));
+        painter.drawLine(x, top + lh - 2, x + width, top + lh - 2);
+    }
+
+    const ShapedText& shaped = fonts_.Shape(role, w.text, px);
+    if (shaped.glyphs.empty()) return;
+    // Each glyph takes the colour of the code point it came from: the trope symbols
+    // their category's colour, everything else the text colour.
+    std::vector<int> categories;
+    if (w.font.rfind("TGB", 0) == 0 && categories_ && symbolColour_)
+        categories = categories_(shaped.text);
+    std::map<std::tuple<int, int, int>, std::pair<QList<quint32>, QList<QPointF>>> byColour;
+    for (const ShapedGlyph& g : shaped.glyphs) {
+        int category = g.source < static_cast<int>(categories.size()) ? categories[g.source] : 0;
+        if (!showTropeColors_ && category != 4) category = 0;
+        const Rgb c = category == 0 ? ink : symbolColour_(category, b);
+        auto& [glyphs, points] = byColour[{c.r, c.g, c.b}];
+        glyphs.push_back(g.glyph);
+        points.push_back(QPointF(g.x, g.y));
+    }
+    const QRawFont& raw = fonts_.RawFont(role, px);
+    const QPointF origin(x, top + fonts_.Ascent(role, px));
+    for (auto& [colour, glyphsAndPoints] : byColour) {
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphsAndPoints.first);
+        run.setPositions(glyphsAndPoints.second);
+        painter.setPen(QColor(std::get<0>(colour), std::get<1>(colour), std::get<2>(colour)));
+        painter.drawGlyphRun(origin, run);
+    }
+}
+
+}  // namespace lyrasta::ui

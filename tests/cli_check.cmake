@@ -1,0 +1,22 @@
+# Runs the headless tool and checks its exit code and, when GOLDEN is given, that its
+# standard output equals the golden file (or, with RECORD=ON, writes the golden file).
+# -DTOOL=path -DARGS="a|b|c" -DEXPECT_RC=n [-DGOLDEN=file] [-DRECORD=ON] [-DEXPECT_ERR=text]
+string(REPLACE "|" ";" args "${ARGS}")
+execute_process(COMMAND "${TOOL}" ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc STREQUAL EXPECT_RC)
+  message(FATAL_ERROR "exit code ${rc}, expected ${EXPECT_RC}; standard error:\n${err}")
+endif()
+if(DEFINED EXPECT_ERR AND NOT err MATCHES "${EXPECT_ERR}")
+  message(FATAL_ERROR "standard error does not mention \"${EXPECT_ERR}\":\n${err}")
+endif()
+if(DEFINED GOLDEN)
+  if(RECORD)
+    file(WRITE "${GOLDEN}" "${out}")
+  else()
+    file(READ "${GOLDEN}" expected)
+    if(NOT out STREQUAL expected)
+      file(WRITE "${GOLDEN}.actual" "${out}")
+      message(FATAL_ERROR "output differs from ${GOLDEN}; see ${GOLDEN}.actual (scripts/record-golden records it)")
+    endif()
+  endif()
+endif()

@@ -1,0 +1,84 @@
+#include "praat_measure.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace lyrasta::measure {
+namespace {
+
+std::string Run(const std::string& command) {
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) throw std::runtime_error("cannot run: " + command);
+    std::string out;
+    std::array<char, 4096> buf;
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    if (status != 0) throw std::runtime_error("failed (" + std::to_string(status) + "): " + command + "\n" + out);
+    return out;
+}
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+std::string Script(const char* name) { return std::string(LYRASTA_MEASURE_DIR) + "/" + name; }
+
+}  // namespace
+
+bool PraatAvailable(std::string& why) {
+    if (std::system("praat --version >/dev/null 2>&1") == 0) return true;
+    why = "Praat is not installed; the sound measurements need it (run scripts/setup, which installs the Debian package praat)";
+    return false;
+}
+
+std::vector<PitchFrame> PraatPitch(const std::string& wav, double floor, double ceiling) {
+    std::ostringstream cmd;
+    cmd << "praat --run " << Quote(Script("pitch.praat")) << " " << Quote(wav) << " " << floor << " " << ceiling
+        << " 2>&1";
+    std::istringstream in(Run(cmd.str()));
+    std::vector<PitchFrame> frames;
+    PitchFrame f;
+    while (in >> f.t >> f.hz) frames.push_back(f);
+    return frames;
+}
+
+std::vector<FormantFrame> PraatFormants(const std::string& wav, double ceiling, double start, double end) {
+    std::ostringstream cmd;
+    cmd << "praat --run " << Quote(Script("formants.praat")) << " " << Quote(wav) << " " << ceiling << " " << start
+        << " " << end << " 2>&1";
+    std::istringstream in(Run(cmd.str()));
+    std::vector<FormantFrame> frames;
+    FormantFrame f;
+    while (in >> f.t >> f.f1 >> f.f2) frames.push_back(f);
+    return frames;
+}
+
+double Cents(double measured, double target) { return 1200 * std::log2(measured / target); }
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const double pos = p / 100 * static_cast<double>(v.size() - 1);
+    const size_t lo = static_cast<size_t>(pos);
+    const size_t hi = std::min(lo + 1, v.size() - 1);
+    return v[lo] + (v[hi] - v[lo]) * (pos - static_cast<double>(lo));
+}
+
+double Median(std::vector<double> v) { return Percentile(std::move(v), 50); }
+
+std::vector<int16_t> ReadWave(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") != 0) throw std::runtime_error(path + ": not a wave file");
+    std::vector<int16_t> samples((bytes.size() - 44) / 2);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<int16_t>(static_cast<uint8_t>(bytes[44 + 2 * i]) |
+                                          (static_cast<uint8_t>(bytes[45 + 2 * i]) << 8));
+    return samples;
+}
+
+}  // namespace lyrasta::measure
