@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <optional>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -42,12 +43,15 @@ bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin
 // A sung word of the reading, as it passes through the builder's window.
 struct SungWord {
     int item = 0;
-    LetterList letters;
+    // The word's letters: the item's own, or for a joined pair a copy of the pair's sung
+    // letters that is stored back once the word is sung.
+    LetterList* letters = nullptr;
+    std::unique_ptr<LetterList> pair;
     strucWordTropes tropes;
     int group = 0;
     bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
     bool noPretonic = false;     // the stressed syllable is the word's first
-    std::optional<Melody> mainMelody;
+    const Melody* mainMelody = nullptr;
 };
 
 bool NoPretonic(const strucWordTropes& t) {
@@ -131,12 +135,18 @@ public:
 
     bool Run() {
         for (int i = 0; i < table_.WordCount(); ++i) {
-            LetterList letters = table_.SungLetters(i);
-            if (letters.empty()) continue;
+            const HxWord* item = table_.Item(i);
+            if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
             SungWord w;
             w.item = i;
-            w.tropes = WordTropes(letters);
-            w.letters = std::move(letters);
+            if (item->pairFirst >= 0) {
+                w.pair = std::make_unique<LetterList>(table_.SungLetters(i));
+                w.letters = w.pair.get();
+            } else {
+                w.letters = table_.OwnLetters(i);
+            }
+            if (w.letters->empty()) continue;
+            w.tropes = WordTropes(*w.letters);
             w.group = table_.TropeGroupOf(i);
             w.noPretonic = NoPretonic(w.tropes);
             words_.push_back(std::move(w));
@@ -164,7 +174,7 @@ private:
         SungWord* prev2 = At(k, -2);
         SungWord* next = At(k, 1);
         SungWord* next2 = At(k, 2);
-        strucHebChar& first = w.letters.front();
+        strucHebChar& first = w.letters->front();
         const bool finalStress = w.tropes.finalStress;
 
         // Location
@@ -224,13 +234,13 @@ private:
 
         // Pesik after the next word's munach: legarmeh or not
         if (next && next->tropes.main.name == "PESIK") {
-            const std::string& bracket = next->letters.back().bracket;
+            const std::string& bracket = next->letters->back().bracket;
             if (bracket == "+") {
                 next->tropes.second.name = "MUNACH_LEGARMEH";
-                next->letters.front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
+                next->letters->front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
             } else if (bracket == "-") {
                 next->tropes.second.name = "MUNACH";
-                next->letters.front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
+                next->letters->front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
             } else if (next->group == 7 && next->tropes.second.name == "MUNACH" &&
                        (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
                 next->tropes.second.name = "MUNACH_LEGARMEH";
@@ -275,7 +285,8 @@ private:
 
         // Melodies
         const bool melodyItem = Upper(itemType) == "MELODY";
-        std::optional<Melody> mainMelody, secondMelody;
+        const Melody* mainMelody = nullptr;
+        const Melody* secondMelody = nullptr;
         int elision = 0;
         if (melodyItem) {
             RuleContext c = base;
@@ -327,7 +338,7 @@ private:
         p.adjustHighMileil = params_.adjustHighMileil;
         p.upbeatFactor = params_.upbeatFactor;
         p.truncateExtraUpbeats = params_.truncateExtraUpbeats;
-        p.previous = prev && prev->mainMelody ? &*prev->mainMelody : nullptr;
+        p.previous = prev ? prev->mainMelody : nullptr;
         p.wordNumber = (next2 ? next2 : next ? next : &w)->item;
         p.message = message_;
         // The word's first melody follows on from a previous servant's rhythm and pitch.
@@ -335,14 +346,13 @@ private:
             p.rhythmFromPrevious = params_.assimilateRhythm && prevConjunctive;
             p.pitchFromPrevious = params_.assimilatePitch && prevConjunctive;
         };
-        auto place = [&](const std::optional<Melody>& melody, int syllable) {
-            p.main = melody ? &*melody : nullptr;
+        auto place = [&](const Melody* melody, int syllable) {
+            p.main = melody;
             p.mainSyllable = syllable;
         };
-        auto placeTwo = [&](const std::optional<Melody>& firstMelody, int firstSyllable,
-                            const std::optional<Melody>& mainOne, int mainSyllable) {
+        auto placeTwo = [&](const Melody* firstMelody, int firstSyllable, const Melody* mainOne, int mainSyllable) {
             p.twoTropes = true;
-            p.first = firstMelody ? &*firstMelody : nullptr;
+            p.first = firstMelody;
             p.firstSyllable = firstSyllable;
             place(mainOne, mainSyllable);
         };
@@ -352,7 +362,7 @@ private:
         std::string note;
         bool sung = true;
         bool mayElide = false;
-        strucHebChar& last = w.letters.back();
+        strucHebChar& last = w.letters->back();
 
         if (melodyItem) {
             place(mainMelody, mainSyl);
@@ -425,7 +435,6 @@ private:
 
         if (sung) {
             last.comment += note;
-            std::optional<Melody> elisionMelody;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
                 e.trope = next->tropes.main.name == "PESIK" ? next->tropes.second.name : next->tropes.main.name;
@@ -436,15 +445,14 @@ private:
                 e.tropeGroup = next->group;
                 e.mileil = !next->tropes.finalStress;
                 e.noPretonic = next->noPretonic;
-                elisionMelody = Lookup(e);
                 p.elision = elision;
-                p.next = elisionMelody ? &*elisionMelody : nullptr;
+                p.next = Lookup(e);
             }
-            PlaceNotes(w.letters, p);
+            PlaceNotes(*w.letters, p);
             if (p.elision == 1 || p.elision == 2)
                 last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
         }
-        table_.StoreSungLetters(w.item, w.letters);
+        if (w.pair) table_.StoreSungLetters(w.item, *w.pair);
 
         lastPosition_ = position;
         lastBeforeThat_ = beforeThat;
@@ -452,10 +460,13 @@ private:
         return true;
     }
 
-    std::optional<Melody> Lookup(const RuleContext& c) const {
-        const TXMLelement* notes = FindTropeMelody(styles_.CurrentStyle(), c);
-        if (!notes) return std::nullopt;
-        return ReadMelody(notes);
+    // The melody of a trope in the current style (read once per style and build).
+    const Melody* Lookup(const RuleContext& c) {
+        const TXMLelement* style = styles_.CurrentStyle();
+        if (!style) return nullptr;
+        std::unique_ptr<TStyleIndex>& index = indexes_[style];
+        if (!index) index = std::make_unique<TStyleIndex>(style);
+        return index->Find(c);
     }
 
     // Isaiah 1:2-26 and Jeremiah 8:13-9:21 are chanted in the reading's second melody.
@@ -483,6 +494,7 @@ private:
     const strucSongParams& params_;
     const MessageFunc& message_;
     std::vector<SungWord> words_;
+    std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;
     bool secondOn_ = false;
