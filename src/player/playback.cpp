@@ -44,7 +44,9 @@ void TPlayback::ReplayUntilStopped() {
     replayEnd_ = host_.WordCount() - 1;
     for (int i = host_.WordCount() - 1; i >= selected && i >= 0; --i)
         if (host_.IsSung(i)) {
-            replayEnd_ = i;
+            // A pair is sung at its first item: the loop ends there, or it would wait
+            // for an index mark that never comes.
+            replayEnd_ = host_.IndexedItemOf(i);
             break;
         }
     rangeStart_ = selected;

@@ -15,6 +15,8 @@ public:
     virtual int SelectedWord() const = 0;
     virtual bool IsHebrewWord(int i) const = 0;
     virtual bool IsSung(int i) const = 0;
+    // The item whose index mark sings item i: the first item of a joined pair, else i.
+    virtual int IndexedItemOf(int i) const { return i; }
     // Select word i and, with `scroll`, bring it into view; may let pending events run.
     virtual void ShowWord(int i, bool scroll) = 0;
     // Build the command text of a range from the selected word (0 word, 1 rest of verse,

@@ -9,6 +9,10 @@ int RoundEven(double v) {
     return static_cast<int>(std::nearbyint(v));  // the default rounding mode: halves to even
 }
 
+std::string ItemDrawText(const HxWord& w) {
+    return w.hebrew && (w.text.empty() || w.text.back() != ' ') ? w.text + " " : w.text;
+}
+
 int THebLayout::LineStart(int k, int itemCount) const {
     if (k < 0) return 0;
     return k < LineCount() ? lineStarts_[k] : itemCount;
@@ -100,9 +104,9 @@ void THebLayout::LayoutRightToLeft(TWordTable& table, TItemMeasure& measure) {
     for (int i = 0; i < n; ++i) {
         HxWord& w = *table.Item(i);
         w.width1 = static_cast<int>(std::lround(
-            measure.Width(ItemRole(w, 1), w.text, ItemPixels(w, 1))));
+            measure.Width(ItemRole(w, 1), ItemDrawText(w), ItemPixels(w, 1))));
         w.width2 = twoColumns ? static_cast<int>(std::lround(measure.Width(
-                                    ItemRole(w, 2), w.text, ItemPixels(w, 2))))
+                                    ItemRole(w, 2), ItemDrawText(w), ItemPixels(w, 2))))
                               : 0;
         // An item that fills a line alone stays on it rather than leave an empty line.
         const bool lineHasItems = lineStarts_.back() < i;
@@ -140,7 +144,7 @@ void THebLayout::LayoutOwnDirection(TWordTable& table, TItemMeasure& measure) {
         HxWord& w = *table.Item(i);
         const FontRole role = RoleOfFont(w.font);
         const int px = PointsToPixels(ItemPoints(w, 1));
-        w.width1 = static_cast<int>(std::lround(measure.Width(role, w.text, px)));
+        w.width1 = static_cast<int>(std::lround(measure.Width(role, ItemDrawText(w), px)));
         w.width2 = 0;
         const bool itemRtl = w.rtl || w.hebrew;
         const bool lineHasItems = lineStarts_.back() < i;

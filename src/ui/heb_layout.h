@@ -28,6 +28,10 @@ inline const std::string kOpenParagraph = " \u05E4";    // petucha
 inline const std::string kClosedParagraph = " \u05E1";  // setuma
 inline const std::string kLineStartMark = " \u05E9";    // ignored at the start of a line
 
+// The text an item is measured and drawn with: a word carries the blank that parts it
+// from the next word (on its left, as the line runs right to left).
+std::string ItemDrawText(const HxWord& w);
+
 // Rounds to the nearest integer, halves to even.
 int RoundEven(double v);
 

@@ -123,6 +123,7 @@ void THebViewClass::ShowWord(int i, bool scroll) {
             SetScrollPosition(std::max(0, line - 1));
     }
     repaint();
+    emit WordShown(SelectedWord());
     QCoreApplication::processEvents();
 }
 
@@ -246,13 +247,13 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
         painter.drawLine(x, top + lh - 2, x + width, top + lh - 2);
     }
 
-    const ShapedText& shaped = fonts_.Shape(role, w.text, px);
+    const ShapedText& shaped = fonts_.Shape(role, ItemDrawText(w), px);
     if (shaped.glyphs.empty()) return;
     // Each glyph takes the colour of the code point it came from: the trope symbols
     // their category's colour, everything else the text colour.
     std::vector<int> categories;
     if (w.font.rfind("TGB", 0) == 0 && categories_ && symbolColour_)
-        categories = categories_(shaped.text);
+        categories = categories_(w, shaped.text);
     std::map<std::tuple<int, int, int>, std::pair<QList<quint32>, QList<QPointF>>> byColour;
     for (const ShapedGlyph& g : shaped.glyphs) {
         int category = g.source < static_cast<int>(categories.size()) ? categories[g.source] : 0;

@@ -18,10 +18,11 @@ class QScrollBar;
 
 namespace lyrasta::ui {
 
-// The colour category of each code point of a word's text (0 for letters and points,
-// 1..3 for conjunctive, minor and major accents, 4 for the grey positional copy of a
-// doubled accent), and the colour a category is drawn in on a background.
-using SymbolCategories = std::function<std::vector<int>(const std::u32string& text)>;
+// The colour category of each code point of an item's shaped text (0 for letters and
+// points, 1..3 for conjunctive, minor and major accents, 4 for the grey positional copy
+// of a doubled accent), and the colour a category is drawn in on a background.
+using SymbolCategories =
+    std::function<std::vector<int>(const HxWord& item, const std::u32string& text)>;
 using SymbolColour = std::function<Rgb(int category, Rgb background)>;
 
 class THebViewClass : public QWidget {
@@ -88,6 +89,8 @@ public:
 signals:
     void OnimgMouseUp();
     void OnimgDblClick();
+    // ShowWord moved the selection (the highlight that follows the singing).
+    void WordShown(int index);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -12,20 +12,26 @@ A source file:
       Type = Torah
       ...
     include 01-torah-ashkenazi.mel    copy every trope of another style (kept at its sounding
-                                      pitch: notes move by the difference of the PitchBends)
-    borrow Eichah from 07-eichah.mel  words marked with the special attribute "Eichah" sing
-                                      the other style's variants of each trope
+                                      pitch: notes move by the difference of the PitchBends);
+                                      "include FILE without COND" leaves out the variants
+                                      that have that condition
+    borrow Eichah from 06-eichah.mel  words marked with the special attribute "Eichah" sing
+                                      the other style's variants of each trope (at their
+                                      sounding pitch, or moved by "transpose N" written
+                                      half tones)
     melody LOC=EST4:16 TYPE=ATTRIB STARTWORD=6 ENDWORD=9 VALUE=Eichah
     trope NAME                    the variants of one trope, in order of precedence:
       BEFORE=TIPCHA,ETNACHTA MILEIL=TRUE : e4 | g8 f8 e4 | d4
       DEFAULT : ...
     trope AZLA = GERESH           the same variants as another trope of this style
+    extend NAME                   variants put before those an included trope already has
 
 A variant line lists its conditions (a comma gives alternatives, written as one variant per
 value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
-extras; a note is a pitch name and its duration divisor ("b-8"), with "~" tying it to the
+extras; a note is a pitch name and its duration divisor ("b-8"; after the digit names of
+the low octave a colon keeps them apart: "2:6"), with "~" tying it to the
 next note on the same syllable. A line starting with "#", or the rest of a line after a
-blank, "#" and a blank, is a comment.
+blank, "#" and a blank, is a comment. "--out DIR" writes the files to another folder.
 """
 import pathlib
 import re
@@ -47,7 +53,7 @@ REQUIRED_TROPES = [
 ]
 
 COMMENT = re.compile(r"\s#(?:\s|$)")
-NOTE = re.compile(r"^([1-7a-gA-GHIJ][x/#-]?)(\d+)(~?)$")
+NOTE = re.compile(r"^([1-7a-gA-GHIJ][x/#-]?):?(\d+)(~?)$")
 
 
 class SourceError(Exception):
@@ -98,7 +104,7 @@ class Style:
         self.tropes = {}          # name -> list of (conditions, notes)
         self.order = []
         self.aliases = []         # (name, other)
-        self.borrows = []         # (value, source path)
+        self.borrows = []         # (value, source path, written shift or None)
         self.melodies = []
 
     @property
@@ -124,6 +130,7 @@ def load(path):
         return _cache[path]
     style = Style(path)
     current = None
+    insert_at = None
     in_style = False
     for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
         where = f"{path.name}:{number}"
@@ -137,13 +144,15 @@ def load(path):
             current = None
             if words[0] == "style":
                 in_style = True
-            elif words[0] == "include":
+            elif words[0] == "include" and len(words) in (2, 4):
                 other = load(HERE / words[1])
+                without = words[3] if len(words) == 4 and words[2] == "without" else None
                 for name in (n for n in other.order if ":" not in n):
                     style.set_trope(name, [(c, moved(n, other.bend - style.bend))
-                                           for c, n in other.tropes[name]])
-            elif words[0] == "borrow" and len(words) == 4 and words[2] == "from":
-                style.borrows.append((words[1], HERE / words[3]))
+                                           for c, n in other.tropes[name] if without not in c])
+            elif words[0] == "borrow" and len(words) in (4, 6) and words[2] == "from":
+                shift = int(words[5]) if len(words) == 6 and words[4] == "transpose" else None
+                style.borrows.append((words[1], HERE / words[3], shift))
             elif words[0] == "melody":
                 item = dict(w.split("=", 1) for w in shlex.split(line)[1:])
                 if "LOC" not in item or "TYPE" not in item:
@@ -155,6 +164,12 @@ def load(path):
             elif words[0] == "trope" and len(words) == 2:
                 current = words[1]
                 style.set_trope(current, [])
+                insert_at = None
+            elif words[0] == "extend" and len(words) == 2:
+                current = words[1]
+                if not style.tropes.get(current):
+                    raise SourceError(f"{where}: extend {current}: no such trope yet")
+                insert_at = 0
             else:
                 raise SourceError(f"{where}: cannot read '{line.strip()}'")
         elif in_style:
@@ -166,7 +181,11 @@ def load(path):
                 raise SourceError(f"{where}: a variant needs 'conditions : notes'")
             parsed = parse_notes(notes, where)
             for combo in expand_conditions(conds, where):
-                style.tropes[current].append((combo, parsed))
+                if insert_at is None:
+                    style.tropes[current].append((combo, parsed))
+                else:
+                    style.tropes[current].insert(insert_at, (combo, parsed))
+                    insert_at += 1
         else:
             raise SourceError(f"{where}: indented line outside a block")
     for name, other in style.aliases:
@@ -183,9 +202,9 @@ def final_tropes(style):
     Borrowing is done here, after every file is read, so that two styles may borrow from
     each other's own variants."""
     tropes = {name: list(variants) for name, variants in style.tropes.items()}
-    for value, other_path in style.borrows:
+    for value, other_path, written_shift in style.borrows:
         other = load(other_path)
-        shift = other.bend - style.bend
+        shift = other.bend - style.bend if written_shift is None else written_shift
         for name in style.order:
             source = other.tropes.get(name) or []
             plain = [(c, n) for c, n in source if "ATTRIB" not in c]
@@ -209,7 +228,7 @@ def attrs_text(attrs):
     return "".join(f' {k}="{esc(v)}"' for k, v in attrs.items())
 
 
-def write_xml(style):
+def write_xml(style, out_dir):
     tropes = final_tropes(style)
     missing = [t for t in REQUIRED_TROPES if not tropes.get(t)]
     if missing:
@@ -240,16 +259,17 @@ def write_xml(style):
     lines.append("  </Style>")
     lines.append("</TropeDefinitions>")
     stem = style.path.stem
-    target = OUT / f"tropedef-{stem}.xml"
+    target = out_dir / f"tropedef-{stem}.xml"
     target.write_text("\n".join(lines) + "\n", encoding="utf-8")
     return target
 
 
 def main():
+    out_dir = pathlib.Path(sys.argv[2]) if len(sys.argv) == 3 and sys.argv[1] == "--out" else OUT
     sources = sorted(HERE.glob("[0-9]*.mel"))
     try:
         for path in sources:
-            print(write_xml(load(path)).relative_to(OUT.parent.parent))
+            print(write_xml(load(path), out_dir))
     except SourceError as err:
         print(f"build_tropedef: {err}", file=sys.stderr)
         return 1

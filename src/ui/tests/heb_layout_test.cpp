@@ -21,7 +21,7 @@ struct Item {
     bool scroll = true;
 };
 
-const std::string kWord = "wwwwwwwwww";  // 100 pixels
+const std::string kWord = "wwwwwwwww ";  // 100 pixels with the blank after the word
 
 // Lays out items at 750 pixels (scale 1: margin 10, right edge 730) with line breaks
 // only at line-end marks, and returns the x1 of every item.

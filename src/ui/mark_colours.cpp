@@ -1,0 +1,81 @@
+#include "mark_colours.h"
+
+#include "player/trope_groups.h"
+
+namespace lyrasta::ui {
+
+namespace {
+
+constexpr char32_t kMeteg = 0x05BD, kSofPasuq = 0x05C3;
+
+bool IsAccentMark(char32_t c) { return c >= 0x0591 && c <= 0x05AF; }
+
+SettingColour ToSetting(Rgb c) {
+    return static_cast<SettingColour>(c.b) << 16 | static_cast<SettingColour>(c.g) << 8 | c.r;
+}
+
+}  // namespace
+
+std::array<Rgb, 17> GroupColours(const TSettingsStore& settings) {
+    std::array<Rgb, 17> out;
+    for (int g = 0; g < kTropeGroupCount; ++g) {
+        const TropeGroupInfo& info = TropeGroupOf(g);
+        SettingColour colour = info.defaultColour;
+        if (!info.colourKey.empty())
+            if (auto c = ParseSettingColour(settings.Text(std::string(info.colourKey)))) colour = *c;
+        out[g] = ToRgb(colour);
+    }
+    return out;
+}
+
+std::vector<int> MarkCategories(const HxWord& item, const std::u32string& text) {
+    std::vector<int> out(text.size(), 0);
+    if (!item.letters) return out;
+    const LetterList& letters = *item.letters;
+    // The word's last letter carries no meteg for a V-mark.
+    size_t lastLetter = letters.size();
+    for (size_t i = letters.size(); i-- > 0;)
+        if (!letters[i].letter.empty()) {
+            lastLetter = i;
+            break;
+        }
+    // The accent codes behind the marks, in the order they are written: combining accents,
+    // metegs (a silluq "75", or none for a plain meteg or a V-mark) and sof pasuq.
+    std::vector<std::string> accents, metegs;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        const strucHebChar& c = letters[i];
+        if (c.meteg) metegs.emplace_back();
+        if (!c.accents.empty() && c.accents[0] == 'V') {
+            if (i != lastLetter) metegs.emplace_back();
+            continue;
+        }
+        for (size_t k = 0; k + 1 < c.accents.size(); k += 2) {
+            const std::string code = c.accents.substr(k, 2);
+            if (code == "00" || code == "05") continue;
+            if (code == "75") metegs.push_back(code);
+            else accents.push_back(code);
+        }
+    }
+    size_t a = 0, m = 0;
+    for (size_t k = 0; k < text.size(); ++k) {
+        std::string code;
+        if (IsAccentMark(text[k])) {
+            if (a >= accents.size()) return std::vector<int>(text.size(), 0);
+            code = accents[a++];
+        } else if (text[k] == kMeteg) {
+            if (m >= metegs.size()) return std::vector<int>(text.size(), 0);
+            code = metegs[m++];
+        } else if (text[k] == kSofPasuq) {
+            code = "00";
+        }
+        if (!code.empty()) out[k] = SymbolCategory(code, letters, item.legarmeh);
+    }
+    if (a != accents.size()) return std::vector<int>(text.size(), 0);
+    return out;
+}
+
+Rgb SymbolColourOver(int category, Rgb background) {
+    return ToRgb(SymbolColour(static_cast<TropeSymbolCategory>(category), ToSetting(background)));
+}
+
+}  // namespace lyrasta::ui

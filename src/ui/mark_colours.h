@@ -1,0 +1,29 @@
+#pragma once
+// Colours of the text view that come from the trope groups: each group's background
+// colour from the settings (or its default), and the colour category of every accent mark
+// in a word's shaped text, found by pairing the marks with the accent codes of the word's
+// letters in the order the display form writes them.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "player/settings_store.h"
+#include "text/word_table.h"
+
+namespace lyrasta::ui {
+
+// The background colour of every trope group: the setting's colour when it reads as one,
+// else the group's default.
+std::array<Rgb, 17> GroupColours(const TSettingsStore& settings);
+
+// The colour category of each code point of `text` (the item's shaped text): the accent
+// marks, sof pasuq and a silluq meteg get the category of their accent code; everything
+// else 0. Items without letters, and words whose marks do not pair up with their letters'
+// accents, get 0 throughout.
+std::vector<int> MarkCategories(const HxWord& item, const std::u32string& text);
+
+// The colour of a symbol category over a background colour.
+Rgb SymbolColourOver(int category, Rgb background);
+
+}  // namespace lyrasta::ui

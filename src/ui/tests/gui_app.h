@@ -1,0 +1,28 @@
+#pragma once
+// The application object of the window tests, on Qt's offscreen platform, and the display
+// fonts they share.
+
+#include <QApplication>
+
+#include "ui/display_fonts.h"
+
+namespace lyrasta::ui::testing {
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+inline TDisplayFonts& Fonts() {
+    App();
+    static TDisplayFonts fonts;
+    return fonts;
+}
+
+}  // namespace lyrasta::ui::testing

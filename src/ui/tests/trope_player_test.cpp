@@ -1,0 +1,183 @@
+// The main window on the offscreen platform: settings read at the first showing and
+// written at close, the arrangement, the keys, and playing through the synthesizer in
+// its fast mode.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ui/heb_view.h"
+#include "ui/synth_link.h"
+#include "ui/trope_player.h"
+#include "fixture_reading.h"
+#include "gui_app.h"
+
+namespace lyrasta::ui {
+namespace {
+
+using testing::Fonts;
+
+std::string TempIni(const std::string& name, const std::string& text) {
+    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_window_test";
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / name).string();
+    std::ofstream(path) << text;
+    return path;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Window {
+    TSettingsStore settings;
+    int loads = 0;
+    std::unique_ptr<TTropePlayer> window;
+
+    explicit Window(const std::string& ini, int width = 1000, int height = 700)
+        : settings(ini) {
+        TPlayerServices services;
+        services.loadReading = [this](const TReadingRequest&, TWordTable& table, std::string&) {
+            ++loads;
+            testing::FillGenesis(table);
+            return true;
+        };
+        window = std::make_unique<TTropePlayer>(Fonts(), settings, std::move(services));
+        window->resize(width, height);
+        window->show();
+        window->activateWindow();
+        QCoreApplication::processEvents();
+        window->OpenReading({"Genesis", "", false, {{"R1", "GEN1:1-1:3"}}, "Torah", ""});
+    }
+    int IndexOf(const std::string& text) const {
+        const TWordTable& t = window->HView().Table();
+        for (int i = 0; i < t.WordCount(); ++i)
+            if (t.IsHebrewWord(i) && t.ItemText(i) == text) return i;
+        return -1;
+    }
+};
+
+TEST(TropePlayer, ReadsSettingsAtFirstShowingAndWritesThemAtClose) {
+    const std::string ini = TempIni("window.ini",
+                                    "[Options]\nSpeed=80\nVoice=-3\nShowTropeGroups=true\n"
+                                    "clEtnachta=$0000FF00\nTorah=Ashkenazi\n[Other]\nKeep=1\n");
+    Window w(ini);
+    TTropePlayer& p = *w.window;
+    EXPECT_EQ(p.Speed(), 5);
+    EXPECT_EQ(p.Voice(), 0) << "a negative voice selects the first item";
+    EXPECT_EQ(p.Pronunciation(), 0);
+    EXPECT_EQ(p.Volume(), 5);
+    EXPECT_TRUE(p.HView().ShowTropeGroups());
+    EXPECT_TRUE(p.HView().ShowUnderlines()) << "underlines are on by default";
+    EXPECT_EQ(p.HView().GroupColour(2), (Rgb{0, 0xFF, 0})) << "colours are $00BBGGRR";
+    EXPECT_EQ(p.HView().GroupColour(1), (Rgb{0x70, 0xFF, 0xFF})) << "the default";
+    EXPECT_FALSE(p.Player().SongStale()) << "reading the settings changes no song";
+    p.findChild<QComboBox*>("cboPronunciation")->setCurrentIndex(3);
+    p.close();
+    const std::string written = ReadAll(ini);
+    for (const char* line : {"Speed=80", "Voice=0", "Pronunciation=3", "ShowTropeGroups=TRUE",
+                             "ColorTropes=FALSE", "ShowUnderlines=TRUE", "Torah=Ashkenazi",
+                             "clEtnachta=$0000FF00", "[Other]", "Keep=1"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
+}
+
+TEST(TropePlayer, OptionTabsMoveUnderTheToolbarsInANarrowWindow) {
+    const std::string ini = TempIni("arrange.ini", "");
+    Window wide(ini, 1000, 700);
+    EXPECT_EQ(wide.window->OptionTabs().geometry().topLeft(), QPoint(346, 0));
+    Window narrow(ini, 600, 700);
+    EXPECT_EQ(narrow.window->OptionTabs().geometry().topLeft(), QPoint(0, 160));
+    EXPECT_GE(narrow.window->HView().geometry().top(), narrow.window->OptionTabs().geometry().bottom());
+}
+
+TEST(TropePlayer, F9ReloadsAndTheSpaceBarIsForDevelopersOnly) {
+    const std::string ini = TempIni("keys.ini", "[Options]\nDebug=False\n");
+    Window w(ini);
+    int submitted = 0;
+    w.window->Services().singRange = [&](int, const TPlayback&) { ++submitted; };
+    QTest::keyClick(w.window.get(), Qt::Key_Space);
+    EXPECT_EQ(submitted, 0);
+    QTest::keyClick(w.window.get(), Qt::Key_F9);
+    EXPECT_EQ(w.loads, 2);
+    QTest::keyClick(w.window.get(), Qt::Key_F5);
+    EXPECT_EQ(submitted, 1);
+    EXPECT_EQ(w.window->Player().Mode(), kPlaySection);
+}
+
+// Plays a command through the synthesizer in fast mode and returns the highlight path.
+struct Singing {
+    Window w{TempIni("play.ini", "")};
+    TSynthLink link{*w.window, w.settings, true};
+    std::vector<int> path;
+    Singing() {
+        QObject::connect(&w.window->HView(), &THebViewClass::WordShown,
+                         [this](int i) { path.push_back(i); });
+    }
+    void Settle() {
+        for (int k = 0; k < 5; ++k) {
+            link.Engine().WaitUntilIdle();
+            QTest::qWait(20);
+        }
+    }
+};
+
+TEST(TropePlayer, PlayingMovesTheHighlightWordByWord) {
+    struct Case {
+        const char* name;
+        const char* start;
+        void (TPlayback::*command)();
+        std::vector<const char*> path;
+        const char* end;
+    };
+    const std::vector<Case> cases = {
+        {"word", "אֱלֹהִ֑ים", &TPlayback::PlayWord, {}, "אֱלֹהִ֑ים"},
+        {"verse", "בְּרֵאשִׁ֖ית", &TPlayback::PlayVerse,
+         {"בְּרֵאשִׁ֖ית", "בָּרָ֣א", "אֱלֹהִ֑ים", "אֵ֥ת", "הַשָּׁמַ֖יִם", "וְאֵ֥ת", "הָאָֽרֶץ׃",
+          "וְהָאָ֗רֶץ"},
+         "וְהָאָ֗רֶץ"},
+        {"group", "בְּרֵאשִׁ֖ית", &TPlayback::PlayGroup,
+         {"בְּרֵאשִׁ֖ית", "בָּרָ֣א", "אֱלֹהִ֑ים", "בְּרֵאשִׁ֖ית"}, "בְּרֵאשִׁ֖ית"},
+    };
+    for (const Case& c : cases) {
+        Singing s;
+        s.w.window->HView().ShowWord(s.w.IndexOf(c.start), true);
+        s.path.clear();
+        (s.w.window->Player().*c.command)();
+        s.Settle();
+        std::vector<int> expected;
+        for (const char* word : c.path) expected.push_back(s.w.IndexOf(word));
+        EXPECT_EQ(s.path, expected) << c.name;
+        EXPECT_EQ(s.w.window->HView().SelectedWord(), s.w.IndexOf(c.end)) << c.name;
+    }
+}
+
+TEST(TropePlayer, ReplayLoopsUntilStopped) {
+    Singing s;
+    const int first = s.w.IndexOf("וַיֹּ֥אמֶר");
+    s.w.window->HView().ShowWord(first, true);
+    s.path.clear();
+    s.w.window->Player().ReplayUntilStopped();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return std::count(s.path.begin(), s.path.end(), first) >= 3;
+    }, 5000)) << "the loop comes back to its first word again and again";
+    s.w.window->Player().Stop();
+    EXPECT_FALSE(s.w.window->Player().Replaying());
+    s.Settle();
+    const size_t after = s.path.size();
+    s.Settle();
+    EXPECT_EQ(s.path.size(), after) << "nothing sings after Stop";
+}
+
+}  // namespace
+}  // namespace lyrasta::ui

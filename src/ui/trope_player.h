@@ -1,0 +1,182 @@
+#pragma once
+// TTropePlayer: the main window. Toolbars and drop-down menus, the option tabs (melody,
+// pronunciation, pitch, speed and volume), the Hebrew text view, the translation line,
+// the tip line and the note staff. It reads the settings when first shown, plays through
+// TPlayback, and writes the settings back when it closes.
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "player/playback.h"
+#include "player/settings_store.h"
+#include "text/word_table.h"
+#include "ui/display_fonts.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace lyrasta::ui {
+
+class THebViewClass;
+class TNoteDisplay;
+
+// A reading as the command line or the open-reading dialog names it.
+struct TReadingRequest {
+    std::string title, subtitle;
+    bool wrapped = false;
+    std::vector<std::pair<std::string, std::string>> sections;  // name, "NUM4:21-4:37"
+    std::string type, typeAux;
+};
+
+// What the window asks of the layers below it. Each may be left empty: the window then
+// goes without that function (and says so where the user asks for it).
+struct TPlayerServices {
+    // Load a reading into the table; false with a message when it cannot be loaded.
+    std::function<bool(const TReadingRequest&, TWordTable&, std::string& error)> loadReading;
+    // The translation line of a word (its number in the translation list), "" for none.
+    std::function<std::string(int line)> translationLine;
+    // Build the command text of a range and hand it to the synthesizer.
+    std::function<void(int kind, const TPlayback& player)> singRange;
+    std::function<void()> resetSynthesizer;
+    // Rebuild the song of the loaded reading with the window's current choices.
+    std::function<void()> resetSong;
+    // Write the range of a play command to a wave file; progress from 0 to 1.
+    std::function<bool(const std::string& file, std::function<void(double)> progress,
+                       std::string& error)> exportAudio;
+};
+
+class TTropePlayer : public QWidget, private TPlaybackHost {
+    Q_OBJECT
+public:
+    static constexpr const char* kTitle = "Lyrasta";
+    static const char* const kPronunciations[7];
+    static const char* const kVoices[6];
+    static const char* const kReadingTypes[9];
+
+    TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings, TPlayerServices services = {},
+                 QWidget* parent = nullptr);
+    ~TTropePlayer() override;
+
+    THebViewClass& HView() { return *hview_; }
+    TPlayback& Player() { return player_; }
+    TNoteDisplay& NoteDisplay() { return *pnlSong_; }
+    QLabel& TipLine() { return *lblTips_; }
+    QLabel& TranslationLine() { return *lblTranslation_; }
+    QTabWidget& OptionTabs() { return *tabs_; }
+    TPlayerServices& Services() { return services_; }
+
+    // Opens a reading: Stop, clear the view, load, lay out right to left (pre-wrapped when
+    // the reading asks for it or the ForceWrapping setting is on) and show its first word.
+    bool OpenReading(const TReadingRequest& request);
+    // Reads the settings and applies them; done once, when the window is first shown.
+    void FirstActivation();
+    // The synthesizer's notifications, delivered as queued events on this thread.
+    void OnIndexNotification(int word);
+    void OnEndNotification(int code);
+
+    // The window's controls by the names the settings and tests use.
+    int Pronunciation() const;   // item index, -1 with none chosen
+    int Voice() const;
+    int Speed() const;
+    int Pitch() const;
+    int Volume() const;
+    bool DeveloperControls() const { return developer_; }
+    // Pitch offset of the chosen voice in half tones (Child and Soprano +6 ... Bass -12).
+    int VoicePitchOffset() const;
+    // The pronunciation code of the word analysis for the chosen item.
+    int PronunciationCode() const;
+    // The melody style chosen for each reading type ("" when none is known).
+    const std::map<std::string, std::string>& MelodyChoices() const { return melodies_; }
+    // Fills the melody box with the styles of the current reading type; `help` gives for
+    // each its description for the "Melody Help" window.
+    void SetMelodyStyles(const std::string& readingType,
+                         const std::vector<std::pair<std::string, std::string>>& styles);
+    // The text of the "Melody Help" window for the current reading type.
+    QString MelodyHelpText() const;
+
+    QAction* Action(const QString& caption) const;
+
+signals:
+    void MelodyChanged(const QString& style);
+
+protected:
+    void showEvent(QShowEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // TPlaybackHost
+    int WordCount() const override;
+    int SelectedWord() const override;
+    bool IsHebrewWord(int i) const override;
+    bool IsSung(int i) const override;
+    int IndexedItemOf(int i) const override;
+    void ShowWord(int i, bool scroll) override;
+    void SingRange(int kind) override;
+    void ResetSynthesizer() override;
+    void ResetSong() override;
+    void ShowCurrentWord() override;
+    void ProcessPendingEvents() override;
+
+    void BuildMenus();
+    void BuildToolbars();
+    void BuildTabs();
+    void ArrangeControls();
+    void SaveSettings();
+    void SetViewMode(int mode);
+    void Reload();
+    void DumpSelText();
+    void ExportAudio();
+    QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> run,
+                       bool enabled = true);
+
+    TDisplayFonts& fonts_;
+    TSettingsStore& settings_;
+    TPlayerServices services_;
+    TPlayback player_;
+    bool activated_ = false;
+    bool developer_ = false;
+    bool settingsApplied_ = false;
+    TReadingRequest reading_;
+    std::map<std::string, std::string> melodies_;  // reading type -> style name
+    std::vector<std::pair<std::string, std::string>> styles_;  // of the current type
+
+    QToolBar* menuToolbar_ = nullptr;
+    QToolBar* fileToolbar_ = nullptr;
+    QToolBar* playToolbar_ = nullptr;
+    QToolBar* displayToolbar_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QComboBox* cboNiggun_ = nullptr;
+    QPushButton* cmdMelodyHelp_ = nullptr;
+    QComboBox* cboPronunciation_ = nullptr;
+    QComboBox* cboPhonemes_ = nullptr;
+    QComboBox* cboVoice_ = nullptr;
+    QSpinBox* sePitch_ = nullptr;
+    QSpinBox* seVolume_ = nullptr;
+    QSpinBox* seSpeed_ = nullptr;
+    THebViewClass* hview_ = nullptr;
+    QLabel* lblTranslation_ = nullptr;
+    QLabel* lblTips_ = nullptr;
+    TNoteDisplay* pnlSong_ = nullptr;
+    std::vector<QPushButton*> developerButtons_;
+    QAction* viewModes_[3] = {};
+    QAction* cmdShowTropeColors_ = nullptr;
+    QAction* cmdColorTropes_ = nullptr;
+    QAction* cmdShowUnderlines_ = nullptr;
+    std::vector<QAction*> actions_;
+};
+
+}  // namespace lyrasta::ui
