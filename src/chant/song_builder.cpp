@@ -422,7 +422,9 @@ private:
             linkToPrevious();
             p.pauseDivisor = lordPause;
             mayElide = true;
-        } else if ((S.empty() || S == "METEG" || S == "SILLUQ") && !M.empty()) {
+        } else if ((S.empty() || S == "METEG" || S == "SILLUQ" || S == M) && !M.empty()) {
+            // A trope written twice on a word (not one of the position-marking doubles
+            // above) is sung once, like a single trope.
             note = nameOfM() + "." + kCrLf;
             place(mainMelody, mainSyl);
             linkToPrevious();

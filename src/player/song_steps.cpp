@@ -33,21 +33,26 @@ TSongSteps::TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, struc
 
 void TSongSteps::AnalyseWord(LetterList& letters) { AnalyzeWord(letters, phonemes_); }
 
-void TSongSteps::FinishReading(TWordTable& table) {
-    AssignTropeGroups(table, settings_.notLegarmehBeforeRevia);
-    const strucStyleOptions style = ReadStyleOptions(styles_.CurrentStyle());
+bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
+                 const std::string& title, const MessageFunc& message) {
+    const strucStyleOptions style = ReadStyleOptions(styles.CurrentStyle());
     strucSongParams params;
-    params.pitchOffset = GetPitchOpt(settings_.voice) + style.pitchBend + settings_.pitch;
-    params.tempo = settings_.speed * 12 + 20;
+    params.pitchOffset = GetPitchOpt(settings.voice) + style.pitchBend + settings.pitch;
+    params.tempo = settings.speed * 12 + 20;
     params.assimilateRhythm = style.assimilateRhythm;
     params.assimilatePitch = style.assimilatePitch;
     params.adjustHighMileil = style.adjustHighMileil;
     params.truncateExtraUpbeats = style.truncateExtraUpbeats;
-    params.enableElisions = settings_.enableElisions;
-    params.notLegarmehBeforeRevia = settings_.notLegarmehBeforeRevia;
-    params.upbeatFactor = settings_.upbeatFactor;
+    params.enableElisions = settings.enableElisions;
+    params.notLegarmehBeforeRevia = settings.notLegarmehBeforeRevia;
+    params.upbeatFactor = settings.upbeatFactor;
     params.title = title;
-    BuildSong(table, styles_, params, message_);
+    return BuildSong(table, styles, params, message);
+}
+
+void TSongSteps::FinishReading(TWordTable& table) {
+    AssignTropeGroups(table, settings_.notLegarmehBeforeRevia);
+    SingReading(table, styles_, settings_, title, message_);
 }
 
 }  // namespace lyrasta

@@ -28,6 +28,12 @@ struct strucSongSettings {
 
 strucSongSettings ReadSongSettings(const TSettingsStore& settings);
 
+// Builds the song of a loaded reading in the current style of `styles` with the singing
+// settings: the melody options of the style, the pitch of the voice and the user, the
+// tempo of the speed. `title` is the reading's title. False when the build stopped.
+bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
+                 const std::string& title, const MessageFunc& message);
+
 class TSongSteps : public TReadingSteps {
 public:
     // The phoneme set and styles stay owned by the caller; `styles` has the reading's

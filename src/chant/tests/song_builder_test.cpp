@@ -105,6 +105,7 @@ TEST_F(SongBuilder, WordCasesPlaceTheirMelodiesAndExplainThem) {
          "where the trope is sung.\r\n",
          {{99}, {109}, {109}}},
         {"E double pashta", {{1, "33"}, {2, "03"}}, 1, "Double Pashta.\r\n", {{99}, {112}, {110}}},
+        {"K a servant written twice is sung once", {{0, "74"}, {2, "74"}}, 2, "Munach.\r\n", {{99}, {99}, {101}}},
         {"L no trope", {}, 1, "", {{}, {}, {}}},
     };
     for (const auto& r : rows) {
