@@ -138,6 +138,23 @@ TEST_F(SongBuilder, NeighboursSkipLabelsAndChooseTheServantsVariant) {
     EXPECT_THAT(Letters(2).back().synth, ::testing::EndsWith("_<125,>"));
 }
 
+TEST_F(SongBuilder, JoinedPairIsSungOnceIntoItsOwnItems) {
+    // A maqaf pair: the two items are sung as one word and keep their own letters.
+    LetterList first = OpenSyllables(1, {}, -1);
+    LetterList second = OpenSyllables(2, {{1, "80"}}, 1);
+    first.front().book = "GEN";
+    first.front().chapter = 2;
+    first.front().verse = 1;
+    table_.AddWord("a", "TGBT", 20, {}, false, false, true, false, true, false, kPairOpen, 0,
+                   std::make_unique<LetterList>(first));
+    table_.AddWord("b", "TGBT", 20, {}, false, false, true, false, true, false, kPairClose, 0,
+                   std::make_unique<LetterList>(second));
+    ASSERT_TRUE(Build());
+    EXPECT_EQ(Pitches(Letters(0)[0]), (std::vector<int>{99}));
+    EXPECT_EQ(Pitches(Letters(1)[1]), (std::vector<int>{105}));
+    EXPECT_EQ(Letters(1).back().comment, "Zakef Katon.\r\n");
+}
+
 TEST_F(SongBuilder, SpecialMelodyItemsOfAVerse) {
     // Genesis 1:1: word 1 is covered by an attribute item that the next item (out of
     // range) clears again; word 2 gets a tip; word 3 its attribute.
