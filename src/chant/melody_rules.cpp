@@ -78,10 +78,10 @@ bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleCont
     if (!FlagHolds(v[kEndOfAliyah], c.endOfAliyah)) return false;
     if (!v[kTropeGroup].empty()) {
         // A closing sof pasuk of a section is still a sof pasuk group to the rules.
-        const std::string group = c.tropeGroup == 4 ? "SOF_PASUK" : Upper(TropeGroupName(c.tropeGroup));
-        if (Upper(v[kTropeGroup]) != group) return false;
+        const std::string group = c.tropeGroup == 4 ? "SOF_PASUK" : TropeGroupName(c.tropeGroup);
+        if (!SameNoCase(v[kTropeGroup], group)) return false;
     }
-    if (!v[kTropeGroupPosition].empty() && Upper(v[kTropeGroupPosition]) != c.groupPosition) return false;
+    if (!v[kTropeGroupPosition].empty() && !SameNoCase(v[kTropeGroupPosition], c.groupPosition)) return false;
     if (!FlagHolds(v[kEndOfChapter], c.endOfChapter)) return false;
     if (!FlagHolds(v[kEndOfBook], c.endOfBook)) return false;
     if (!FlagHolds(v[kInCreationDay], c.creationDay)) return false;
@@ -92,7 +92,7 @@ bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleCont
     if (!FlagHolds(v[kMonosyllabic], c.noPretonic)) return false;
     // The special attribute is always compared: a word with one only matches variants
     // written for it, and such variants match nothing else.
-    return Upper(v[kAttrib]) == Upper(c.specialAttribute);
+    return SameNoCase(v[kAttrib], c.specialAttribute);
 }
 
 // The variants of a trope element: its element children (comments are not variants).

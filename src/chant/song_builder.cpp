@@ -21,9 +21,10 @@ std::string Upper(std::string s) {
     return s;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
+bool SameNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 std::string Attribute(const TXMLelement* e, const char* name) {
@@ -191,11 +192,11 @@ private:
         // Special melodies of this verse
         std::string special, itemType;
         bool marked = false;
-        const std::string key = Lower(book + std::to_string(chapter) + ":" + std::to_string(verse));
+        const std::string key = book + std::to_string(chapter) + ":" + std::to_string(verse);
         const auto& locations = styles_.SpecialMelodyLocations();
         const auto& items = styles_.SpecialMelodyItems();
         for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
-            if (Lower(locations[i]) != key) continue;
+            if (!SameNoCase(locations[i], key)) continue;
             const TXMLelement* item = items[i];
             itemType = Attribute(item, "TYPE");
             const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
