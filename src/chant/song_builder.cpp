@@ -189,43 +189,8 @@ private:
         positionInVerse_ = startOfVerse ? 1 : positionInVerse_ + 1;
         const bool sofPasuk = w.group == 1 || w.group == 4;
 
-        // Special melodies of this verse
-        std::string special, itemType;
-        bool marked = false;
-        const std::string key = book + std::to_string(chapter) + ":" + std::to_string(verse);
-        const auto& locations = styles_.SpecialMelodyLocations();
-        const auto& items = styles_.SpecialMelodyItems();
-        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
-            if (!SameNoCase(locations[i], key)) continue;
-            const TXMLelement* item = items[i];
-            itemType = Attribute(item, "TYPE");
-            const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
-                                 positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
-            const std::string type = Upper(itemType);
-            if (type == "ATTRIB") {
-                if (inRange) {
-                    special = Attribute(item, "VALUE");
-                    first.comment += "[Use " + special + " melody for this word.]";
-                    marked = true;
-                } else {
-                    special.clear();
-                    itemType.clear();
-                }
-            } else if (type == "MELODY") {
-                if (inRange) {
-                    special = Attribute(item, "LOC");
-                    first.comment = "[A special melody is used for this verse.]";
-                    marked = true;
-                } else {
-                    special.clear();
-                    itemType.clear();
-                }
-            } else if (type == "TIP" && inRange) {
-                first.comment += "[" + Attribute(item, "TIP") + "]";
-                marked = true;
-            }
-        }
-        table_.SetUnderline(w.item, marked);
+        const SpecialMelody special = SpecialMelodies(book + std::to_string(chapter) + ":" + std::to_string(verse), first);
+        table_.SetUnderline(w.item, special.marked);
 
         const int markers = book == "EXO" ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
         const bool creationDay = CreationDay(params_.title, w.group, book, chapter, verse);
@@ -233,20 +198,7 @@ private:
 
         if (!SwitchSecondMelody(book, chapter, verse)) return false;
 
-        // Pesik after the next word's munach: legarmeh or not
-        if (next && next->tropes.main.name == "PESIK") {
-            const std::string& bracket = next->letters->back().bracket;
-            if (bracket == "+") {
-                next->tropes.second.name = "MUNACH_LEGARMEH";
-                next->letters->front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
-            } else if (bracket == "-") {
-                next->tropes.second.name = "MUNACH";
-                next->letters->front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
-            } else if (next->group == 7 && next->tropes.second.name == "MUNACH" &&
-                       (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
-                next->tropes.second.name = "MUNACH_LEGARMEH";
-            }
-        }
+        if (next) ReadLegarmeh(*next);
 
         // Neighbour tropes
         const std::string before = HeardBefore(prev);
@@ -271,7 +223,7 @@ private:
         base.tropeBeforeThat = beforeThat;
         base.tropeAfter = after;
         base.tropeAfterThat = afterThat;
-        base.specialAttribute = special;
+        base.specialAttribute = special.attribute;
         base.mileil = !finalStress;
         base.noPretonic = w.noPretonic;
         base.journey = journey;
@@ -285,13 +237,13 @@ private:
         base.tropeGroup = w.group;
 
         // Melodies
-        const bool melodyItem = Upper(itemType) == "MELODY";
+        const bool melodyItem = Upper(special.itemType) == "MELODY";
         const Melody* mainMelody = nullptr;
         const Melody* secondMelody = nullptr;
         int elision = 0;
         if (melodyItem) {
             RuleContext c = base;
-            c.trope = special;
+            c.trope = special.attribute;
             c.specialAttribute = std::to_string(positionInVerse_);
             c.tropeBefore.clear();
             c.tropeBeforeThat = before;
@@ -461,6 +413,64 @@ private:
         lastBeforeThat_ = beforeThat;
         lastAfterThat_ = afterThat;
         return true;
+    }
+
+    struct SpecialMelody {
+        std::string attribute;  // the special attribute of the rule context
+        std::string itemType;   // the TYPE of the item that applies last
+        bool marked = false;    // the word is underlined as having a special note
+    };
+
+    // The style's special-melody items of the verse `key` for the word at the current
+    // position: an attribute for its melody, a whole verse melody, or a tip. Every item
+    // of the verse is examined; a later one overrides an earlier one.
+    SpecialMelody SpecialMelodies(const std::string& key, strucHebChar& first) {
+        SpecialMelody found;
+        const auto& locations = styles_.SpecialMelodyLocations();
+        const auto& items = styles_.SpecialMelodyItems();
+        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
+            if (!SameNoCase(locations[i], key)) continue;
+            const TXMLelement* item = items[i];
+            found.itemType = Attribute(item, "TYPE");
+            const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
+                                 positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
+            const std::string type = Upper(found.itemType);
+            if (type == "ATTRIB" || type == "MELODY") {
+                if (!inRange) {
+                    found.attribute.clear();
+                    found.itemType.clear();
+                } else if (type == "ATTRIB") {
+                    found.attribute = Attribute(item, "VALUE");
+                    first.comment += "[Use " + found.attribute + " melody for this word.]";
+                    found.marked = true;
+                } else {
+                    found.attribute = Attribute(item, "LOC");
+                    first.comment = "[A special melody is used for this verse.]";
+                    found.marked = true;
+                }
+            } else if (type == "TIP" && inRange) {
+                first.comment += "[" + Attribute(item, "TIP") + "]";
+                found.marked = true;
+            }
+        }
+        return found;
+    }
+
+    // A munach before a pesik on the next word: legarmeh (a lord of its own) or a plain
+    // servant, by the Masoretic bracket mark or, before revia, by the setting.
+    void ReadLegarmeh(SungWord& next) {
+        if (next.tropes.main.name != "PESIK") return;
+        const std::string& bracket = next.letters->back().bracket;
+        if (bracket == "+") {
+            next.tropes.second.name = "MUNACH_LEGARMEH";
+            next.letters->front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
+        } else if (bracket == "-") {
+            next.tropes.second.name = "MUNACH";
+            next.letters->front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
+        } else if (next.group == 7 && next.tropes.second.name == "MUNACH" &&
+                   (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
+            next.tropes.second.name = "MUNACH_LEGARMEH";
+        }
     }
 
     // The melody of a trope in the current style (read once per style and build).
