@@ -27,8 +27,11 @@ int CalendarTriennial(const Args& args);
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
-// words [reading options] [singing options]: the display items of a reading with their song.
+// words [reading options] [singing options]: the display items of a reading with each
+// word analysed in the pronunciation, each item's trope group, and the song.
 int RunWords(const Args& args);
+// syllables [reading options] [--pronunciation NAME]: the syllables of each sung word.
+int RunSyllables(const Args& args);
 
 // styles [--data DIR]: the melody styles, one line each with type, name, key, description.
 int RunStyles(const Args& args);
@@ -42,5 +45,9 @@ int RunCommandText(const Args& args);
 
 // say --text TEXT|--file FILE --wav OUT [--notes]: sings raw command text into a wave file.
 int RunSay(const Args& args);
+
+// sing [reading options] [singing options] --word N --range word|verse|section|group
+// --wav OUT [--notes] [--speak] [--volume N]: sings a range of the song into a wave file.
+int RunSing(const Args& args);
 
 }  // namespace lyrasta::cli

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli_pronunciation.h"
+#include "player/settings_store.h"
 #include "player/voices.h"
 #include "text/data_files.h"
 #include "text/random.h"
@@ -23,7 +25,8 @@ void CheckType(const std::string& option, const std::string& type) {
 
 std::vector<std::string> SongValuedOptions(std::vector<std::string> more) {
     std::vector<std::string> names = ReadingValuedOptions();
-    for (const char* n : {"type", "type-aux", "melody", "voice", "pitch", "speed", "settings", "seed"}) names.push_back(n);
+    for (const char* n : {"type", "type-aux", "melody", "voice", "pitch", "speed", "settings", "seed", kPronunciationOption})
+        names.push_back(n);
     names.insert(names.end(), more.begin(), more.end());
     return names;
 }
@@ -72,13 +75,34 @@ TSungReading::TSungReading(const CliArgs& args) {
     styles_->SetReadingTypes(type, aux);
     styles_->ChooseReadingStyles();
 
-    phonemes_ = LoadPhonemeSet(ReadDataFile(reading.dataDir, "encodings/phonemes.ini"), settings.pronunciation);
+    if (args.Has(kPronunciationOption)) {
+        phonemes_ = PhonemeSetFromOption(args, reading.dataDir);
+        settings.pronunciation = phonemes_.Pronunciation();
+    } else {
+        phonemes_ = LoadPhonemeSet(ReadDataFile(reading.dataDir, "encodings/phonemes.ini"), settings.pronunciation);
+    }
     TSongSteps steps(phonemes_, *styles_, settings, report);
     steps.title = reading.title;
     loader_ = std::make_unique<TReadingLoader>(reading.dataDir, table);
     loader_->SetSteps(&steps);
     if (!LoadReadingFromOptions(reading, *loader_)) clean = false;
     loader_->SetSteps(nullptr);
+}
+
+std::vector<TCommandPiece> RangePieces(const CliArgs& args, TSungReading& reading) {
+    const std::string range = args.ValueOr("range", "word");
+    const SingRangeMode mode = range == "word"      ? kRangeWord
+                               : range == "verse"   ? kRangeVerse
+                               : range == "section" ? kRangeSection
+                               : range == "group"   ? kRangeGroup
+                                                    : throw UsageError("--range is word, verse, section or group");
+    reading.table.SetSelectedWord(static_cast<int>(args.Number("word").value_or(0)));
+    strucSingOptions options;
+    options.speak = args.Has("speak");
+    options.speed = reading.settings.speed;
+    options.volume = static_cast<int>(args.Number("volume").value_or(reading.settings.volume));
+    options.voice = reading.settings.voice;
+    return SingRange(reading.table, mode, options, nullptr);
 }
 
 }  // namespace lyrasta::cli

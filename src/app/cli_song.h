@@ -2,6 +2,7 @@
 // The singing options shared by the headless tool's commands that build the song of a
 // reading: --type TYPE, --type-aux TYPE (the reading types of the melody styles),
 // --melody NAME (the main type's style), --voice NAME, --pitch N, --speed N,
+// --pronunciation NAME (instead of the settings' pronunciation),
 // --settings FILE (a config.ini read instead of the user's) and --seed N (fixes the small
 // random variations of the sung notes).
 
@@ -14,6 +15,7 @@
 #include "chant/phoneme_set.h"
 #include "cli_args.h"
 #include "cli_reading.h"
+#include "player/command_text.h"
 #include "player/song_steps.h"
 #include "text/reading_loader.h"
 #include "text/trope_definitions.h"
@@ -45,5 +47,11 @@ private:
     TPhonemeSet phonemes_;
     std::unique_ptr<TReadingLoader> loader_;
 };
+
+// The command pieces of the range that --word N --range word|verse|section|group [--speak]
+// [--volume N] choose in the sung reading (options listed in kRangeOptions/kRangeSwitches).
+std::vector<TCommandPiece> RangePieces(const CliArgs& args, TSungReading& reading);
+inline const std::vector<std::string> kRangeOptions = {"word", "range", "volume"};
+inline const std::vector<std::string> kRangeSwitches = {"speak"};
 
 }  // namespace lyrasta::cli

@@ -63,7 +63,7 @@ int RunWords(const Args& argv) {
         o.Add("i", i).Add("text", w.text).Add("font", w.font).Add("size", w.size).Add("colour", Colour(w.colour));
         o.Add("hebrew", w.hebrew).Add("sung", w.sung).Add("scroll", w.scroll).Add("lineEnd", w.lineEnd);
         o.Add("rule", w.rule).Add("rtl", w.rtl).Add("verseEnd", w.verseEnd).Add("pairFirst", w.pairFirst);
-        o.Add("pairLast", w.pairLast).Add("group", w.group);
+        o.Add("pairLast", w.pairLast).Add("group", w.group).Add("legarmeh", w.legarmeh);
         if (w.letters && !w.letters->empty()) {
             const strucHebChar& head = w.letters->front();
             o.Add("book", head.book).Add("chapter", head.chapter).Add("verse", head.verse);

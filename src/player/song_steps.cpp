@@ -1,11 +1,8 @@
 #include "song_steps.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "chant/song_builder.h"
-#include "chant/word_analysis.h"
-#include "player/trope_groups.h"
 #include "player/voices.h"
 
 namespace lyrasta {
@@ -29,9 +26,10 @@ strucSongSettings ReadSongSettings(const TSettingsStore& store) {
 
 TSongSteps::TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, strucSongSettings settings,
                        MessageFunc message)
-    : phonemes_(phonemes), styles_(styles), settings_(std::move(settings)), message_(std::move(message)) {}
-
-void TSongSteps::AnalyseWord(LetterList& letters) { AnalyzeWord(letters, phonemes_); }
+    : TAnalysisSteps(phonemes, settings.notLegarmehBeforeRevia),
+      styles_(styles),
+      settings_(std::move(settings)),
+      message_(std::move(message)) {}
 
 bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
                  const std::string& title, const MessageFunc& message) {
@@ -51,7 +49,7 @@ bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettin
 }
 
 void TSongSteps::FinishReading(TWordTable& table) {
-    AssignTropeGroups(table, settings_.notLegarmehBeforeRevia);
+    TAnalysisSteps::FinishReading(table);
     SingReading(table, styles_, settings_, title, message_);
 }
 

@@ -8,8 +8,8 @@
 
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
+#include "player/reading_steps.h"
 #include "player/settings_store.h"
-#include "text/reading_loader.h"
 
 namespace lyrasta {
 
@@ -34,19 +34,17 @@ strucSongSettings ReadSongSettings(const TSettingsStore& settings);
 bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
                  const std::string& title, const MessageFunc& message);
 
-class TSongSteps : public TReadingSteps {
+class TSongSteps : public TAnalysisSteps {
 public:
     // The phoneme set and styles stay owned by the caller; `styles` has the reading's
     // styles chosen (ChooseReadingStyles) before the reading is loaded.
     TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, strucSongSettings settings, MessageFunc message);
 
-    void AnalyseWord(LetterList& letters) override;
     void FinishReading(TWordTable& table) override;
 
     std::string title;  // the reading's title (the creation days of Simchas Torah)
 
 private:
-    const TPhonemeSet& phonemes_;
     TMelodyStyles& styles_;
     strucSongSettings settings_;
     MessageFunc message_;
