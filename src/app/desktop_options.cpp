@@ -2,41 +2,45 @@
 
 #include <charconv>
 
+#include "chant/melody_styles.h"
+#include "text/data_files.h"
+
 namespace lyrasta::app {
 
 namespace {
 
-int ParsePositive(const std::string& text, const std::string& what) {
+int ParsePositive(const std::string& text, const std::string& whole) {
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec != std::errc() || end != text.data() + text.size() || v <= 0 || v > 16384)
-        throw cli::UsageError(what + " needs a size such as 1280x800, not \"" + text + "\"");
+        throw cli::UsageError("--size needs a size such as 1280x800, not \"" + whole + "\"");
     return v;
+}
+
+void CheckType(const std::string& option, const std::string& type) {
+    if (!type.empty() && ReadingTypeIndex(type) < 0) {
+        std::string known;
+        for (const char* t : kReadingTypes) known += std::string(" ") + t;
+        throw cli::UsageError("--" + option + ": unknown reading type \"" + type + "\"; one of" + known);
+    }
 }
 
 }  // namespace
 
 DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
-    const cli::CliArgs a(args,
-                         {"title", "subtitle", "section", "type", "type-aux", "settings", "data",
-                          "view", "screenshot", "size"},
-                         {"wrapped"});
+    std::vector<std::string> valued = cli::ReadingValuedOptions();
+    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "size"})
+        valued.push_back(n);
+    const cli::CliArgs a(args, valued, cli::ReadingSwitches());
     DesktopOptions o;
-    o.title = a.ValueOr("title", "");
-    o.subtitle = a.ValueOr("subtitle", "");
-    o.type = a.ValueOr("type", "");
+    if (a.Has("section")) o.reading = cli::ParseReadingOptions(a);
+    o.dataDir = a.Has("data") ? std::filesystem::path(*a.Value("data")) : DefaultDataDir();
+    o.type = a.ValueOr("type", "Torah");
     o.typeAux = a.ValueOr("type-aux", "");
-    o.wrapped = a.Has("wrapped");
+    CheckType("type", o.type);
+    CheckType("type-aux", o.typeAux);
     o.settingsFile = a.ValueOr("settings", "");
-    o.dataDir = a.ValueOr("data", "");
     o.screenshot = a.ValueOr("screenshot", "");
-    for (const std::string& s : a.All("section")) {
-        const auto eq = s.find('=');
-        if (eq == std::string::npos || eq == 0 || eq + 1 == s.size())
-            throw cli::UsageError("--section needs NAME=VALUE, such as R1=NUM4:21-4:37, not \"" +
-                                  s + "\"");
-        o.sections.emplace_back(s.substr(0, eq), s.substr(eq + 1));
-    }
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)
@@ -46,8 +50,8 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     if (auto v = a.Value("size")) {
         const auto x = v->find('x');
         if (x == std::string::npos) throw cli::UsageError("--size needs WxH, not \"" + *v + "\"");
-        o.width = ParsePositive(v->substr(0, x), "--size");
-        o.height = ParsePositive(v->substr(x + 1), "--size");
+        o.width = ParsePositive(v->substr(0, x), *v);
+        o.height = ParsePositive(v->substr(x + 1), *v);
     }
     return o;
 }

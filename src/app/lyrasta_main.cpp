@@ -6,10 +6,10 @@
 #include <QMessageBox>
 #include <QPixmap>
 
-#include <filesystem>
 #include <iostream>
 
 #include "app/desktop_options.h"
+#include "player/reading_session.h"
 #include "player/settings_store.h"
 #include "ui/display_fonts.h"
 #include "ui/heb_view.h"
@@ -42,20 +42,43 @@ int main(int argc, char** argv) {
         Usage(std::cerr);
         return 2;
     }
-    const std::string dataDir = options.dataDir.empty() ? LYRASTA_DATA_DIR : options.dataDir;
     const bool headless = !options.screenshot.empty();
+    // Messages go to a box in the window, and to standard error when taking a screenshot.
+    auto report = [headless](const std::string& caption, const std::string& text) {
+        std::cerr << "lyrasta: " << caption << ": " << text << "\n";
+        if (!headless) QMessageBox::warning(nullptr, QString::fromStdString(caption),
+                                            QString::fromStdString(text));
+    };
 
-    lyrasta::ui::TDisplayFonts fonts((std::filesystem::path(dataDir) / "fonts").string());
-    for (const std::string& problem : fonts.Problems()) {
-        std::cerr << "lyrasta: " << problem << "\n";
-        if (!headless)
-            QMessageBox::warning(nullptr, "Lyrasta", QString::fromStdString(problem));
-    }
+    lyrasta::ui::TDisplayFonts fonts((options.dataDir / "fonts").string());
+    for (const std::string& problem : fonts.Problems()) report("Fonts", problem);
     lyrasta::TSettingsStore settings(options.settingsFile.empty() ? lyrasta::DefaultSettingsPath()
                                                                   : options.settingsFile);
+    lyrasta::TReadingSession session(options.dataDir, report);
+
     lyrasta::ui::TPlayerServices services;
+    services.translationLine = [&session](int n) { return session.TranslationLine(n); };
     lyrasta::ui::TTropePlayer window(fonts, settings, std::move(services));
+    lyrasta::ui::TPlayerServices& s = window.Services();
+    s.loadReading = [&](const lyrasta::ui::TReadingRequest& r, lyrasta::TWordTable& table,
+                        std::string& error) {
+        const auto problems = session.Open(table, r.title, r.subtitle, r.wrapped, r.sections,
+                                           r.type, r.typeAux, window.SongSettings());
+        for (const std::string& p : problems) error += (error.empty() ? "" : "\n") + p;
+        auto& styles = session.Styles();
+        window.SetMelodyStyles(styles.StyleNames(r.type), styles.ChosenIndex(r.type),
+                               styles.HelpText(r.type));
+        return problems.empty() || table.WordCount() > 0;
+    };
+    s.resetSong = [&](const lyrasta::strucSongSettings& song) {
+        session.ResetSong(window.HView().Table(), song);
+    };
+    s.chooseStyle = [&](const std::string& type, int index) {
+        session.Styles().SetChosenStyle(type, index);
+        session.Styles().ChooseReadingStyles();
+    };
     lyrasta::ui::TSynthLink singer(window, settings);
+
     if (options.width > 0) {
         window.resize(options.width, options.height);
         window.show();
@@ -64,10 +87,12 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::processEvents();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
-    if (!options.sections.empty()) {
-        lyrasta::ui::TReadingRequest request{options.title, options.subtitle, options.wrapped,
-                                             options.sections, options.type, options.typeAux};
-        if (!window.OpenReading(request) && headless) return 1;
+    if (options.reading) {
+        const lyrasta::cli::ReadingOptions& r = *options.reading;
+        if (!window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, options.type,
+                                 options.typeAux}) &&
+            headless)
+            return 1;
     }
     if (headless) {
         QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -58,24 +59,6 @@ std::vector<std::string> Lines(const std::string& text) {
 
 }  // namespace
 
-std::map<std::string, std::string> ReadIniSection(const std::string& text,
-                                                  const std::string& section) {
-    std::map<std::string, std::string> out;
-    bool inside = false;
-    for (const std::string& line : Lines(text)) {
-        if (auto s = SectionOf(line)) {
-            inside = Upper(*s) == Upper(section);
-            continue;
-        }
-        const auto eq = line.find('=');
-        if (!inside || eq == std::string::npos) continue;
-        const std::string key = Upper(Trim(line.substr(0, eq)));
-        if (key.empty() || key[0] == ';' || out.count(key)) continue;  // the first one counts
-        out[key] = Trim(line.substr(eq + 1)).substr(0, 255);
-    }
-    return out;
-}
-
 std::string UpdateIniSection(const std::string& text, const std::string& section,
                              const std::map<std::string, std::string>& values) {
     std::vector<std::string> lines = Lines(text);
@@ -117,13 +100,11 @@ std::string UpdateIniSection(const std::string& text, const std::string& section
 TSettingsStore::TSettingsStore(std::string path) : path_(std::move(path)) {}
 
 void TSettingsStore::Load() {
-    values_.clear();
     changed_.clear();
     std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
     std::ostringstream text;
-    text << in.rdbuf();
-    values_ = ReadIniSection(text.str(), kSection);
+    if (in) text << in.rdbuf();
+    file_ = TIniFile::Parse(text.str());
 }
 
 bool TSettingsStore::Save(std::string* error) const {
@@ -163,8 +144,9 @@ std::string TSettingsStore::Default(const std::string& key) {
 }
 
 std::string TSettingsStore::Text(const std::string& key) const {
-    const auto it = values_.find(Upper(key));
-    return it == values_.end() ? Default(key) : it->second;
+    for (const auto& [k, v] : changed_)
+        if (Upper(k) == Upper(key)) return v;
+    return file_.ReadString(kSection, key, Default(key));
 }
 
 bool TSettingsStore::Bool(const std::string& key) const { return Upper(Text(key)) == "TRUE"; }
@@ -195,7 +177,6 @@ double TSettingsStore::Real(const std::string& key) const {
 
 void TSettingsStore::Set(const std::string& key, const std::string& value) {
     changed_[key] = value;
-    values_[Upper(key)] = value;
 }
 
 std::string DefaultSettingsPath() {

@@ -5,8 +5,9 @@
 // every other line of the file (other sections, comments, keys of other dialogs).
 
 #include <map>
-#include <optional>
 #include <string>
+
+#include "text/ini_file.h"
 
 namespace lyrasta {
 
@@ -17,8 +18,8 @@ public:
     // A store over a file; nothing is read until Load.
     explicit TSettingsStore(std::string path = {});
 
-    // Reads the Options section. A missing or unreadable file leaves every key at its
-    // default. Values are cut to 255 characters, as the settings format allows.
+    // Reads the settings file. A missing or unreadable file leaves every key at its
+    // default. Values are cut to 254 characters, as the settings reader always did.
     void Load();
     // Writes the keys given with Set since loading into the file, each replacing its line
     // or appended to the section; creates the file and its folder when missing.
@@ -42,7 +43,7 @@ public:
 
 private:
     std::string path_;
-    std::map<std::string, std::string> values_;   // keys upper-cased
+    TIniFile file_;
     std::map<std::string, std::string> changed_;  // keys as given
 };
 
@@ -53,9 +54,6 @@ std::string DefaultSettingsPath();
 int SpeedFromSetting(int stored);
 int SpeedToSetting(int speed);
 
-// Reads one section of an INI text: keys upper-cased, values cut to 255 characters.
-std::map<std::string, std::string> ReadIniSection(const std::string& text,
-                                                  const std::string& section);
 // Replaces or adds keys of one section in an INI text, keeping every other line.
 std::string UpdateIniSection(const std::string& text, const std::string& section,
                              const std::map<std::string, std::string>& values);

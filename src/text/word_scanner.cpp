@@ -24,7 +24,9 @@ bool IsPrepositive(const std::string& code) {
 
 class Scanner {
 public:
-    explicit Scanner(bool smallPrint) : smallPrint_(smallPrint) {}
+    Scanner(bool smallPrint, size_t expectedRecords) : smallPrint_(smallPrint) {
+        letters_.reserve(expectedRecords);  // records are large: avoid moving them as the list grows
+    }
 
     void Feed(char c, bool extraBlank);
     LetterList Finish();
@@ -57,11 +59,13 @@ void Scanner::Accent(const std::string& code) {
         cur.accents += code;
     }
     if (code == "00") {
-        // Sof pasuq: the meteg nearest before it is the silluq.
+        // Sof pasuq: the meteg nearest before it is the silluq. When that meteg stands on
+        // the sof pasuq's own letter, the letter keeps "00": writing the silluq over it
+        // would erase the verse end.
         for (auto it = letters_.rbegin(); it != letters_.rend(); ++it) {
             if (it->meteg) {
                 it->meteg = false;
-                it->accents = "75";
+                if (&*it != &cur) it->accents = "75";
                 break;
             }
         }
@@ -240,8 +244,12 @@ LetterList Scanner::Finish() {
 }  // namespace
 
 LetterList ScanWord(std::string_view text, size_t first, size_t last, bool& smallPrint) {
-    Scanner s(smallPrint);
     if (first < text.size() && text[first] == '\n') ++first;
+    // About one record per consonant or mark, and one for the closing blank.
+    size_t expected = 2;
+    for (size_t i = first; i <= last && i < text.size(); ++i)
+        if (!IsVowelCode(text[i]) && !IsDigit(text[i]) && text[i] != '.') ++expected;
+    Scanner s(smallPrint, expected);
     for (size_t i = first; i <= last && i < text.size(); ++i) s.Feed(text[i], false);
     s.Feed(' ', true);
     smallPrint = s.SmallPrint();

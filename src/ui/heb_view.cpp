@@ -235,7 +235,7 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     int q = 0;
     if (px != layout_.MainPixels(column)) {
         const double m = fonts_.LineHeight(role, px) * (column == 1 ? factor : 1.0);
-        q = static_cast<int>((lh - m) * 3 / 4);
+        q = std::max(0, static_cast<int>((lh - m) * 3 / 4));  // larger text keeps its top
     }
     const int x = column == 1 ? w.x1 : w.x2;
     const int width = column == 1 ? w.width1 : w.width2;

@@ -23,27 +23,16 @@
 #include <algorithm>
 #include <cctype>
 
+#include "chant/melody_styles.h"
+#include "chant/phoneme_set.h"
+#include "player/voices.h"
 #include "ui/heb_view.h"
 #include "ui/mark_colours.h"
 #include "ui/note_display.h"
 
 namespace lyrasta::ui {
 
-const char* const TTropePlayer::kPronunciations[7] = {
-    "U.S. Sephardi", "U.S. Ashkenazi", "U.S. Ashkenazi Traditional", "Sephardi",
-    "Galician",      "Lithuanian",     "German"};
-const char* const TTropePlayer::kVoices[6] = {"Child", "Soprano", "Alto",
-                                              "Tenor", "Baritone", "Bass"};
-const char* const TTropePlayer::kReadingTypes[9] = {
-    "Torah", "TorahBlessing", "HiHoliday", "Haftarah", "HaftarahBlessing",
-    "Esther", "Tehillim", "Ruth-Koheles-ShirHashirim", "Eichah"};
-
 namespace {
-
-// The pronunciation codes of the word analysis, by item of the pronunciation box. German
-// has a code of its own that selects none of the other traditions' special cases.
-constexpr int kPronunciationCodes[7] = {9, 1, 2, 3, 6, 5, 7};
-constexpr int kVoicePitchOffsets[6] = {6, 6, 0, 0, -6, -12};
 
 // Pixel rules of the window's arrangement, at 96 pixels per inch.
 constexpr int kToolbarBandWidth = 346;
@@ -51,11 +40,6 @@ constexpr int kWideWindow = 634;
 constexpr int kTabsTopWhenNarrow = 160;
 constexpr int kTranslationAboveTips = 34;
 constexpr int kNotePanelHeight = 80;
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 }  // namespace
 
@@ -242,18 +226,18 @@ void TTropePlayer::BuildTabs() {
     });
     connect(cboNiggun_, &QComboBox::activated, this, [this](int index) {
         if (index < 0 || index >= static_cast<int>(styles_.size())) return;
-        const auto& types = kReadingTypes;
-        if (std::find(std::begin(types), std::end(types), reading_.type) != std::end(types))
-            melodies_[reading_.type] = styles_[index].first;
+        if (ReadingTypeIndex(reading_.type) >= 0) melodies_[reading_.type] = styles_[index];
+        if (services_.chooseStyle) services_.chooseStyle(reading_.type, index);
         ResetSong();
         player_.MarkSongStale();
-        emit MelodyChanged(QString::fromStdString(styles_[index].first));
+        emit MelodyChanged(QString::fromStdString(styles_[index]));
     });
 
     QHBoxLayout* pron = page("Pronunciation/Accent");
     cboPronunciation_ = new QComboBox;
     cboPronunciation_->setObjectName("cboPronunciation");
-    for (const char* p : kPronunciations) cboPronunciation_->addItem(p);
+    for (std::string_view p : kPronunciations)
+        cboPronunciation_->addItem(QString::fromUtf8(p.data(), static_cast<int>(p.size())));
     pron->addWidget(cboPronunciation_, 1);
     cboPhonemes_ = new QComboBox;
     cboPhonemes_->addItems({"American", "Western", "Eastern"});
@@ -267,7 +251,7 @@ void TTropePlayer::BuildTabs() {
     pitch->addWidget(new QLabel("Range"));
     cboVoice_ = new QComboBox;
     cboVoice_->setObjectName("cboVoice");
-    for (const char* v : kVoices) cboVoice_->addItem(v);
+    for (const std::string& v : VoiceNames()) cboVoice_->addItem(QString::fromStdString(v));
     pitch->addWidget(cboVoice_);
     sePitch_ = new QSpinBox;
     sePitch_->setObjectName("sePitch");
@@ -296,27 +280,30 @@ void TTropePlayer::BuildTabs() {
         connect(box, &QSpinBox::valueChanged, this, [this] { player_.MarkSongStale(); });
 }
 
-void TTropePlayer::SetMelodyStyles(const std::string& readingType,
-                                   const std::vector<std::pair<std::string, std::string>>& styles) {
-    styles_ = styles;
+void TTropePlayer::SetMelodyStyles(const std::vector<std::string>& names, int chosen,
+                                   const std::string& helpText) {
+    styles_ = names;
+    melodyHelp_ = QString::fromStdString(helpText);
     const QSignalBlocker block(cboNiggun_);
     cboNiggun_->clear();
-    int chosen = -1;
-    for (size_t i = 0; i < styles.size(); ++i) {
-        cboNiggun_->addItem(QString::fromStdString(styles[i].first));
-        const auto it = melodies_.find(readingType);
-        if (it != melodies_.end() && Upper(it->second) == Upper(styles[i].first))
-            chosen = static_cast<int>(i);
-    }
+    for (const std::string& n : names) cboNiggun_->addItem(QString::fromStdString(n));
     cboNiggun_->setCurrentIndex(chosen);
 }
 
-QString TTropePlayer::MelodyHelpText() const {
-    QString text;
-    for (const auto& [name, description] : styles_)
-        text += QString::fromStdString(Upper(name)) + ": " + QString::fromStdString(description) +
-                "\n\n";
-    return text;
+strucSongSettings TTropePlayer::SongSettings() const {
+    strucSongSettings s;
+    const int p = Pronunciation();
+    if (p >= 0 && p < static_cast<int>(kPronunciations.size()))
+        s.pronunciation = std::string(kPronunciations[p]);
+    s.voice = Voice();
+    s.pitch = Pitch();
+    s.speed = Speed();
+    s.volume = Volume();
+    s.enableElisions = settings_.Bool("EnableElisions");
+    s.notLegarmehBeforeRevia = settings_.Bool("NotLegarmehBeforeRevia");
+    s.upbeatFactor = settings_.Real("UpbeatFactor");
+    s.styles = melodies_;
+    return s;
 }
 
 void TTropePlayer::SetViewMode(int mode) {
@@ -333,15 +320,6 @@ int TTropePlayer::Speed() const { return seSpeed_->value(); }
 int TTropePlayer::Pitch() const { return sePitch_->value(); }
 int TTropePlayer::Volume() const { return seVolume_->value(); }
 
-int TTropePlayer::VoicePitchOffset() const {
-    const int v = Voice();
-    return v >= 0 && v < 6 ? kVoicePitchOffsets[v] : 0;
-}
-
-int TTropePlayer::PronunciationCode() const {
-    const int p = Pronunciation();
-    return kPronunciationCodes[p >= 0 && p < 7 ? p : 0];
-}
 
 void TTropePlayer::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
@@ -380,10 +358,8 @@ void TTropePlayer::FirstActivation() {
     hview_->SetShowUnderlines(cmdShowUnderlines_->isChecked());
     for (QPushButton* b : developerButtons_) b->setVisible(developer_);
     player_.SetDeveloperControls(developer_);
-    for (const char* type : kReadingTypes) {
-        const std::string name = settings_.Text(type);
-        if (!name.empty()) melodies_[type] = name;
-    }
+    for (const char* type : kReadingTypes)
+        if (std::string name = settings_.Text(type); !name.empty()) melodies_[type] = name;
     settingsApplied_ = true;
     ArrangeControls();
 }
@@ -473,6 +449,7 @@ bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
 bool TTropePlayer::OpenReading(const TReadingRequest& request) {
     player_.Stop();
     reading_ = request;
+    readingOpen_ = false;
     hview_->Clear();
     hview_->SetRToLWrapping(true);
     hview_->SetPreWrapped(request.wrapped || settings_.Bool("ForceWrapping"));
@@ -483,6 +460,7 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
         QMessageBox::warning(this, kTitle, QString::fromStdString(error));
         return false;
     }
+    readingOpen_ = true;
     setWindowTitle(QString::fromStdString(request.title.empty() ? std::string(kTitle)
                                                                  : request.title + " - " + kTitle));
     hview_->Layout();
@@ -494,7 +472,7 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
 }
 
 void TTropePlayer::Reload() {
-    if (!reading_.sections.empty()) OpenReading(reading_);
+    if (readingOpen_) OpenReading(TReadingRequest(reading_));
 }
 
 void TTropePlayer::DumpSelText() {
@@ -554,7 +532,7 @@ void TTropePlayer::ResetSynthesizer() {
 void TTropePlayer::ResetSong() {
     if (hview_->WordCount() == 0) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (services_.resetSong) services_.resetSong();
+    if (services_.resetSong) services_.resetSong(SongSettings());
     player_.SongRebuilt();
     ShowCurrentWord();
     QApplication::restoreOverrideCursor();

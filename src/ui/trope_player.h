@@ -14,6 +14,8 @@
 
 #include "player/playback.h"
 #include "player/settings_store.h"
+#include "player/song_steps.h"
+#include "text/reading_loader.h"
 #include "text/word_table.h"
 #include "ui/display_fonts.h"
 
@@ -36,8 +38,8 @@ class TNoteDisplay;
 struct TReadingRequest {
     std::string title, subtitle;
     bool wrapped = false;
-    std::vector<std::pair<std::string, std::string>> sections;  // name, "NUM4:21-4:37"
-    std::string type, typeAux;
+    TReadingSections sections;
+    std::string type = "Torah", typeAux;
 };
 
 // What the window asks of the layers below it. Each may be left empty: the window then
@@ -51,7 +53,9 @@ struct TPlayerServices {
     std::function<void(int kind, const TPlayback& player)> singRange;
     std::function<void()> resetSynthesizer;
     // Rebuild the song of the loaded reading with the window's current choices.
-    std::function<void()> resetSong;
+    std::function<void(const strucSongSettings&)> resetSong;
+    // The melody style chosen for a reading type changed (index into its styles).
+    std::function<void(const std::string& type, int index)> chooseStyle;
     // Write the range of a play command to a wave file; progress from 0 to 1.
     std::function<bool(const std::string& file, std::function<void(double)> progress,
                        std::string& error)> exportAudio;
@@ -61,9 +65,6 @@ class TTropePlayer : public QWidget, private TPlaybackHost {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = "Lyrasta";
-    static const char* const kPronunciations[7];
-    static const char* const kVoices[6];
-    static const char* const kReadingTypes[9];
 
     TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings, TPlayerServices services = {},
                  QWidget* parent = nullptr);
@@ -93,18 +94,15 @@ public:
     int Pitch() const;
     int Volume() const;
     bool DeveloperControls() const { return developer_; }
-    // Pitch offset of the chosen voice in half tones (Child and Soprano +6 ... Bass -12).
-    int VoicePitchOffset() const;
-    // The pronunciation code of the word analysis for the chosen item.
-    int PronunciationCode() const;
     // The melody style chosen for each reading type ("" when none is known).
     const std::map<std::string, std::string>& MelodyChoices() const { return melodies_; }
-    // Fills the melody box with the styles of the current reading type; `help` gives for
-    // each its description for the "Melody Help" window.
-    void SetMelodyStyles(const std::string& readingType,
-                         const std::vector<std::pair<std::string, std::string>>& styles);
-    // The text of the "Melody Help" window for the current reading type.
-    QString MelodyHelpText() const;
+    // Fills the melody box with the styles of the open reading's type, the chosen one
+    // selected, and keeps the text of its "Melody Help" window.
+    void SetMelodyStyles(const std::vector<std::string>& names, int chosen,
+                         const std::string& helpText);
+    QString MelodyHelpText() const { return melodyHelp_; }
+    // The settings that shape the song, from the window's boxes and the settings file.
+    strucSongSettings SongSettings() const;
 
     QAction* Action(const QString& caption) const;
 
@@ -151,8 +149,10 @@ private:
     bool developer_ = false;
     bool settingsApplied_ = false;
     TReadingRequest reading_;
+    bool readingOpen_ = false;
     std::map<std::string, std::string> melodies_;  // reading type -> style name
-    std::vector<std::pair<std::string, std::string>> styles_;  // of the current type
+    std::vector<std::string> styles_;  // of the open reading's type
+    QString melodyHelp_;
 
     QToolBar* menuToolbar_ = nullptr;
     QToolBar* fileToolbar_ = nullptr;

@@ -57,7 +57,7 @@ TEST(SettingsStore, ReadsValuesByTheFilesRules) {
         {"a number that is not one reads as the default", store.Int("Pitch") == 0},
         {"a negative voice is read as stored (the window keeps it at least 0)",
          store.Int("Voice") == -3},
-        {"values are cut at 255 characters", store.Text("WavFileName").size() == 255},
+        {"values are cut at 254 characters", store.Text("WavFileName").size() == 254},
     };
     for (const Row& r : rows) EXPECT_TRUE(r.ok) << r.what;
 }

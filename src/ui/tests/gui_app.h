@@ -21,8 +21,9 @@ inline QApplication& App() {
 
 inline TDisplayFonts& Fonts() {
     App();
-    static TDisplayFonts fonts;
-    return fonts;
+    // Kept to the end of the run: Qt's font engines must not outlive the application.
+    static TDisplayFonts* fonts = new TDisplayFonts;
+    return *fonts;
 }
 
 }  // namespace lyrasta::ui::testing

@@ -58,7 +58,10 @@ struct Window {
         window->show();
         window->activateWindow();
         QCoreApplication::processEvents();
-        window->OpenReading({"Genesis", "", false, {{"R1", "GEN1:1-1:3"}}, "Torah", ""});
+        TReadingRequest request;
+        request.title = "Genesis";
+        request.sections.R[0] = "GEN1:1-1:3";
+        window->OpenReading(request);
     }
     int IndexOf(const std::string& text) const {
         const TWordTable& t = window->HView().Table();

@@ -1,0 +1,64 @@
+#include "reading_session.h"
+
+#include "text/data_files.h"
+
+namespace lyrasta {
+
+TReadingSession::TReadingSession(std::filesystem::path dataDir, MessageFunc message)
+    : dataDir_(std::move(dataDir)), message_(std::move(message)) {
+    docs_.LoadTropeDefinitions(dataDir_, message_);
+    styles_ = std::make_unique<TMelodyStyles>(docs_, message_);
+    phonemeText_ = ReadDataFile(dataDir_, "encodings/phonemes.ini");
+}
+
+void TReadingSession::LoadPhonemes(const std::string& pronunciation) {
+    if (phonemes_.Pronunciation() != pronunciation || phonemes_.Pronunciation().empty())
+        phonemes_ = LoadPhonemeSet(phonemeText_, pronunciation);
+}
+
+std::vector<std::string> TReadingSession::Open(TWordTable& table, const std::string& title,
+                                               const std::string& subtitle, bool wrapped,
+                                               const TReadingSections& sections,
+                                               const std::string& type, const std::string& typeAux,
+                                               const strucSongSettings& settings) {
+    if (!catalogueBuilt_) {
+        styles_->BuildStyleCatalogue(settings.styles);
+        catalogueBuilt_ = true;
+    }
+    styles_->SetReadingTypes(type, typeAux);
+    styles_->ChooseReadingStyles();
+    LoadPhonemes(settings.pronunciation);
+    title_ = title;
+    TSongSteps steps(phonemes_, *styles_, settings, message_);
+    steps.title = title;
+    loader_ = std::make_unique<TReadingLoader>(dataDir_, table);
+    loader_->wrapped = wrapped;
+    loader_->SetSteps(&steps);
+    loader_->LoadReading(title, subtitle, sections);
+    loader_->SetSteps(nullptr);
+    return loader_->Problems();
+}
+
+void TReadingSession::ResetSong(TWordTable& table, const strucSongSettings& settings) {
+    if (table.WordCount() == 0) return;
+    LoadPhonemes(settings.pronunciation);
+    TSongSteps steps(phonemes_, *styles_, settings, message_);
+    steps.title = title_;
+    for (int i = 0; i < table.WordCount(); ++i) {
+        LetterList* letters = table.OwnLetters(i);
+        if (!letters || letters->empty()) continue;
+        steps.AnalyseWord(*letters);
+        // The song builder writes the melody's notes here again.
+        for (strucHebChar& c : *letters) {
+            c.synth.clear();
+            c.comment.clear();
+        }
+    }
+    steps.FinishReading(table);
+}
+
+std::string TReadingSession::TranslationLine(int n) const {
+    return loader_ ? loader_->TranslationLine(n) : std::string();
+}
+
+}  // namespace lyrasta
