@@ -105,6 +105,11 @@ public:
     strucSongSettings SongSettings() const;
 
     QAction* Action(const QString& caption) const;
+    // Where the window's messages go: a message box unless set (a screenshot run writes
+    // them to standard error instead, as nobody is there to close a box).
+    void SetMessageSink(std::function<void(const std::string& caption, const std::string& text)> sink) {
+        messageSink_ = std::move(sink);
+    }
 
 signals:
     void MelodyChanged(const QString& style);
@@ -129,6 +134,7 @@ private:
     void ShowCurrentWord() override;
     void ProcessPendingEvents() override;
 
+    void Message(const std::string& text);
     void BuildMenus();
     void BuildToolbars();
     void BuildTabs();
@@ -145,6 +151,7 @@ private:
     TSettingsStore& settings_;
     TPlayerServices services_;
     TPlayback player_;
+    std::function<void(const std::string&, const std::string&)> messageSink_;
     bool activated_ = false;
     bool developer_ = false;
     bool settingsApplied_ = false;
