@@ -83,19 +83,12 @@ QAction* TTropePlayer::AddAction(QMenu* menu, const QString& caption, std::funct
     QAction* a = menu->addAction(caption);
     a->setEnabled(enabled);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    actions_.push_back(a);
     return a;
 }
 
 void TTropePlayer::Message(const std::string& text) {
     if (messageSink_) messageSink_(kTitle, text);
     else QMessageBox::warning(this, kTitle, QString::fromStdString(text));
-}
-
-QAction* TTropePlayer::Action(const QString& caption) const {
-    for (QAction* a : actions_)
-        if (a->text() == caption || a->toolTip() == caption) return a;
-    return nullptr;
 }
 
 void TTropePlayer::BuildMenus() {
@@ -153,8 +146,7 @@ void TTropePlayer::BuildToolbars() {
         a->setStatusTip(caption);
         a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-        actions_.push_back(a);
-        return a;
+            return a;
     };
     fileToolbar_ = new QToolBar(this);
     addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
@@ -235,7 +227,6 @@ void TTropePlayer::BuildTabs() {
         if (services_.chooseStyle) services_.chooseStyle(reading_.type, index);
         ResetSong();
         player_.MarkSongStale();
-        emit MelodyChanged(QString::fromStdString(styles_[index]));
     });
 
     QHBoxLayout* pron = page("Pronunciation/Accent");

@@ -24,6 +24,7 @@ QApplication& App() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        UseLargeGlyphCache();
         return new QApplication(argc, argv);
     }();
     return *app;
@@ -64,6 +65,15 @@ void BM_LayoutNasso1920(benchmark::State& state) {
     state.counters["lines"] = n.view->LayoutState().LineCount();
 }
 BENCHMARK(BM_LayoutNasso1920)->Unit(benchmark::kMillisecond);
+
+// The same layout with the words already shaped at their size (a repeated layout, a
+// change of view mode back and forth).
+void BM_LayoutNasso1920Shaped(benchmark::State& state) {
+    Nasso& n = Reading();
+    n.view->Layout();
+    for (auto _ : state) n.view->Layout();
+}
+BENCHMARK(BM_LayoutNasso1920Shaped)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintNasso1920(benchmark::State& state) {
     Nasso& n = Reading();
