@@ -27,7 +27,6 @@ void Usage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    lyrasta::ui::UseLargeGlyphCache();
     QApplication app(argc, argv);
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1)) args.push_back(a.toStdString());

@@ -82,11 +82,6 @@ FontRole RoleOfFont(const std::string& name) {
     return FontRole::Latin;
 }
 
-void UseLargeGlyphCache() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-}
-
 std::u32string StripMarks(const std::u32string& text) {
     std::u32string out;
     out.reserve(text.size());

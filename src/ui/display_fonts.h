@@ -78,11 +78,6 @@ private:
     std::map<std::pair<int, int>, QRawFont> raw_;
 };
 
-// Lets Qt keep glyphs up to 256 pixels in its glyph cache (it draws larger ones as
-// outlines, ten times slower); the text of a full-screen window is about 70 pixels high.
-// Call before the application object is made; a value in the environment is kept.
-void UseLargeGlyphCache();
-
 // Scroll letters carry no points, accents or punctuation marks: the marks block
 // U+0591..U+05C7 is dropped except the letters' own forms.
 std::u32string StripMarks(const std::u32string& text);

@@ -14,7 +14,6 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        UseLargeGlyphCache();
         return new QApplication(argc, argv);
     }();
     return *app;
