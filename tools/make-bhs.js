@@ -5,6 +5,9 @@
 //
 //   node tools/make-bhs.js [output folder]        (default: data/bhs beside tools/)
 //
+// The scroll layout (tikkun-lines: torah/N.json, esther/N.json) is read from the folder named
+// by TIKKUN_LINES, by default /work/shared/data/tikkun-lines.
+//
 // Book text format: a title line "~a<title>", then one line per verse ending in CR LF. The
 // first verse of the book follows the title line without a marker; every other chapter
 // begins "~x<chapter> ", every other verse "~y<verse> ". Words are separated by one blank:
@@ -154,6 +157,11 @@ function bookText(book, stats) {
 }
 
 function main() {
+  if (!tikkun.layoutAvailable()) {
+    console.error(`make-bhs: the scroll layout files are not in ${tikkun.TIKKUN_DIR}; ` +
+      'set TIKKUN_LINES to the folder holding torah/ and esther/');
+    process.exit(1);
+  }
   const outDir = process.argv[2] || path.join(__dirname, '..', 'data', 'bhs');
   fs.mkdirSync(outDir, { recursive: true });
   const stats = { verses: 0, supplied: [], problems: [], notes: {}, report: [] };
@@ -169,4 +177,4 @@ function main() {
 
 if (require.main === module) main();
 
-module.exports = { verseItems, SUPPLIED_SOF_PASUQ };
+module.exports = { verseItems };

@@ -9,29 +9,42 @@
 // Each line is "CC:VV text" ending in CR LF: chapter and verse in the Hebrew numbering, each
 // of at least two digits ("03:07", "119:105"), the key the program searches for. Verses are
 // numbered as in the Hebrew text; lib/verse-map.js says which English verses fill each one.
-// The chapters where the numbering differs (Hebrew = English):
-//   Genesis 32:1-33 = 31:55-32:32; Exodus 7:26-29 = 8:1-4, 8:1-28 = 8:5-32,
-//   21:37 = 22:1, 22:1-30 = 22:2-31; Leviticus 5:20-26 = 6:1-7, 6:1-23 = 6:8-30;
-//   Numbers 17:1-15 = 16:36-50, 17:16-28 = 17:1-13, 30:1 = 29:40, 30:2-17 = 30:1-16;
+// The chapters where the numbering differs (Hebrew = English; "+" joins English verses that
+// share one Hebrew verse):
+//   Genesis 32:1 = 31:55, 32:2-33 = 32:1-32;
+//   Exodus 7:26-29 = 8:1-4, 8:1-28 = 8:5-32, 21:37 = 22:1, 22:1-30 = 22:2-31;
+//   Leviticus 5:20-26 = 6:1-7, 6:1-23 = 6:8-30;
+//   Numbers 17:1-15 = 16:36-50, 17:16-28 = 17:1-13, 25:19 = 26:1 (whose second half is
+//     Hebrew 26:1), 30:1 = 29:40, 30:2-17 = 30:1-16;
 //   Deuteronomy 13:1 = 12:32, 13:2-19 = 13:1-18, 23:1 = 22:30, 23:2-26 = 23:1-25,
-//   28:69 = 29:1, 29:1-28 = 29:2-29; 1 Samuel 21:1 = 20:42b, 21:2-16 = 21:1-15,
-//   24:1 = 23:29, 24:2-23 = 24:1-22; 2 Samuel 19:1 = 18:33, 19:2-44 = 19:1-43;
-//   1 Kings 5:1-14 = 4:21-34, 5:15-32 = 5:1-18, 18:34 and 20:3 and 22:21-22 (verse halves),
-//   22:44-54 = 22:43b-53; 2 Kings 12:1 = 11:21, 12:2-22 = 12:1-21;
-//   Isaiah 8:23 = 9:1, 9:1-20 = 9:2-21, 63:19b = 64:1, 64:1-11 = 64:2-12;
-//   Jeremiah 8:23 = 9:1, 9:1-25 = 9:2-26; Ezekiel 21:1-5 = 20:45-49, 21:6-37 = 21:1-32;
-//   Hosea 2:1-2 = 1:10-11, 2:3-25 = 2:1-23, 12:1 = 11:12, 12:2-15 = 12:1-14,
-//   14:1 = 13:16, 14:2-10 = 14:1-9; Joel 3:1-5 = 2:28-32, 4:1-21 = 3:1-21;
-//   Jonah 2:1 = 1:17, 2:2-11 = 2:1-10; Micah 4:14 = 5:1, 5:1-14 = 5:2-15;
-//   Nahum 2:1 = 1:15, 2:2-14 = 2:1-13; Zechariah 2:1-4 = 1:18-21, 2:5-17 = 2:1-13;
-//   Malachi 3:19-24 = 4:1-6; Job 40:25-32 = 41:1-8, 41:1-26 = 41:9-34;
-//   Song of Songs 7:1 = 6:13, 7:2-14 = 7:1-13; Ecclesiastes 4:17 = 5:1, 5:1-19 = 5:2-20;
+//     28:69 = 29:1, 29:1-28 = 29:2-29;
+//   1 Samuel 21:1 = 20:42 (second half), 21:2-16 = 21:1-15, 24:1 = 23:29, 24:2-23 = 24:1-22;
+//   2 Samuel 19:1 = 18:33, 19:2-44 = 19:1-43;
+//   1 Kings 5:1-14 = 4:21-34, 5:15-32 = 5:1-18, 18:34 = 18:33+18:34, 20:3 = 20:2+20:3,
+//     22:21 = 22:21+22:22, 22:44-54 = 22:43-53;
+//   2 Kings 12:1 = 11:21, 12:2-22 = 12:1-21;
+//   Isaiah 8:23 = 9:1, 9:1-20 = 9:2-21, 63:19 = 63:19+64:1, 64:1-11 = 64:2-12;
+//   Jeremiah 8:23 = 9:1, 9:1-25 = 9:2-26;
+//   Ezekiel 21:1-5 = 20:45-49, 21:6-37 = 21:1-32;
+//   Hosea 2:1-2 = 1:10-11, 2:3-25 = 2:1-23, 12:1 = 11:12, 12:2-15 = 12:1-14, 14:1 = 13:16,
+//     14:2-10 = 14:1-9;
+//   Joel 3:1-5 = 2:28-32, 4:1-21 = 3:1-21;
+//   Jonah 2:1 = 1:17, 2:2-11 = 2:1-10;
+//   Micah 4:14 = 5:1, 5:1-14 = 5:2-15;
+//   Nahum 2:1 = 1:15, 2:2-14 = 2:1-13;
+//   Zechariah 2:1-4 = 1:18-21, 2:5-17 = 2:1-13;
+//   Malachi 3:19-24 = 4:1-6;
+//   Job 40:25-32 = 41:1-8, 41:1-26 = 41:9-34;
+//   Song of Songs 7:1 = 6:13, 7:2-14 = 7:1-13;
+//   Ecclesiastes 4:17 = 5:1, 5:1-19 = 5:2-20;
 //   Daniel 3:31-33 = 4:1-3, 4:1-34 = 4:4-37, 6:1 = 5:31, 6:2-29 = 6:1-28;
-//   Nehemiah 3:33-38 = 4:1-6, 4:1-17 = 4:7-23, 10:1 = 9:38, 10:2-40 = 10:1-39;
-//   1 Chronicles 5:27-41 = 6:1-15, 6:1-66 = 6:16-81; 2 Chronicles 1:18 = 2:1,
-//   2:1-17 = 2:2-18, 13:23 = 14:1, 14:1-14 = 14:2-15;
-//   Psalms: the titles (one or two Hebrew verses ahead of the English numbers in most psalms,
-//   which moves every verse of those psalms by one or two; Psalm 13:6 = 13:5-6).
+//   Nehemiah 3:33-38 = 4:1-6, 4:1-17 = 4:7-23, 7:68-72 = 7:69-73 (English 7:68 is not in the
+//     Hebrew text), 10:1 = 9:38, 10:2-40 = 10:1-39;
+//   1 Chronicles 5:27-41 = 6:1-15, 6:1-66 = 6:16-81, 12:5-41 = 12:4-40;
+//   2 Chronicles 1:18 = 2:1, 2:1-17 = 2:2-18, 13:23 = 14:1, 14:1-14 = 14:2-15;
+//   Psalms: the titles, which the Hebrew counts as the first verse (or two) and the English
+//     puts before verse 1, so that most titled psalms run one or two verses ahead
+//     (3:2 = 3:1, 51:3 = 51:1, ...); Psalm 13:6 = 13:5+13:6.
 // The English text is cleared of notes, headings and markup; its typographic quotes, dashes
 // and ellipses are written in plain ASCII so that the file reads the same as single bytes.
 

@@ -27,13 +27,27 @@ int CalendarTriennial(const Args& args);
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
-// words [reading options]: the display items of a reading.
+// words [reading options] [--pronunciation NAME]: the display items of a reading with
+// each word analysed in the pronunciation and each item's trope group.
 int RunWords(const Args& args);
+// syllables [reading options] [--pronunciation NAME]: the syllables of each sung word.
+int RunSyllables(const Args& args);
 
 // styles [--data DIR]: the melody styles, one line each with type, name, key, description.
 int RunStyles(const Args& args);
 
+// notes [reading options] [singing options]: per sung word its syllables and notes.
+int RunNotes(const Args& args);
+
+// commands [reading options] [singing options] --word N --range word|verse|section|group
+// [--speak] [--volume N]: the synthesizer command pieces of a range of the song.
+int RunCommandText(const Args& args);
+
 // say --text TEXT|--file FILE --wav OUT [--notes]: sings raw command text into a wave file.
 int RunSay(const Args& args);
+
+// sing [reading options] [singing options] --word N --range word|verse|section|group
+// --wav OUT [--notes] [--speak] [--volume N]: sings a range of the song into a wave file.
+int RunSing(const Args& args);
 
 }  // namespace lyrasta::cli

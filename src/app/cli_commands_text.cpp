@@ -11,21 +11,9 @@
 namespace lyrasta::cli {
 
 int RunCommandText(const Args& argv) {
-    const CliArgs args(argv, SongValuedOptions({"word", "range", "volume"}), SongSwitches({"speak"}));
-    const std::string range = args.ValueOr("range", "word");
-    const SingRangeMode mode = range == "word"      ? kRangeWord
-                               : range == "verse"   ? kRangeVerse
-                               : range == "section" ? kRangeSection
-                               : range == "group"   ? kRangeGroup
-                                                    : throw UsageError("--range is word, verse, section or group");
+    const CliArgs args(argv, SongValuedOptions(kRangeOptions), SongSwitches(kRangeSwitches));
     TSungReading reading(args);
-    reading.table.SetSelectedWord(static_cast<int>(args.Number("word").value_or(0)));
-    strucSingOptions options;
-    options.speak = args.Has("speak");
-    options.speed = reading.settings.speed;
-    options.volume = static_cast<int>(args.Number("volume").value_or(reading.settings.volume));
-    options.voice = reading.settings.voice;
-    for (const TCommandPiece& piece : SingRange(reading.table, mode, options, nullptr)) {
+    for (const TCommandPiece& piece : RangePieces(args, reading)) {
         JsonObject o;
         o.Add("text", piece.text).Add("final", piece.final ? 1 : 0);
         Emit(std::cout, o);

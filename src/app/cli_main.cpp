@@ -12,7 +12,10 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"words", "[reading options] the display items of a reading, one JSON line each", RunWords},
+        {"words", "[reading options] [--pronunciation NAME] [singing options] the display items of a reading, one JSON line each", RunWords},
+        {"syllables", "[reading options] [--pronunciation NAME] the syllables of each sung word, stressed one in capitals", RunSyllables},
+        {"notes", "[reading options] [singing options]: per sung word its syllables and notes", RunNotes},
+        {"commands", "[reading options] [singing options] --word N --range word|verse|section|group [--speak] [--volume N]: synthesizer command pieces", RunCommandText},
         {"calendar hebrew", "--from YYYY-MM-DD --to YYYY-MM-DD [--israel]: Hebrew date and holiday of every civil day", CalendarHebrew},
         {"calendar sabbaths", "--from-year Y1 --to-year Y2 [--israel]: portion of every Sabbath of the Hebrew years", CalendarSabbaths},
         {"calendar sabbath-of", "--portion NAME --year Y [--israel]: the Sabbath on which a portion is read", CalendarSabbathOf},
@@ -20,6 +23,7 @@ const std::vector<Command>& Commands() {
         {"calendar triennial", "--portion NAME --cycle C --year Y [--israel]: triennial-cycle key", CalendarTriennial},
         {"styles", "[--data DIR]: the melody styles with their reading type, name, key and description", RunStyles},
         {"say", "--text TEXT|--file FILE --wav OUT [--notes]: sing command text into a wave file", RunSay},
+        {"sing", "[reading options] [singing options] --word N --range word|verse|section|group --wav OUT [--notes] [--speak] [--volume N]: sing a range of the song into a wave file", RunSing},
     };
     return commands;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 
 #include "player/voices.h"
@@ -50,7 +52,13 @@ TSungReading::TSungReading(const CliArgs& args) {
     CheckType("type", type);
     CheckType("type-aux", aux);
 
-    settings = ReadSongSettings(TIniFile::Load(args.Has("settings") ? std::filesystem::path(*args.Value("settings")) : UserSettingsFile()));
+    {
+        // A settings file that is missing or unreadable gives the defaults.
+        std::ifstream in(args.Has("settings") ? std::filesystem::path(*args.Value("settings")) : UserSettingsFile(),
+                         std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        settings = ReadSongSettings(TIniFile::Parse(text));
+    }
     if (auto voice = args.Value("voice")) {
         settings.voice = VoiceIndex(*voice);
         if (settings.voice < 0) throw UsageError("--voice: unknown voice \"" + *voice + "\"");
@@ -85,6 +93,22 @@ TSungReading::TSungReading(const CliArgs& args) {
     loader_->SetSteps(&steps);
     if (!LoadReadingFromOptions(reading, *loader_)) clean = false;
     loader_->SetSteps(nullptr);
+}
+
+std::vector<TCommandPiece> RangePieces(const CliArgs& args, TSungReading& reading) {
+    const std::string range = args.ValueOr("range", "word");
+    const SingRangeMode mode = range == "word"      ? kRangeWord
+                               : range == "verse"   ? kRangeVerse
+                               : range == "section" ? kRangeSection
+                               : range == "group"   ? kRangeGroup
+                                                    : throw UsageError("--range is word, verse, section or group");
+    reading.table.SetSelectedWord(static_cast<int>(args.Number("word").value_or(0)));
+    strucSingOptions options;
+    options.speak = args.Has("speak");
+    options.speed = reading.settings.speed;
+    options.volume = static_cast<int>(args.Number("volume").value_or(reading.settings.volume));
+    options.voice = reading.settings.voice;
+    return SingRange(reading.table, mode, options, nullptr);
 }
 
 }  // namespace lyrasta::cli

@@ -14,6 +14,7 @@
 #include "chant/phoneme_set.h"
 #include "cli_args.h"
 #include "cli_reading.h"
+#include "player/command_text.h"
 #include "player/song_steps.h"
 #include "text/reading_loader.h"
 #include "text/trope_definitions.h"
@@ -44,5 +45,11 @@ private:
     TPhonemeSet phonemes_;
     std::unique_ptr<TReadingLoader> loader_;
 };
+
+// The command pieces of the range that --word N --range word|verse|section|group [--speak]
+// [--volume N] choose in the sung reading (options listed in kRangeOptions/kRangeSwitches).
+std::vector<TCommandPiece> RangePieces(const CliArgs& args, TSungReading& reading);
+inline const std::vector<std::string> kRangeOptions = {"word", "range", "volume"};
+inline const std::vector<std::string> kRangeSwitches = {"speak"};
 
 }  // namespace lyrasta::cli

@@ -4,8 +4,10 @@
 #include <iostream>
 
 #include "cli_commands.h"
+#include "cli_pronunciation.h"
 #include "cli_reading.h"
 #include "json_line.h"
+#include "player/reading_steps.h"
 #include "text/reading_loader.h"
 #include "text/word_table.h"
 
@@ -53,10 +55,15 @@ std::string TranslationText(const TReadingLoader& loader, int line) {
 }  // namespace
 
 int RunWords(const Args& argv) {
-    const CliArgs args(argv, ReadingValuedOptions(), ReadingSwitches());
+    std::vector<std::string> valued = ReadingValuedOptions();
+    valued.push_back(kPronunciationOption);
+    const CliArgs args(argv, valued, ReadingSwitches());
     const ReadingOptions options = ParseReadingOptions(args);
+    const TPhonemeSet set = PhonemeSetFromOption(args, options.dataDir);
+    TAnalysisSteps steps(set);
     TWordTable table;
     TReadingLoader loader(options.dataDir, table);
+    loader.SetSteps(&steps);
     const bool clean = LoadReadingFromOptions(options, loader);
 
     for (int i = 0; i < table.WordCount(); ++i) {
@@ -65,7 +72,7 @@ int RunWords(const Args& argv) {
         o.Add("i", i).Add("text", w.text).Add("font", w.font).Add("size", w.size).Add("colour", Colour(w.colour));
         o.Add("hebrew", w.hebrew).Add("sung", w.sung).Add("scroll", w.scroll).Add("lineEnd", w.lineEnd);
         o.Add("rule", w.rule).Add("rtl", w.rtl).Add("verseEnd", w.verseEnd).Add("pairFirst", w.pairFirst);
-        o.Add("pairLast", w.pairLast).Add("group", w.group);
+        o.Add("pairLast", w.pairLast).Add("group", w.group).Add("legarmeh", w.legarmeh);
         if (w.letters && !w.letters->empty()) {
             const strucHebChar& head = w.letters->front();
             o.Add("book", head.book).Add("chapter", head.chapter).Add("verse", head.verse);

@@ -4,8 +4,6 @@
 #include <cctype>
 
 #include "chant/song_builder.h"
-#include "chant/word_analysis.h"
-#include "player/trope_groups.h"
 #include "player/voices.h"
 
 namespace lyrasta {
@@ -52,12 +50,13 @@ strucSongSettings ReadSongSettings(const TIniFile& ini) {
 
 TSongSteps::TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, strucSongSettings settings,
                        MessageFunc message)
-    : phonemes_(phonemes), styles_(styles), settings_(std::move(settings)), message_(std::move(message)) {}
-
-void TSongSteps::AnalyseWord(LetterList& letters) { AnalyzeWord(letters, phonemes_); }
+    : TAnalysisSteps(phonemes, settings.notLegarmehBeforeRevia),
+      styles_(styles),
+      settings_(std::move(settings)),
+      message_(std::move(message)) {}
 
 void TSongSteps::FinishReading(TWordTable& table) {
-    AssignTropeGroups(table, settings_.notLegarmehBeforeRevia);
+    TAnalysisSteps::FinishReading(table);
     const strucStyleOptions style = ReadStyleOptions(styles_.CurrentStyle());
     strucSongParams params;
     params.pitchOffset = GetPitchOpt(settings_.voice) + style.pitchBend + settings_.pitch;

@@ -8,8 +8,8 @@
 
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
+#include "player/reading_steps.h"
 #include "text/ini_file.h"
-#include "text/reading_loader.h"
 
 namespace lyrasta {
 
@@ -28,19 +28,17 @@ struct strucSongSettings {
 
 strucSongSettings ReadSongSettings(const TIniFile& settings);
 
-class TSongSteps : public TReadingSteps {
+class TSongSteps : public TAnalysisSteps {
 public:
     // The phoneme set and styles stay owned by the caller; `styles` has the reading's
     // styles chosen (ChooseReadingStyles) before the reading is loaded.
     TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, strucSongSettings settings, MessageFunc message);
 
-    void AnalyseWord(LetterList& letters) override;
     void FinishReading(TWordTable& table) override;
 
     std::string title;  // the reading's title (the creation days of Simchas Torah)
 
 private:
-    const TPhonemeSet& phonemes_;
     TMelodyStyles& styles_;
     strucSongSettings settings_;
     MessageFunc message_;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace lyrasta {
 
@@ -14,27 +13,28 @@ const Codes kSofPasukServants = {"73", "71"};
 
 const std::array<TropeGroupInfo, kTropeGroupCount>& Table() {
     static const std::array<TropeGroupInfo, kTropeGroupCount> table = {{
-        {"", {}, {}, "", 0x00FFFFFF},
-        {"Sof_Pasuk", {}, kSofPasukServants, "clSofPasuk", 0x02FFFF70},
-        {"Etnachta", {"92"}, {"73", "71", "74"}, "clEtnachta", 0x00FF70FF},
-        {"Zakef_Katon", {"80"}, {"73", "71", "74", "03", "33", "70", "63", "04", "24", "10"},
-         "clZakefKaton", 0x0070FFFF},
-        {"End_Of_Aliyah", {}, kSofPasukServants, "clEndOfAliyah", 0x00FF7070},
-        {"Segol", {"01", "31"}, {"71", "74", "03", "33", "63", "04", "24", "02", "82"},
-         "clSegol", 0x00FFFFFF},
-        {"Tevir", {"91"}, {"71", "72", "73", "74", "03", "33", "63", "04", "24", "94"},
-         "clTevir", 0x00FFFFFF},
-        {"Revia", {"81"}, {"70", "03", "71", "74", "94"}, "clRevia", 0x00FFFFFF},
-        {"Geresh", {"61"}, {"74", "03", "33", "63", "04", "24"}, "clGeresh", 0x00FFFFFF},
-        {"Gershayim", {"62"}, {"74"}, "clGershayim", 0x00FFFFFF},
-        {"Pazer", {"83"}, {"74"}, "clPazer", 0x00FFFFFF},
-        {"Telisha_Gedola", {"14", "44"}, {"74"}, "clTelishaGedola", 0x00FFFFFF},
-        {"Karne_Fara", {"84"}, {"93", "74"}, "clKarneFara", 0x00FFFFFF},
-        {"Zakef_Gadol", {"85"}, {}, "clZakefGadol", 0x00FFFFFF},
-        {"Shalshelet", {"65"}, {}, "clShalshelet", 0x00FFFFFF},
+        // started by, servants kept, colour setting, default colour
+        {{}, {}, "", 0x00FFFFFF},                                          // 0 no group
+        {{}, kSofPasukServants, "clSofPasuk", 0x02FFFF70},                // 1 Sof_Pasuk
+        {{"92"}, {"73", "71", "74"}, "clEtnachta", 0x00FF70FF},           // 2 Etnachta
+        {{"80"}, {"73", "71", "74", "03", "33", "70", "63", "04", "24", "10"},
+         "clZakefKaton", 0x0070FFFF},                                     // 3 Zakef_Katon
+        {{}, kSofPasukServants, "clEndOfAliyah", 0x00FF7070},             // 4 End_Of_Aliyah
+        {{"01", "31"}, {"71", "74", "03", "33", "63", "04", "24", "02", "82"},
+         "clSegol", 0x00FFFFFF},                                          // 5 Segol
+        {{"91"}, {"71", "72", "73", "74", "03", "33", "63", "04", "24", "94"},
+         "clTevir", 0x00FFFFFF},                                          // 6 Tevir
+        {{"81"}, {"70", "03", "71", "74", "94"}, "clRevia", 0x00FFFFFF},  // 7 Revia
+        {{"61"}, {"74", "03", "33", "63", "04", "24"}, "clGeresh", 0x00FFFFFF},  // 8 Geresh
+        {{"62"}, {"74"}, "clGershayim", 0x00FFFFFF},                      // 9 Gershayim
+        {{"83"}, {"74"}, "clPazer", 0x00FFFFFF},                          // 10 Pazer
+        {{"14", "44"}, {"74"}, "clTelishaGedola", 0x00FFFFFF},            // 11 Telisha_Gedola
+        {{"84"}, {"93", "74"}, "clKarneFara", 0x00FFFFFF},                // 12 Karne_Fara
+        {{"85"}, {}, "clZakefGadol", 0x00FFFFFF},                         // 13 Zakef_Gadol
+        {{"65"}, {}, "clShalshelet", 0x00FFFFFF},                         // 14 Shalshelet
         // The ends of chapter and book share one colour setting.
-        {"End_Of_Chapter", {}, kSofPasukServants, "clEndOfBook", 0x00C0C0C0},
-        {"End_Of_Book", {}, kSofPasukServants, "clEndOfBook", 0x00C0C0C0},
+        {{}, kSofPasukServants, "clEndOfBook", 0x00C0C0C0},               // 15 End_Of_Chapter
+        {{}, kSofPasukServants, "clEndOfBook", 0x00C0C0C0},               // 16 End_Of_Book
     }};
     return table;
 }
@@ -80,13 +80,6 @@ bool WordHasCode(const LetterList& word, std::string_view code) {
 
 const TropeGroupInfo& TropeGroupOf(int group) {
     return Table()[group >= 0 && group < kTropeGroupCount ? group : 0];
-}
-
-std::optional<int> TropeGroupByName(std::string_view name) {
-    if (name.empty()) return std::nullopt;
-    for (int g = 0; g < kTropeGroupCount; ++g)
-        if (Table()[g].name == name) return g;
-    return std::nullopt;
 }
 
 void AssignTropeGroups(TWordTable& table, bool notLegarmehBeforeRevia) {
@@ -168,12 +161,6 @@ std::optional<SettingColour> ParseSettingColour(std::string_view text) {
         value = value << 4 | static_cast<SettingColour>(digit);
     }
     return value;
-}
-
-std::string FormatSettingColour(SettingColour colour) {
-    char text[16];
-    std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(colour));
-    return text;
 }
 
 Rgb ToRgb(SettingColour colour) {

@@ -40,8 +40,8 @@ inline constexpr int kTropeGroupCount = 17;
 // palette colour), then blue, green and red.
 using SettingColour = std::uint32_t;
 
+// The groups' names, as the melody rules write them, are TropeGroupName (chant).
 struct TropeGroupInfo {
-    std::string_view name;                    // as the melody rules name it
     std::vector<std::string_view> startedBy;  // accents that start the group
     std::vector<std::string_view> servants;   // accents that keep a word in the group
     std::string_view colourKey;               // the settings key of its colour
@@ -50,8 +50,6 @@ struct TropeGroupInfo {
 
 // The group table, indexed by group number 0..16; out-of-range numbers give group 0.
 const TropeGroupInfo& TropeGroupOf(int group);
-// The group number of a name of the table ("Etnachta"); none for an unknown name.
-std::optional<int> TropeGroupByName(std::string_view name);
 
 // Assigns every item of the word table its trope group, walking from the last item to the
 // first, and marks a munach before a paseq that is read as a munach legarmeh.
@@ -73,7 +71,6 @@ SettingColour SymbolColour(TropeSymbolCategory category, SettingColour backgroun
 
 // "$" and eight hexadecimal digits to a colour; none when the text is not one.
 std::optional<SettingColour> ParseSettingColour(std::string_view text);
-std::string FormatSettingColour(SettingColour colour);
 Rgb ToRgb(SettingColour colour);
 
 }  // namespace lyrasta

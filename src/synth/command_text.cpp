@@ -168,10 +168,12 @@ std::pair<int, double> PitchCode::Resolve(double previousHz) const {
 std::vector<CommandItem> ParseCommandText(std::string_view text) {
     std::vector<CommandItem> out;
     size_t i = 0;
+    size_t nextClose = 0;  // the first ']' at or after the last search (npos: there is none)
     while (i < text.size()) {
         const size_t open = text.find('[', i);
         if (open == std::string_view::npos) break;
-        size_t close = text.find(']', open + 1);
+        if (nextClose != std::string_view::npos && nextClose <= open) nextClose = text.find(']', open + 1);
+        size_t close = nextClose;
         // A bracket left open runs to the end of the text; a '[' inside brackets starts anew.
         const size_t nested = text.find('[', open + 1);
         if (nested != std::string_view::npos && (close == std::string_view::npos || nested < close)) close = nested;

@@ -36,11 +36,12 @@ Formants Mix(const Formants& a, const Formants& b, double m) {
     return {lerp(a.f1, b.f1), lerp(a.f2, b.f2), lerp(a.f3, b.f3)};
 }
 
-// The nearest segment with a phoneme before (direction -1) or after (+1) segment i.
-const Segment* NearestPhoneme(const Score& score, size_t i, int direction) {
-    for (long j = static_cast<long>(i) + direction; j >= 0 && j < static_cast<long>(score.segments.size()); j += direction)
-        if (score.segments[j].phoneme) return &score.segments[j];
-    return nullptr;
+// The sound before (direction -1) or after (+1) the sound of segment i, when it has a phoneme.
+const Segment* Neighbour(const Score& score, size_t i, int direction) {
+    const Segment& seg = score.segments[i];
+    if (direction < 0 ? seg.soundFirst == 0 : seg.soundLast + 1 >= score.segments.size()) return nullptr;
+    const Segment& n = score.segments[direction < 0 ? seg.soundFirst - 1 : seg.soundLast + 1];
+    return n.phoneme ? &n : nullptr;
 }
 
 // One-pole low-pass coefficient that lowers 3 kHz by the given number of decibels.
@@ -72,11 +73,12 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     // Sounds without a place of their own borrow the formants of their neighbours.
     const Segment* borrow = nullptr;
     if (!ph || ph->kind == PhonemeClass::Glottal) {
-        borrow = NearestPhoneme(score, i, -1);
-        if (!borrow || (borrow->phoneme->kind == PhonemeClass::Glottal)) borrow = NearestPhoneme(score, i, +1);
+        borrow = Neighbour(score, i, -1);
+        if (!borrow || borrow->phoneme->kind == PhonemeClass::Glottal) borrow = Neighbour(score, i, +1);
+        if (borrow && borrow->phoneme->kind == PhonemeClass::Glottal) borrow = nullptr;
     } else if (ph->kind == PhonemeClass::Aspirate) {
-        borrow = NearestPhoneme(score, i, +1);
-        if (!borrow) borrow = NearestPhoneme(score, i, -1);
+        borrow = Neighbour(score, i, +1);
+        if (!borrow) borrow = Neighbour(score, i, -1);
     }
     const Phoneme* shape = borrow ? borrow->phoneme : ph;
     if (shape) {
@@ -191,13 +193,9 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
         p.fricHz = seg.phoneme->fricHz;
         p.fricBw = seg.phoneme->fricBw;
     }
-    const auto& segs = score.segments;
-    size_t first = i, last = i;
-    while (first > 0 && segs[first - 1].soundStart == seg.soundStart) --first;
-    while (last + 1 < segs.size() && segs[last + 1].soundStart == seg.soundStart) ++last;
     const int64_t soundEnd = seg.soundStart + seg.soundLength;
-    if (first > 0) blend(first - 1, seg.soundStart - 1, t - seg.soundStart);
-    if (last + 1 < segs.size()) blend(last + 1, soundEnd, soundEnd - 1 - t);
+    if (seg.soundFirst > 0) blend(seg.soundFirst - 1, seg.soundStart - 1, t - seg.soundStart);
+    if (seg.soundLast + 1 < score.segments.size()) blend(seg.soundLast + 1, soundEnd, soundEnd - 1 - t);
     // The text's first and last sounds fade in and out over a few milliseconds.
     const double edge = std::min({1.0, static_cast<double>(t - score.start) / (4 * kMs),
                                   static_cast<double>(score.end - t) / (8 * kMs)});
@@ -231,12 +229,14 @@ double Renderer::PitchAt(const Segment& seg, int64_t t) {
     if (seg.held) {
         const double note = static_cast<double>(t - seg.noteStart) / kSampleRate;
         double cents = 0;
-        if (note > 0.1) {
-            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - 0.1) / 0.15);
-            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - 0.1));
+        // Vibrato sets in after 150 ms of the note and grows over a quarter second, so short
+        // notes stay plain; flutter is a slow drift of a few cents.
+        if (note > 0.15) {
+            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - 0.15) / 0.25);
+            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - 0.15));
         }
         const double s = static_cast<double>(t) / kSampleRate;
-        cents += 1.7 * (std::sin(kTwoPi * 12.7 * s) + std::sin(kTwoPi * 7.1 * s) + std::sin(kTwoPi * 4.7 * s));
+        cents += 1.0 * (std::sin(kTwoPi * 12.7 * s) + std::sin(kTwoPi * 7.1 * s) + std::sin(kTwoPi * 4.7 * s));
         hz *= std::exp2(cents / 1200);
     }
     return hz;

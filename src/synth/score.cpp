@@ -70,10 +70,15 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
     Score score;
     score.start = clock_;
     std::vector<bool> speech, phraseEnd;
-    auto push = [&](Segment seg, bool isSpeech) {
+    // Samples of a sound of `ms` milliseconds starting now.
+    auto samplesFor = [&](double ms) {
+        return std::llround((clockMs_ + ms) * kSampleRate / 1000.0) - clock_;
+    };
+    auto push = [&](Segment seg, double ms, bool isSpeech) {
         seg.start = clock_;
         seg.voice = voice_;
         seg.gain = gain_;
+        clockMs_ += ms;
         clock_ += seg.length;
         score.segments.push_back(std::move(seg));
         speech.push_back(isSpeech);
@@ -96,11 +101,11 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
         } else if (const auto* sil = std::get_if<SilenceItem>(&item)) {
             Segment seg;
             const double ms = sil->ms ? *sil->ms : kSilenceMs * std::clamp(180.0 / rate_, 0.5, 2.5);
-            seg.length = std::llround(ms * kSampleRate / 1000.0);
+            seg.length = samplesFor(ms);
             seg.startHz = seg.targetHz = lastHz_;
             const Segment* before = score.segments.empty() ? nullptr : &score.segments.back();
             seg.releaseTail = before && Voiced(*before) && before->mode == 1;
-            if (seg.length > 0) push(std::move(seg), false);
+            if (seg.length > 0) push(std::move(seg), ms, false);
         } else if (const auto* ph = std::get_if<PhonemeItem>(&item)) {
             Segment seg;
             seg.phoneme = ph->phoneme;
@@ -122,7 +127,7 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
                 target = voice_->speechHz;
             }
             const double ms = ph->ms ? *ph->ms : DefaultMs(*ph->phoneme, !isSpeech, ph->stress);
-            seg.length = std::llround(ms * kSampleRate / 1000.0);
+            seg.length = samplesFor(ms);
             seg.startHz = lastHz_ > 0 ? lastHz_ : target;
             seg.targetHz = target;
             lastHz_ = target;
@@ -131,7 +136,7 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
             const Segment* before = score.segments.empty() ? nullptr : &score.segments.back();
             if (seg.held && before && before->held && Voiced(*before) && SameHz(before->targetHz, target))
                 seg.noteStart = before->noteStart;
-            if (seg.length > 0) push(std::move(seg), isSpeech);
+            if (seg.length > 0) push(std::move(seg), ms, isSpeech);
         }
     }
     Intone(score.segments, speech, phraseEnd);
@@ -142,6 +147,8 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
         for (size_t k = i; k < j; ++k) {
             score.segments[k].soundStart = score.segments[i].start;
             score.segments[k].soundLength = end - score.segments[i].start;
+            score.segments[k].soundFirst = i;
+            score.segments[k].soundLast = j - 1;
         }
         i = j;
     }

@@ -34,6 +34,7 @@ struct Segment {
     // The sound this segment is part of: consecutive segments of one phoneme are one sound
     // (the chant writes a consonant twice for its onset, a vowel twice for attack and hold).
     int64_t soundStart = 0, soundLength = 0;
+    size_t soundFirst = 0, soundLast = 0;  // its first and last segment
     double startHz = 0, targetHz = 0;  // pitch at the segment's start and its target
     int mode = 5;
     int64_t noteStart = 0;  // where the held note this segment belongs to began (vibrato)
@@ -67,8 +68,6 @@ class ScoreBuilder {
 public:
     ScoreBuilder();
     Score Build(const std::vector<CommandItem>& items);
-    // Restarts the clock (after a reset): nothing sung before counts any more.
-    void SetClock(int64_t sample) { clock_ = sample; }
     int64_t Clock() const { return clock_; }
     // The phoneme's own length at the current rate, in milliseconds.
     double DefaultMs(const Phoneme& p, bool sung, Stress stress) const;
@@ -79,6 +78,9 @@ private:
     float gain_ = 1;
     double lastHz_ = 0;
     bool sung_ = false;
+    // The clock runs in milliseconds as written and is rounded to samples at each boundary,
+    // so rounding never adds up over a long text.
+    double clockMs_ = 0;
     int64_t clock_ = 0;
 };
 

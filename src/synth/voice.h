@@ -20,7 +20,7 @@ struct Voice {
     float bandwidthScale = 1.0f;
     float tiltDb = 3;          // spectral tilt of the voicing source, dB down at 3 kHz
     float openQuotient = 0.6f; // share of the glottal period the glottis is open
-    float breathDb = 30;       // aspiration mixed into voicing, dB
+    float breathDb = 42;       // aspiration mixed into voicing, dB
     float vibratoCents = 15;   // vibrato extent (peak) on held notes
     float vibratoHz = 5.6f;
     float speechHz = 115;      // average pitch of speech (speak mode)

@@ -89,7 +89,10 @@ ReferenceRange ParseReadingReference(std::string_view reference, const BookIndex
     range.valid = true;
     range.book = ref.book;
 
-    const int pastEnd = index.segCount + 1;
+    // Past the end: normally the last segment is the empty one after the final LF; a text
+    // that does not end in LF has its last line there, which the range must still reach.
+    const bool lastHoldsText = index.SegmentStart(index.segCount) < index.SegmentStart(index.segCount + 1);
+    const int pastEnd = index.segCount + (lastHoldsText ? 2 : 1);
     const int chapterStart = ref.startChapter <= index.chapterCount ? index.ChapterFirstVerse(ref.startChapter) : 0;
     const int firstVerse = chapterStart + ref.startVerse - 1;
     range.firstSeg = chapterStart > 0 && ref.startVerse >= 1 && firstVerse <= index.verseCount

@@ -60,8 +60,9 @@ struct ReferenceRange {
 };
 
 // The segments a reference selects in its own book's index. An end past the book's last
-// verse runs to the end of the book (endSeg = segCount + 1); a start past the book's end
-// gives an empty range (firstSeg past the last segment).
+// verse runs to the end of the book (endSeg = segCount + 1, or + 2 when the text does not
+// end in LF so that its last line is read too); a start past the book's end gives an
+// empty range (firstSeg past the last segment).
 ReferenceRange ParseReadingReference(std::string_view reference, const BookIndex& index);
 
 }  // namespace lyrasta

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace lyrasta {
@@ -85,7 +84,11 @@ std::string ReadDataFile(const fs::path& dataDir, std::string_view relative) {
     if (!path || !fs::is_regular_file(*path, ec)) return {};
     std::ifstream in(*path, std::ios::binary);
     if (!in) return {};
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(fs::file_size(*path, ec), '\0');
+    if (ec) return {};
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));  // a file cut short while read gives what was there
+    return bytes;
 }
 
 std::vector<std::string> ListDataFiles(const fs::path& dataDir, std::string_view pattern) {

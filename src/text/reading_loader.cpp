@@ -79,6 +79,13 @@ void TReadingLoader::ReadBook(const std::string& code) {
     if (text_.empty()) problems_.push_back("the book text bhs/" + code + ".txt is missing or empty");
 }
 
+void TReadingLoader::SetBookText(const std::string& code, std::string text) {
+    text_ = std::move(text);
+    translation_.clear();
+    index_ = IndexBookText(text_);
+    book_ = code;
+}
+
 int TReadingLoader::FindTranslationLine(int chapter, int verse) {
     auto two = [](int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); };
     const std::string key = two(chapter) + ":" + two(verse);

@@ -68,6 +68,10 @@ public:
 
     // Reads and indexes a book's text and translation and makes it the current book.
     void ReadBook(const std::string& code);
+    // Makes a text held in memory the current book (exercise pages), without translation.
+    void SetBookText(const std::string& code, std::string text);
+    // The index of the current book.
+    const BookIndex& Index() const { return index_; }
 
     // Looks up the translation of a verse ("03:07") and appends it to the translation list;
     // returns the list's new count, or 0 when the translation has no such verse.

@@ -24,7 +24,9 @@ bool IsPrepositive(const std::string& code) {
 
 class Scanner {
 public:
-    explicit Scanner(bool smallPrint) : smallPrint_(smallPrint) {}
+    Scanner(bool smallPrint, size_t expectedRecords) : smallPrint_(smallPrint) {
+        letters_.reserve(expectedRecords);  // records are large: avoid moving them as the list grows
+    }
 
     void Feed(char c, bool extraBlank);
     LetterList Finish();
@@ -240,8 +242,12 @@ LetterList Scanner::Finish() {
 }  // namespace
 
 LetterList ScanWord(std::string_view text, size_t first, size_t last, bool& smallPrint) {
-    Scanner s(smallPrint);
     if (first < text.size() && text[first] == '\n') ++first;
+    // About one record per consonant or mark, and one for the closing blank.
+    size_t expected = 2;
+    for (size_t i = first; i <= last && i < text.size(); ++i)
+        if (!IsVowelCode(text[i]) && !IsDigit(text[i]) && text[i] != '.') ++expected;
+    Scanner s(smallPrint, expected);
     for (size_t i = first; i <= last && i < text.size(); ++i) s.Feed(text[i], false);
     s.Feed(' ', true);
     smallPrint = s.SmallPrint();

@@ -134,13 +134,11 @@ void TXMLParser::Reader::FinishPInstr() {
 }
 
 bool TXMLParser::Reader::FinishDeclaration() {
-    std::string body = std::move(token_);
-    token_.clear();
+    std::string body;
+    body.swap(token_);
     if (body.rfind("--", 0) == 0) {
-        body.erase(0, 2);
-        if (body.size() >= 2 && body.compare(body.size() - 2, 2, "--") == 0)
-            body.erase(body.size() - 2);
-        if (current_) current_->AddNode(TXMLelement::ntComment, "", body);
+        const size_t trailing = body.size() >= 4 && body.compare(body.size() - 2, 2, "--") == 0 ? 2 : 0;
+        if (current_) current_->AddNode(TXMLelement::ntComment, "", body.substr(2, body.size() - 2 - trailing));
         return true;
     }
     if (Upper(body).rfind("DOCTYPE ", 0) != 0) return true;  // other declarations are skipped

@@ -5,7 +5,7 @@
 // makes them.
 
 const VOWELS = new Set(['A', 'F', 'I', 'E', '"', 'U', ':', 'O']);
-const PREPOSITIVE = new Set(['10', '11', '13', '14']);
+const { PREPOSITIVE } = require('./hebrew-word');
 const METEG = new Set(['95', '75', '35']);
 
 function newRecord() {

@@ -47,15 +47,8 @@ const BOOKS = [
   ['2CH', '2Chr', 'II Chronicles', '2 Chronicles'],
 ].map(([code, osis, sword, title]) => ({ code, osis, sword, title }));
 
-// Books whose accents follow the poetic system (dechi and the other prepositive marks).
-const POETIC = new Set(['PSA', 'PRO', 'JOB']);
-
 // Books written with the line layout of a standard scroll: the five books of the Torah
 // (tikkun-lines/torah, book numbers 1 to 5) and Esther (tikkun-lines/esther).
 const SCROLL_BOOKS = { GEN: 1, EXO: 2, LEV: 3, NUM: 4, DEU: 5, EST: 1 };
 
-function bookByCode(code) {
-  return BOOKS.find((b) => b.code === code);
-}
-
-module.exports = { BOOKS, POETIC, SCROLL_BOOKS, bookByCode };
+module.exports = { BOOKS, SCROLL_BOOKS };

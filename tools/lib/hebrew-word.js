@@ -197,7 +197,7 @@ function convertWord(word, options = {}) {
         l.vowel + afterVowel.join('');
     })
     .join('');
-  return { text, notes, letterCount: count };
+  return { text, notes };
 }
 
 module.exports = { convertWord, letterClusters, PREPOSITIVE };

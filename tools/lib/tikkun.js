@@ -64,6 +64,12 @@ function layoutWords(lines) {
   return words;
 }
 
+// Whether the layout files are at hand (they are needed to regenerate the text, not to check
+// it on a machine without them).
+function layoutAvailable() {
+  return fs.existsSync(path.join(TIKKUN_DIR, 'torah', '1.json'));
+}
+
 function readColumns(kind, count) {
   const lines = [];
   for (let n = 1; n <= count; n++) {
@@ -145,4 +151,5 @@ function align(codex, layout) {
   return { target, unmatched };
 }
 
-module.exports = { skeleton, looseSkeleton, layoutWords, bookLines, align };
+module.exports = { skeleton, looseSkeleton, layoutWords, bookLines, align, layoutAvailable,
+  TIKKUN_DIR };

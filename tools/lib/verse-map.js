@@ -94,4 +94,4 @@ function englishSources(osis, map, chapter, verse) {
   return [eng];
 }
 
-module.exports = { readVerseMap, englishSources, psalmTitleVerses };
+module.exports = { readVerseMap, englishSources };

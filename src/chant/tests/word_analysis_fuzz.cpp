@@ -1,6 +1,7 @@
-// Builds words of arbitrary letter records from the input bytes (any letter, vowel,
-// dagesh, meteg, maqaf, accents, bracket and ketiv/qere mark, in any order) and analyses
-// them under the pronunciation the first byte chooses.
+// Analyses arbitrary words under the pronunciation the first byte chooses. With its high
+// bit set the rest of the input is book text read by the word scanner; otherwise every
+// four bytes make one letter record of any letter, vowel, dagesh, meteg, maqaf, accents,
+// bracket and ketiv/qere mark, in combinations the scanner never gives.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "chant/phoneme_set.h"
 #include "chant/syllables.h"
 #include "chant/word_analysis.h"
+#include "text/word_scanner.h"
 
 namespace {
 
@@ -37,11 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return out;
     }();
     if (size == 0) return 0;
-    const lyrasta::TPhonemeSet& set = sets[data[0] % sets.size()];
+    const lyrasta::TPhonemeSet& set = sets[(data[0] & 0x7F) % sets.size()];
+    const bool scanned = data[0] & 0x80;
     ++data;
     --size;
     lyrasta::LetterList word;
-    for (std::size_t i = 0; i + 3 < size && word.size() < 40; i += 4) {
+    if (scanned && size > 0) {
+        bool smallPrint = false;
+        word = lyrasta::ScanWord(std::string_view(reinterpret_cast<const char*>(data), size), 0,
+                                 size - 1, smallPrint);
+    }
+    for (std::size_t i = 0; !scanned && i + 3 < size && word.size() < 40; i += 4) {
         lyrasta::strucHebChar c;
         c.letter = kLetters[data[i] % kLetters.size()];
         c.vowel = kVowels[data[i + 1] & 15];

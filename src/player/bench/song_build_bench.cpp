@@ -6,25 +6,13 @@
 
 #include "chant/melody_styles.h"
 #include "chant/song_builder.h"
-#include "chant/word_analysis.h"
-#include "player/trope_groups.h"
+#include "player/reading_steps.h"
 #include "text/data_files.h"
 #include "text/random.h"
 #include "text/reading_loader.h"
 
 namespace lyrasta {
 namespace {
-
-// Analyses the words and assigns their trope groups, leaving the song to the benchmark.
-class AnalysisOnly : public TReadingSteps {
-public:
-    explicit AnalysisOnly(const TPhonemeSet& set) : set_(set) {}
-    void AnalyseWord(LetterList& letters) override { AnalyzeWord(letters, set_); }
-    void FinishReading(TWordTable& table) override { AssignTropeGroups(table, false); }
-
-private:
-    const TPhonemeSet& set_;
-};
 
 void BM_BuildSongNasso(benchmark::State& state) {
     const std::filesystem::path data = LYRASTA_DATA_DIR;
@@ -38,7 +26,7 @@ void BM_BuildSongNasso(benchmark::State& state) {
 
     TWordTable table;
     TReadingLoader loader(data, table);
-    AnalysisOnly steps(phonemes);
+    TAnalysisSteps steps(phonemes);
     loader.SetSteps(&steps);
     TReadingSections sections;
     sections.Set("R1", "NUM4:21-7:89");

@@ -103,13 +103,11 @@ TEST(AssignTropeGroups, MunachBeforePaseqIsReadAsLegarmeh) {
     }
 }
 
-TEST(TropeGroupTable, NamesColoursAndSettingsKeys) {
+TEST(TropeGroupTable, ColoursAndSettingsKeys) {
     EXPECT_EQ(TropeGroupOf(kGroupSofPasuk).colourKey, "clSofPasuk");
-    EXPECT_EQ(FormatSettingColour(TropeGroupOf(kGroupSofPasuk).defaultColour), "$02FFFF70");
+    EXPECT_EQ(TropeGroupOf(kGroupSofPasuk).defaultColour, 0x02FFFF70u);
     EXPECT_EQ(TropeGroupOf(kGroupEndOfChapter).colourKey, TropeGroupOf(kGroupEndOfBook).colourKey);
-    EXPECT_EQ(TropeGroupOf(99).name, "");
-    EXPECT_EQ(TropeGroupByName("Karne_Fara"), kGroupKarneFara);
-    EXPECT_EQ(TropeGroupByName(""), std::nullopt);
+    EXPECT_EQ(TropeGroupOf(99).colourKey, "");
 
     EXPECT_EQ(ParseSettingColour("$00ff70FF"), 0x00FF70FFu);
     for (const char* bad : {"", "00FF70FF", "$00FF70F", "$00FF70FG", "$00FF70FF0"})

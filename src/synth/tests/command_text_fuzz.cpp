@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the command-text reader and sings what it read (at most a few
-// seconds, so each input stays quick).
+// Feeds arbitrary bytes to the command-text reader and sings what it read (at most a
+// second, so each input stays quick).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     ScoreBuilder builder;
     const Score score = builder.Build(ParseCommandText(text));
-    if (score.end - score.start > 3 * kSampleRate) return 0;
+    if (score.end - score.start > kSampleRate) return 0;
     Renderer renderer;
     renderer.Render(score, [](const int16_t*, size_t) { return true; });
     return 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "text/book_facts.h"
 
 namespace lyrasta {
@@ -218,6 +220,20 @@ TEST_F(ReadingLoaderTest, TorahSectionsShareVersesWithTheMaftir) {
     EXPECT_EQ(table.Item(16)->letters->front().section, "Levi");
 }
 
+TEST_F(ReadingLoaderTest, OnlyLeviAndChamishiMarkARepeatedVerse) {
+    for (bool levi : {true, false}) {
+        sections = {};
+        sections.Kohen = "NUM1:1-1:2";
+        (levi ? sections.Levi : sections.Shlishi) = "NUM1:2-1:3";
+        loader.LoadReading("T", "", sections);
+        const Lines d = Describe(table);
+        const bool noted = std::any_of(d.begin(), d.end(), [](const std::string& line) {
+            return line.find("previous aliyah is repeated") != std::string::npos;
+        });
+        EXPECT_EQ(noted, levi) << (levi ? "Levi" : "Shlishi");
+    }
+}
+
 TEST_F(ReadingLoaderTest, MaftirFromAnotherPlaceGetsAHeadingChapterLabelAndClosedParagraph) {
     loader.wrapped = true;
     sections.Kohen = "NUM1:1-1:1";
@@ -260,6 +276,7 @@ TEST_F(ReadingLoaderTest, BadReferencesAndMissingBooksShowLabelsButNoWords) {
         {"NUMx:1-9:5", {"Arial '[T]' 20 purple E", "Arial 'Numbers' 20 grey E"}, 1},
         {"GEN1:1-1:5", {"Arial '[T]' 20 purple E", "Arial 'Genesis ' 20 grey E"}, 1},
         {"N", {"Arial '[T]' 20 purple E", "Arial 'N' 20 grey E"}, 2},
+        {"EMP1:1-1:5", {"Arial '[T]' 20 purple E", "Arial 'EMP' 20 grey E"}, 1},
     };
     for (const Case& c : cases) {
         sections.R[0] = c.reference;
@@ -267,6 +284,23 @@ TEST_F(ReadingLoaderTest, BadReferencesAndMissingBooksShowLabelsButNoWords) {
         EXPECT_EQ(Describe(table), c.items) << c.reference;
         EXPECT_EQ(loader.Problems().size(), c.problems) << c.reference;
     }
+}
+
+TEST_F(ReadingLoaderTest, TruncatedBookLoadsWhatItHolds) {
+    sections.R[0] = "TRN1:1-9:9";
+    loader.LoadReading("T", "", sections);
+    EXPECT_EQ(Describe(table), (Lines{
+        "Arial '[T]' 20 purple E",
+        "Arial 'TRN' 20 grey E",
+        "Arial '(1)' 14 blue",
+        "Arial ' :1' 10",
+        "TGBT BR)$YT 20 H S C",
+        "TGBT BR) 20 H S C v1",
+        "Arial ' :2' 10",
+        "TGBT WH)RC 20 H S C",
+        "TGBT HYT 20 H S C",  // the word cut off at the end of the file
+    }));
+    EXPECT_TRUE(loader.Problems().empty());
 }
 
 TEST(ReadingLoader, TranslationKeysPadOneDigitNumbers) {
