@@ -204,6 +204,9 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
     return p;
 }
 
+// Seconds into a held note before its vibrato begins.
+constexpr double kVibratoOnset = 0.25;
+
 double Renderer::PitchAt(const Segment& seg, int64_t t) {
     const double age = static_cast<double>(t - seg.start);
     const double len = static_cast<double>(std::max<int64_t>(1, seg.length));
@@ -230,11 +233,12 @@ double Renderer::PitchAt(const Segment& seg, int64_t t) {
     if (seg.held) {
         const double note = static_cast<double>(t - seg.noteStart) / kSampleRate;
         double cents = 0;
-        // Vibrato sets in after 150 ms of the note and grows over a quarter second, so short
-        // notes stay plain; flutter is a slow drift of a few cents.
-        if (note > 0.15) {
-            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - 0.15) / 0.25);
-            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - 0.15));
+        // Vibrato sets in after a quarter second of the note and grows over the next 300 ms,
+        // so the short notes of a phrase stay plain and only long ones waver; flutter is a
+        // slow drift of a few cents.
+        if (note > kVibratoOnset) {
+            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - kVibratoOnset) / 0.3);
+            cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - kVibratoOnset));
         }
         const double s = static_cast<double>(t) / kSampleRate;
         cents += 1.0 * (std::sin(kTwoPi * 12.7 * s) + std::sin(kTwoPi * 7.1 * s) + std::sin(kTwoPi * 4.7 * s));

@@ -4,7 +4,7 @@
 //
 // Pitch-code modes (the digit in front of the frequency):
 //   5  a held note: the pitch is reached within 40 ms from the pitch before and then held,
-//      with vibrato fading in after 100 ms of the note and a little flutter;
+//      with vibrato fading in after 250 ms of the note and a little flutter;
 //   7, 9  consonant onsets: the consonant is set at the note's pitch at once;
 //   3  a quick glide: the pitch moves evenly (in cents) from the pitch before to this one
 //      across the segment, without vibrato (ornaments, the approach of the verse-end fall);
