@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     lyrasta::ui::TPlayerServices services;
     services.translationLine = [&session](int n) { return session.TranslationLine(n); };
     lyrasta::ui::TTropePlayer window(fonts, settings, std::move(services));
+    if (headless) window.SetMessageSink(report);
     lyrasta::ui::TPlayerServices& s = window.Services();
     s.loadReading = [&](const lyrasta::ui::TReadingRequest& r, lyrasta::TWordTable& table,
                         std::string& error) {
@@ -68,7 +69,12 @@ int main(int argc, char** argv) {
         auto& styles = session.Styles();
         window.SetMelodyStyles(styles.StyleNames(r.type), styles.ChosenIndex(r.type),
                                styles.HelpText(r.type));
-        return problems.empty() || table.WordCount() > 0;
+        for (int i = 0; i < table.WordCount(); ++i)
+            if (table.IsHebrewWord(i)) return true;
+        // Missing data files read as empty texts: say so rather than show a bare heading.
+        error += (error.empty() ? "" : "\n") + std::string("The reading has no words: its book texts were not found under ") +
+                 options.dataDir.string() + ".";
+        return false;
     };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);

@@ -62,12 +62,9 @@ public:
     bool SongStale() const { return songStale_; }
 
     int Mode() const { return mode_; }
-    int RangeStartWord() const { return rangeStart_; }
-    int ReplayStartWord() const { return replayStart_; }
     int ReplayEndWord() const { return replayEnd_; }
     bool Replaying() const { return replaying_; }
     bool SpacePlaying() const { return spacePlaying_; }
-    void SetSpacePlaying(bool on) { spacePlaying_ = on; }
     // With the developer controls shown every submission sets the space-playing flag.
     void SetDeveloperControls(bool on) { developerControls_ = on; }
 

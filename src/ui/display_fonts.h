@@ -49,6 +49,8 @@ public:
     TDisplayFonts(const TDisplayFonts&) = delete;
     TDisplayFonts& operator=(const TDisplayFonts&) = delete;
 
+    // Forgets the shaped words (they are shaped anew at the next size).
+    void ClearShapeCache() { shaped_.clear(); }
     // Shapes a UTF-8 text in a role at a pixel size; the result is cached.
     const ShapedText& Shape(FontRole role, const std::string& utf8, int pixelSize);
     // Height of the font's line (ascent + descent) and its ascent at a pixel size.

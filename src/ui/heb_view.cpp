@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <map>
+#include <algorithm>
 
 namespace lyrasta::ui {
 
@@ -63,6 +63,7 @@ void THebViewClass::Layout() {
         layout_.options.dpiFactor = 96.0 / w->logicalDpiX();
     FontMeasure measure(fonts_);
     layout_.Layout(table_, measure, SurfaceWidth(), SurfaceHeight());
+    categoryCache_.assign(table_.WordCount(), {});
     const QSignalBlocker block(scrollBar_);
     scrollBar_->setEnabled(layout_.ScrollEnabled());
     scrollBar_->setRange(0, layout_.ScrollMax());
@@ -94,6 +95,7 @@ Rgb THebViewClass::GroupColour(int group) const {
 void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColour colour) {
     categories_ = std::move(categories);
     symbolColour_ = std::move(colour);
+    categoryCache_.assign(table_.WordCount(), {});
     update();
 }
 
@@ -251,27 +253,39 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     if (shaped.glyphs.empty()) return;
     // Each glyph takes the colour of the code point it came from: the trope symbols
     // their category's colour, everything else the text colour.
-    std::vector<int> categories;
-    if (w.font.rfind("TGB", 0) == 0 && categories_ && symbolColour_)
-        categories = categories_(w, shaped.text);
-    std::map<std::tuple<int, int, int>, std::pair<QList<quint32>, QList<QPointF>>> byColour;
+    // Scroll letters carry no marks; the modern letters' categories are kept per layout.
+    static const std::vector<int> kNone;
+    const std::vector<int>* categories = &kNone;
+    if (role == FontRole::Modern && w.font.rfind("TGB", 0) == 0 && categories_ && symbolColour_ &&
+        index < static_cast<int>(categoryCache_.size())) {
+        std::vector<int>& cached = categoryCache_[index];
+        if (cached.size() != shaped.text.size()) cached = categories_(w, shaped.text);
+        categories = &cached;
+    }
+    struct Run {
+        Rgb colour;
+        QList<quint32> glyphs;
+        QList<QPointF> points;
+    };
+    std::vector<Run> runs;  // one per colour, a word has few
     for (const ShapedGlyph& g : shaped.glyphs) {
-        int category = g.source < static_cast<int>(categories.size()) ? categories[g.source] : 0;
+        int category = g.source < static_cast<int>(categories->size()) ? (*categories)[g.source] : 0;
         if (!showTropeColors_ && category != 4) category = 0;
         const Rgb c = category == 0 ? ink : symbolColour_(category, b);
-        auto& [glyphs, points] = byColour[{c.r, c.g, c.b}];
-        glyphs.push_back(g.glyph);
-        points.push_back(QPointF(g.x, g.y));
+        auto run = std::find_if(runs.begin(), runs.end(), [&](const Run& r) { return r.colour == c; });
+        if (run == runs.end()) run = runs.insert(runs.end(), Run{c, {}, {}});
+        run->glyphs.push_back(g.glyph);
+        run->points.push_back(QPointF(g.x, g.y));
     }
     const QRawFont& raw = fonts_.RawFont(role, px);
     const QPointF origin(x, top + fonts_.Ascent(role, px));
-    for (auto& [colour, glyphsAndPoints] : byColour) {
-        QGlyphRun run;
-        run.setRawFont(raw);
-        run.setGlyphIndexes(glyphsAndPoints.first);
-        run.setPositions(glyphsAndPoints.second);
-        painter.setPen(QColor(std::get<0>(colour), std::get<1>(colour), std::get<2>(colour)));
-        painter.drawGlyphRun(origin, run);
+    for (const Run& r : runs) {
+        QGlyphRun glyphRun;
+        glyphRun.setRawFont(raw);
+        glyphRun.setGlyphIndexes(r.glyphs);
+        glyphRun.setPositions(r.points);
+        painter.setPen(ToQColor(r.colour));
+        painter.drawGlyphRun(origin, glyphRun);
     }
 }
 

@@ -112,6 +112,8 @@ private:
     std::array<Rgb, kGroupCount> groupColours_;
     SymbolCategories categories_;
     SymbolColour symbolColour_;
+    // The symbol categories of each item's modern-letter text, worked out once per layout.
+    std::vector<std::vector<int>> categoryCache_;
 };
 
 }  // namespace lyrasta::ui

@@ -59,8 +59,8 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
     if (symbols_.empty()) return;
     // The panel's height holds the staff with room for two ledger lines above and four
     // below, and a line of syllables.
-    const double unit = height() / 80.0;           // one pixel of the staff's offsets
-    const double top = 34 * unit;                  // the reference line (offset 0)
+    const double unit = height() / 75.0;           // one pixel of the staff's offsets
+    const double top = 32 * unit;                  // the reference line (offset 0)
     const double step = 2.75 * unit;               // half a staff space
     const double pieceWidth = 10 * step;
     auto yOf = [&](int offset) { return top + offset * unit; };

@@ -16,7 +16,6 @@ public:
     explicit TNoteDisplay(QWidget* parent = nullptr);
     // Shows the staff of a word's letters to sing (an empty list clears the panel).
     void ShowWord(const LetterList& letters);
-    const std::vector<TStaffSymbol>& Symbols() const { return symbols_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -7,6 +7,7 @@
 #include <future>
 
 #include "player/command_text.h"
+#include "synth/qt/sound_card_output.h"
 #include "ui/heb_view.h"
 
 namespace lyrasta::ui {
@@ -28,7 +29,8 @@ private:
 }  // namespace
 
 TSynthLink::TSynthLink(TTropePlayer& window, TSettingsStore& settings, bool fastMode)
-    : window_(&window), settings_(settings), engine_(std::make_unique<synth::TSynthesizer>()) {
+    : window_(&window), settings_(settings),
+      engine_(std::make_unique<synth::TSynthesizer>(fastMode ? nullptr : synth::MakeSoundCardOutput())) {
     QPointer<TTropePlayer> target(&window);
     engine_->L1(
         [target](const synth::SynthEvent& e) {

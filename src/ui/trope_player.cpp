@@ -39,7 +39,7 @@ constexpr int kToolbarBandWidth = 346;
 constexpr int kWideWindow = 634;
 constexpr int kTabsTopWhenNarrow = 160;
 constexpr int kTranslationAboveTips = 34;
-constexpr int kNotePanelHeight = 80;
+constexpr int kNotePanelHeight = 110;
 
 }  // namespace
 
@@ -83,14 +83,12 @@ QAction* TTropePlayer::AddAction(QMenu* menu, const QString& caption, std::funct
     QAction* a = menu->addAction(caption);
     a->setEnabled(enabled);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    actions_.push_back(a);
     return a;
 }
 
-QAction* TTropePlayer::Action(const QString& caption) const {
-    for (QAction* a : actions_)
-        if (a->text() == caption || a->toolTip() == caption) return a;
-    return nullptr;
+void TTropePlayer::Message(const std::string& text) {
+    if (messageSink_) messageSink_(kTitle, text);
+    else QMessageBox::warning(this, kTitle, QString::fromStdString(text));
 }
 
 void TTropePlayer::BuildMenus() {
@@ -148,8 +146,7 @@ void TTropePlayer::BuildToolbars() {
         a->setStatusTip(caption);
         a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-        actions_.push_back(a);
-        return a;
+            return a;
     };
     fileToolbar_ = new QToolBar(this);
     addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
@@ -230,7 +227,6 @@ void TTropePlayer::BuildTabs() {
         if (services_.chooseStyle) services_.chooseStyle(reading_.type, index);
         ResetSong();
         player_.MarkSongStale();
-        emit MelodyChanged(QString::fromStdString(styles_[index]));
     });
 
     QHBoxLayout* pron = page("Pronunciation/Accent");
@@ -378,7 +374,7 @@ void TTropePlayer::SaveSettings() {
     settings_.SetBool("ShowUnderlines", cmdShowUnderlines_->isChecked());
     for (const auto& [type, name] : melodies_) settings_.Set(type, name);
     std::string error;
-    if (!settings_.Save(&error)) QMessageBox::warning(this, kTitle, QString::fromStdString(error));
+    if (!settings_.Save(&error)) Message(error);
 }
 
 void TTropePlayer::closeEvent(QCloseEvent* e) {
@@ -453,11 +449,12 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
     hview_->Clear();
     hview_->SetRToLWrapping(true);
     hview_->SetPreWrapped(request.wrapped || settings_.Bool("ForceWrapping"));
-    std::string error = "No reading loader is available.";
-    const bool ok = services_.loadReading && services_.loadReading(request, hview_->Table(), error);
+    std::string error;
+    const bool ok = services_.loadReading ? services_.loadReading(request, hview_->Table(), error)
+                                          : (error = "No reading loader is available.", false);
     if (!ok) {
         hview_->Clear();
-        QMessageBox::warning(this, kTitle, QString::fromStdString(error));
+        Message(error);
         return false;
     }
     readingOpen_ = true;
@@ -504,7 +501,7 @@ void TTropePlayer::ExportAudio() {
         QCoreApplication::processEvents();
     }, error);
     progress.setValue(100);
-    if (!ok) QMessageBox::warning(this, kTitle, QString::fromStdString(error));
+    if (!ok) Message(error);
 }
 
 void TTropePlayer::OnIndexNotification(int word) { player_.OnIndex(word); }

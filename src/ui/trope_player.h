@@ -73,8 +73,6 @@ public:
     THebViewClass& HView() { return *hview_; }
     TPlayback& Player() { return player_; }
     TNoteDisplay& NoteDisplay() { return *pnlSong_; }
-    QLabel& TipLine() { return *lblTips_; }
-    QLabel& TranslationLine() { return *lblTranslation_; }
     QTabWidget& OptionTabs() { return *tabs_; }
     TPlayerServices& Services() { return services_; }
 
@@ -94,8 +92,6 @@ public:
     int Pitch() const;
     int Volume() const;
     bool DeveloperControls() const { return developer_; }
-    // The melody style chosen for each reading type ("" when none is known).
-    const std::map<std::string, std::string>& MelodyChoices() const { return melodies_; }
     // Fills the melody box with the styles of the open reading's type, the chosen one
     // selected, and keeps the text of its "Melody Help" window.
     void SetMelodyStyles(const std::vector<std::string>& names, int chosen,
@@ -104,10 +100,11 @@ public:
     // The settings that shape the song, from the window's boxes and the settings file.
     strucSongSettings SongSettings() const;
 
-    QAction* Action(const QString& caption) const;
-
-signals:
-    void MelodyChanged(const QString& style);
+    // Where the window's messages go: a message box unless set (a screenshot run writes
+    // them to standard error instead, as nobody is there to close a box).
+    void SetMessageSink(std::function<void(const std::string& caption, const std::string& text)> sink) {
+        messageSink_ = std::move(sink);
+    }
 
 protected:
     void showEvent(QShowEvent*) override;
@@ -129,6 +126,7 @@ private:
     void ShowCurrentWord() override;
     void ProcessPendingEvents() override;
 
+    void Message(const std::string& text);
     void BuildMenus();
     void BuildToolbars();
     void BuildTabs();
@@ -145,6 +143,7 @@ private:
     TSettingsStore& settings_;
     TPlayerServices services_;
     TPlayback player_;
+    std::function<void(const std::string&, const std::string&)> messageSink_;
     bool activated_ = false;
     bool developer_ = false;
     bool settingsApplied_ = false;
@@ -176,7 +175,6 @@ private:
     QAction* cmdShowTropeColors_ = nullptr;
     QAction* cmdColorTropes_ = nullptr;
     QAction* cmdShowUnderlines_ = nullptr;
-    std::vector<QAction*> actions_;
 };
 
 }  // namespace lyrasta::ui

@@ -39,6 +39,7 @@ inline std::unique_ptr<LetterList> FixtureLetters(int verse, bool verseEnd, int 
     c.pitches[1] = 19;
     c.lengths[0] = 4;
     c.lengths[1] = 8;
+    c.synth = "~b<20,5131>~ah<60,5131>";  // a short sung syllable
     c.comment = "<tip " + std::to_string(verse) + "." + std::to_string(k) + ">";
     c.verseEnd = verseEnd;
     c.book = "GEN";

@@ -182,5 +182,20 @@ TEST(TropePlayer, ReplayLoopsUntilStopped) {
     EXPECT_EQ(s.path.size(), after) << "nothing sings after Stop";
 }
 
+TEST(TropePlayer, ExportWritesTheRangeToAWaveFileWithProgress) {
+    Singing s;
+    const auto wav = std::filesystem::temp_directory_path() / "lyrasta_window_test" / "export.wav";
+    std::filesystem::remove(wav);
+    double last = 0;
+    std::string error;
+    ASSERT_TRUE(s.w.window->Services().exportAudio(wav.string(), [&](double f) { last = f; }, error))
+        << error;
+    EXPECT_EQ(last, 1.0);
+    EXPECT_GT(std::filesystem::file_size(wav), 44u) << "a wave header and sound";
+
+    EXPECT_FALSE(s.w.window->Services().exportAudio("/nonexistent-folder/x.wav", [](double) {}, error));
+    EXPECT_FALSE(error.empty());
+}
+
 }  // namespace
 }  // namespace lyrasta::ui

@@ -1,0 +1,71 @@
+// The desktop program as a newcomer starts it: a reading from the command line, rendered
+// to a picture. Checks the picture's structure (words drawn, group colours present only
+// when switched on), not its pixels.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const std::filesystem::path kOut = std::filesystem::temp_directory_path() / "lyrasta_screenshot_test";
+
+// Runs the program on Genesis 1:1-5 with a settings file and returns its picture.
+QImage Screenshot(const std::string& name, const std::string& settings, const std::string& extra = "") {
+    std::filesystem::create_directories(kOut);
+    const auto ini = kOut / (name + ".ini");
+    const auto png = kOut / (name + ".png");
+    std::ofstream(ini) << settings;
+    std::filesystem::remove(png);
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" LYRASTA_DESKTOP "' --settings '" +
+                                ini.string() + "' --data '" LYRASTA_DATA_DIR "' --title Bereshit" +
+                                " --section Kohen=GEN1:1-1:5 --size 1100x700 " + extra +
+                                " --screenshot '" + png.string() + "' 2>/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return QImage(QString::fromStdString(png.string()));
+}
+
+int Count(const QImage& image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
+    return n;
+}
+
+// Default colours of the etnachta and sof pasuq groups ($00FF70FF, $02FFFF70).
+const QRgb kEtnachta = qRgb(0xFF, 0x70, 0xFF);
+const QRgb kSofPasuk = qRgb(0x70, 0xFF, 0xFF);
+
+TEST(DesktopScreenshot, OpensTheReadingWithGroupColoursWhenSwitchedOn) {
+    const QImage plain = Screenshot("plain", "[Options]\nShowTropeGroups=FALSE\n");
+    ASSERT_FALSE(plain.isNull());
+    EXPECT_EQ(plain.size(), QSize(1100, 700));
+    EXPECT_GT(Count(plain, qRgb(0, 0, 0)), 5000) << "the words are drawn";
+    EXPECT_GT(Count(plain, qRgb(0x80, 0x80, 0x80)), 500) << "the first word is selected";
+    EXPECT_EQ(Count(plain, kEtnachta), 0);
+
+    const QImage coloured = Screenshot("coloured", "[Options]\nShowTropeGroups=TRUE\n");
+    EXPECT_GT(Count(coloured, kEtnachta), 2000);
+    EXPECT_GT(Count(coloured, kSofPasuk), 2000);
+
+    const QImage tikkun = Screenshot("tikkun", "[Options]\nShowTropeGroups=TRUE\n", "--view tikkun");
+    EXPECT_GT(Count(tikkun, kEtnachta), 2000) << "both columns keep their colours";
+}
+
+TEST(DesktopScreenshot, AReadingThatCannotLoadFailsClearly) {
+    std::filesystem::create_directories(kOut);
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" LYRASTA_DESKTOP "' --data '" +
+                                (kOut / "no-data").string() +
+                                "' --section Kohen=GEN1:1-1:5 --screenshot '" +
+                                (kOut / "none.png").string() + "' 2>/dev/null";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_NE(std::system("QT_QPA_PLATFORM=offscreen '" LYRASTA_DESKTOP "' --view sideways 2>/dev/null"), 0);
+}
+
+}  // namespace
