@@ -110,6 +110,19 @@ TEST(Synthesizer, ResetStopsAtOnceDropsQueuedTextAndReportsTheEnd) {
     ASSERT_TRUE(listener.WaitFor(4, std::chrono::seconds(2)));
 }
 
+TEST(Synthesizer, PauseHoldsTheSoundAndItsNotificationsUntilResumed) {
+    Listener listener;
+    TSynthesizer synth;
+    synth.L1(listener.Target());
+    synth.L4(kWord1 + " " + kWord2, 1);
+    ASSERT_TRUE(listener.WaitFor(1, std::chrono::seconds(2)));
+    synth.L5();
+    EXPECT_FALSE(listener.WaitFor(2, std::chrono::milliseconds(500)));  // the second word is due after 200 ms
+    synth.L6();
+    EXPECT_TRUE(listener.WaitFor(3, std::chrono::seconds(2)));
+    EXPECT_EQ(listener.Summary(), "index 1@0 index 2@200 end 13@400 ");
+}
+
 TEST(Synthesizer, WaveFileTakesTheOutputBetweenOpenAndClose) {
     namespace fs = std::filesystem;
     const fs::path path = fs::path(testing::TempDir()) / "synthesizer_test.wav";
