@@ -27,8 +27,8 @@ int CalendarTriennial(const Args& args);
 // Every command of the tool, in the order the usage text lists them.
 const std::vector<Command>& Commands();
 
-// words [reading options] [--pronunciation NAME]: the display items of a reading with
-// each word analysed in the pronunciation and each item's trope group.
+// words [reading options] [singing options]: the display items of a reading with each
+// word analysed in the pronunciation, each item's trope group, and the song.
 int RunWords(const Args& args);
 // syllables [reading options] [--pronunciation NAME]: the syllables of each sung word.
 int RunSyllables(const Args& args);

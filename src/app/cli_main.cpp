@@ -12,7 +12,7 @@ namespace lyrasta::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"words", "[reading options] [--pronunciation NAME] [singing options] the display items of a reading, one JSON line each", RunWords},
+        {"words", "[reading options] [singing options]: the display items of a reading with their song, one JSON line each", RunWords},
         {"syllables", "[reading options] [--pronunciation NAME] the syllables of each sung word, stressed one in capitals", RunSyllables},
         {"notes", "[reading options] [singing options]: per sung word its syllables and notes", RunNotes},
         {"commands", "[reading options] [singing options] --word N --range word|verse|section|group [--speak] [--volume N]: synthesizer command pieces", RunCommandText},

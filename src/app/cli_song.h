@@ -2,6 +2,7 @@
 // The singing options shared by the headless tool's commands that build the song of a
 // reading: --type TYPE, --type-aux TYPE (the reading types of the melody styles),
 // --melody NAME (the main type's style), --voice NAME, --pitch N, --speed N,
+// --pronunciation NAME (instead of the settings' pronunciation),
 // --settings FILE (a config.ini read instead of the user's) and --seed N (fixes the small
 // random variations of the sung notes).
 
@@ -34,8 +35,9 @@ public:
 
     TWordTable table;
     strucSongSettings settings;
-    // False when a data file did not parse, a style could not be activated or the loader
-    // reported a problem; the messages went to standard error.
+    // False when the loader reported a problem with the reading. Every message (also of
+    // data files that do not parse and styles that cannot be activated) goes to standard
+    // error.
     bool clean = true;
     std::string TranslationLine(int n) const { return loader_ ? loader_->TranslationLine(n) : ""; }
 

@@ -4,10 +4,8 @@
 #include <iostream>
 
 #include "cli_commands.h"
-#include "cli_pronunciation.h"
-#include "cli_reading.h"
+#include "cli_song.h"
 #include "json_line.h"
-#include "player/reading_steps.h"
 #include "text/reading_loader.h"
 #include "text/word_table.h"
 
@@ -46,8 +44,8 @@ std::string LettersJson(const LetterList& letters) {
 }
 
 // The translation line without its line end.
-std::string TranslationText(const TReadingLoader& loader, int line) {
-    std::string t = loader.TranslationLine(line);
+std::string TranslationText(const TSungReading& reading, int line) {
+    std::string t = reading.TranslationLine(line);
     while (!t.empty() && (t.back() == '\r' || t.back() == '\n')) t.pop_back();
     return t;
 }
@@ -55,16 +53,9 @@ std::string TranslationText(const TReadingLoader& loader, int line) {
 }  // namespace
 
 int RunWords(const Args& argv) {
-    std::vector<std::string> valued = ReadingValuedOptions();
-    valued.push_back(kPronunciationOption);
-    const CliArgs args(argv, valued, ReadingSwitches());
-    const ReadingOptions options = ParseReadingOptions(args);
-    const TPhonemeSet set = PhonemeSetFromOption(args, options.dataDir);
-    TAnalysisSteps steps(set);
-    TWordTable table;
-    TReadingLoader loader(options.dataDir, table);
-    loader.SetSteps(&steps);
-    const bool clean = LoadReadingFromOptions(options, loader);
+    const CliArgs args(argv, SongValuedOptions(), SongSwitches());
+    TSungReading reading(args);
+    const TWordTable& table = reading.table;
 
     for (int i = 0; i < table.WordCount(); ++i) {
         const HxWord& w = *table.Item(i);
@@ -76,13 +67,13 @@ int RunWords(const Args& argv) {
         if (w.letters && !w.letters->empty()) {
             const strucHebChar& head = w.letters->front();
             o.Add("book", head.book).Add("chapter", head.chapter).Add("verse", head.verse);
-            o.Add("section", head.section).Add("translation", TranslationText(loader, head.translation));
+            o.Add("section", head.section).Add("translation", TranslationText(reading, head.translation));
             o.AddRaw("letters", LettersJson(*w.letters));
         }
         Emit(std::cout, o);
     }
     std::cout.flush();
-    return clean ? 0 : 1;
+    return reading.clean ? 0 : 1;
 }
 
 }  // namespace lyrasta::cli

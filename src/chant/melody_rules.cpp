@@ -28,6 +28,8 @@ enum Condition {
     kStartOfVerse, kMileil, kMonosyllabic, kAttrib, kDefault, kConditionCount
 };
 
+static_assert(kConditionCount == kRuleConditionKinds);
+
 constexpr std::array<const char*, kConditionCount> kConditionNames = {
     "BEFORE", "BEFORE_BEFORE", "AFTER", "AFTER_AFTER", "ON_ONE_WORD", "SONG_OF_MOSES",
     "END_OF_ALIYAH", "TROPE_GROUP", "TROPE_GROUP_POSITION", "END_OF_CHAPTER", "END_OF_BOOK",
@@ -63,7 +65,7 @@ int MarkerBit(const std::string& value) {
 // A flag condition: only the value "TRUE" asks for the flag.
 bool FlagHolds(const std::string& value, bool flag) { return value != "TRUE" || flag; }
 
-bool Holds(const std::array<std::string, kConditionCount>& v, const RuleContext& c) {
+bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleContext& c) {
     auto equalOrEmpty = [](const std::string& want, const std::string& have) {
         return want.empty() || want == have;
     };
@@ -76,10 +78,10 @@ bool Holds(const std::array<std::string, kConditionCount>& v, const RuleContext&
     if (!FlagHolds(v[kEndOfAliyah], c.endOfAliyah)) return false;
     if (!v[kTropeGroup].empty()) {
         // A closing sof pasuk of a section is still a sof pasuk group to the rules.
-        const std::string group = c.tropeGroup == 4 ? "SOF_PASUK" : Upper(TropeGroupName(c.tropeGroup));
-        if (Upper(v[kTropeGroup]) != group) return false;
+        const std::string group = c.tropeGroup == 4 ? "SOF_PASUK" : TropeGroupName(c.tropeGroup);
+        if (!SameNoCase(v[kTropeGroup], group)) return false;
     }
-    if (!v[kTropeGroupPosition].empty() && Upper(v[kTropeGroupPosition]) != c.groupPosition) return false;
+    if (!v[kTropeGroupPosition].empty() && !SameNoCase(v[kTropeGroupPosition], c.groupPosition)) return false;
     if (!FlagHolds(v[kEndOfChapter], c.endOfChapter)) return false;
     if (!FlagHolds(v[kEndOfBook], c.endOfBook)) return false;
     if (!FlagHolds(v[kInCreationDay], c.creationDay)) return false;
@@ -90,18 +92,41 @@ bool Holds(const std::array<std::string, kConditionCount>& v, const RuleContext&
     if (!FlagHolds(v[kMonosyllabic], c.noPretonic)) return false;
     // The special attribute is always compared: a word with one only matches variants
     // written for it, and such variants match nothing else.
-    return Upper(v[kAttrib]) == Upper(c.specialAttribute);
+    return SameNoCase(v[kAttrib], c.specialAttribute);
 }
 
-const TXMLelement* TropeElement(const TXMLelement* style, const std::string& trope) {
-    for (int i = 0; i < style->ChildCount(); ++i) {
-        const TXMLelement* e = style->ChildByIndex(i);
-        if (e->Type() == TXMLelement::ntElement && e->AttributeCount() > 0 &&
-            SameNoCase(e->AttributeValue("Name"), trope))
-            return e;
+// The variants of a trope element: its element children (comments are not variants).
+std::vector<strucRuleVariant> ReadVariants(const TXMLelement* trope, bool withMelodies) {
+    std::vector<strucRuleVariant> variants;
+    for (const TXMLelement* v = trope->FirstChild(); v; v = v->NextSibling()) {
+        if (v->Type() != TXMLelement::ntElement) continue;
+        strucRuleVariant r;
+        for (int a = 0; a < v->AttributeCount(); ++a)
+            if (const int k = ConditionOf(v->AttributeName(a)); k >= 0) r.conditions[k] = v->AttributeValueAt(a);
+        r.isDefault = r.conditions[kDefault] == "TRUE";
+        r.notes = v->ChildByName("Notes");
+        if (withMelodies) r.melody = ReadMelody(r.notes);
+        variants.push_back(std::move(r));
     }
-    return nullptr;
+    return variants;
 }
+
+// The variant that fits: a single variant always; else the first whose conditions hold,
+// else the last default, else the first. -1 when there are no variants.
+int ChooseVariant(const std::vector<strucRuleVariant>& variants, const RuleContext& context) {
+    if (variants.size() <= 1) return variants.empty() ? -1 : 0;
+    int defaultIndex = 0;
+    for (size_t i = 0; i < variants.size(); ++i) {
+        if (variants[i].isDefault) defaultIndex = static_cast<int>(i);
+        else if (Holds(variants[i].conditions, context)) return static_cast<int>(i);
+    }
+    return defaultIndex;
+}
+
+bool IsTropeElement(const TXMLelement* e) { return e->Type() == TXMLelement::ntElement && e->AttributeCount() > 0; }
+
+// Both names of the verse-ending trope are sung as silluq.
+std::string LookupName(const std::string& trope) { return trope == "SOF_PASUK" ? "SILLUQ" : trope; }
 
 }  // namespace
 
@@ -116,30 +141,29 @@ std::string TropeGroupName(int group) {
 
 const TXMLelement* FindTropeMelody(const TXMLelement* style, const RuleContext& context) {
     if (!style || context.trope.empty()) return nullptr;
-    const std::string trope = context.trope == "SOF_PASUK" ? "SILLUQ" : context.trope;
-    const TXMLelement* element = TropeElement(style, trope);
-    if (!element || element->ChildCount() == 0) return nullptr;
-
-    const TXMLelement* chosen = nullptr;
-    if (element->ChildCount() == 1) {
-        chosen = element->FirstChild();
-    } else {
-        int defaultIndex = 0;
-        for (int i = 0; i < element->ChildCount() && !chosen; ++i) {
-            const TXMLelement* variant = element->ChildByIndex(i);
-            std::array<std::string, kConditionCount> values;
-            for (int a = 0; a < variant->AttributeCount(); ++a)
-                if (const int k = ConditionOf(variant->AttributeName(a)); k >= 0)
-                    values[k] = variant->AttributeValueAt(a);
-            if (values[kDefault] == "TRUE") {
-                defaultIndex = i;
-                continue;
-            }
-            if (Holds(values, context)) chosen = variant;
-        }
-        if (!chosen) chosen = element->ChildByIndex(defaultIndex);
+    const std::string trope = LookupName(context.trope);
+    for (const TXMLelement* e = style->FirstChild(); e; e = e->NextSibling()) {
+        if (!IsTropeElement(e) || !SameNoCase(e->AttributeValue("Name"), trope)) continue;
+        const std::vector<strucRuleVariant> variants = ReadVariants(e, false);
+        const int chosen = ChooseVariant(variants, context);
+        return chosen < 0 ? nullptr : variants[chosen].notes;
     }
-    return chosen ? chosen->ChildByName("Notes") : nullptr;
+    return nullptr;
+}
+
+TStyleIndex::TStyleIndex(const TXMLelement* style) {
+    if (!style) return;
+    for (const TXMLelement* e = style->FirstChild(); e; e = e->NextSibling())
+        if (IsTropeElement(e)) tropes_.try_emplace(Upper(e->AttributeValue("Name")), ReadVariants(e, true));
+}
+
+const Melody* TStyleIndex::Find(const RuleContext& context) const {
+    if (context.trope.empty()) return nullptr;
+    const auto it = tropes_.find(Upper(LookupName(context.trope)));
+    if (it == tropes_.end()) return nullptr;
+    const int chosen = ChooseVariant(it->second, context);
+    if (chosen < 0 || !it->second[chosen].notes) return nullptr;
+    return &it->second[chosen].melody;
 }
 
 Melody ReadMelody(const TXMLelement* notes) {

@@ -5,7 +5,10 @@
 // of their own). Given a trope and its context, the first variant whose conditions hold
 // gives the notes; a default variant stands in when none does.
 
+#include <array>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "chant/melody.h"
 #include "text/xml.h"
@@ -53,6 +56,28 @@ std::string TropeGroupName(int group);
 
 // The notes element of the variant that fits the context, or none.
 const TXMLelement* FindTropeMelody(const TXMLelement* style, const RuleContext& context);
+
+// One variant of a trope: its conditions by kind (empty when not given) and its notes.
+inline constexpr int kRuleConditionKinds = 18;
+struct strucRuleVariant {
+    std::array<std::string, kRuleConditionKinds> conditions;
+    bool isDefault = false;              // DEFAULT="TRUE": never tested, stands in
+    const TXMLelement* notes = nullptr;  // its Notes element, or none
+    Melody melody;                       // the notes read
+};
+
+// A style's tropes read once, for the many lookups of a song build. Finds the same
+// variants as FindTropeMelody.
+class TStyleIndex {
+public:
+    explicit TStyleIndex(const TXMLelement* style);
+    // The melody of the variant that fits the context; none when the trope has no
+    // element or the chosen variant no notes.
+    const Melody* Find(const RuleContext& context) const;
+
+private:
+    std::unordered_map<std::string, std::vector<strucRuleVariant>> tropes_;  // by upper-cased name
+};
 
 // The notes of a notes element in order; a missing element gives an empty melody.
 Melody ReadMelody(const TXMLelement* notes);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <optional>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -20,9 +21,10 @@ std::string Upper(std::string s) {
     return s;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
+bool SameNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 std::string Attribute(const TXMLelement* e, const char* name) {
@@ -42,12 +44,15 @@ bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin
 // A sung word of the reading, as it passes through the builder's window.
 struct SungWord {
     int item = 0;
-    LetterList letters;
+    // The word's letters: the item's own, or for a joined pair a copy of the pair's sung
+    // letters that is stored back once the word is sung.
+    LetterList* letters = nullptr;
+    std::unique_ptr<LetterList> pair;
     strucWordTropes tropes;
     int group = 0;
     bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
     bool noPretonic = false;     // the stressed syllable is the word's first
-    std::optional<Melody> mainMelody;
+    const Melody* mainMelody = nullptr;
 };
 
 bool NoPretonic(const strucWordTropes& t) {
@@ -131,12 +136,18 @@ public:
 
     bool Run() {
         for (int i = 0; i < table_.WordCount(); ++i) {
-            LetterList letters = table_.SungLetters(i);
-            if (letters.empty()) continue;
+            const HxWord* item = table_.Item(i);
+            if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
             SungWord w;
             w.item = i;
-            w.tropes = WordTropes(letters);
-            w.letters = std::move(letters);
+            if (item->pairFirst >= 0) {
+                w.pair = std::make_unique<LetterList>(table_.SungLetters(i));
+                w.letters = w.pair.get();
+            } else {
+                w.letters = table_.OwnLetters(i);
+            }
+            if (w.letters->empty()) continue;
+            w.tropes = WordTropes(*w.letters);
             w.group = table_.TropeGroupOf(i);
             w.noPretonic = NoPretonic(w.tropes);
             words_.push_back(std::move(w));
@@ -164,7 +175,7 @@ private:
         SungWord* prev2 = At(k, -2);
         SungWord* next = At(k, 1);
         SungWord* next2 = At(k, 2);
-        strucHebChar& first = w.letters.front();
+        strucHebChar& first = w.letters->front();
         const bool finalStress = w.tropes.finalStress;
 
         // Location
@@ -178,43 +189,8 @@ private:
         positionInVerse_ = startOfVerse ? 1 : positionInVerse_ + 1;
         const bool sofPasuk = w.group == 1 || w.group == 4;
 
-        // Special melodies of this verse
-        std::string special, itemType;
-        bool marked = false;
-        const std::string key = Lower(book + std::to_string(chapter) + ":" + std::to_string(verse));
-        const auto& locations = styles_.SpecialMelodyLocations();
-        const auto& items = styles_.SpecialMelodyItems();
-        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
-            if (Lower(locations[i]) != key) continue;
-            const TXMLelement* item = items[i];
-            itemType = Attribute(item, "TYPE");
-            const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
-                                 positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
-            const std::string type = Upper(itemType);
-            if (type == "ATTRIB") {
-                if (inRange) {
-                    special = Attribute(item, "VALUE");
-                    first.comment += "[Use " + special + " melody for this word.]";
-                    marked = true;
-                } else {
-                    special.clear();
-                    itemType.clear();
-                }
-            } else if (type == "MELODY") {
-                if (inRange) {
-                    special = Attribute(item, "LOC");
-                    first.comment = "[A special melody is used for this verse.]";
-                    marked = true;
-                } else {
-                    special.clear();
-                    itemType.clear();
-                }
-            } else if (type == "TIP" && inRange) {
-                first.comment += "[" + Attribute(item, "TIP") + "]";
-                marked = true;
-            }
-        }
-        table_.SetUnderline(w.item, marked);
+        const SpecialMelody special = SpecialMelodies(book + std::to_string(chapter) + ":" + std::to_string(verse), first);
+        table_.SetUnderline(w.item, special.marked);
 
         const int markers = book == "EXO" ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
         const bool creationDay = CreationDay(params_.title, w.group, book, chapter, verse);
@@ -222,20 +198,7 @@ private:
 
         if (!SwitchSecondMelody(book, chapter, verse)) return false;
 
-        // Pesik after the next word's munach: legarmeh or not
-        if (next && next->tropes.main.name == "PESIK") {
-            const std::string& bracket = next->letters.back().bracket;
-            if (bracket == "+") {
-                next->tropes.second.name = "MUNACH_LEGARMEH";
-                next->letters.front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
-            } else if (bracket == "-") {
-                next->tropes.second.name = "MUNACH";
-                next->letters.front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
-            } else if (next->group == 7 && next->tropes.second.name == "MUNACH" &&
-                       (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
-                next->tropes.second.name = "MUNACH_LEGARMEH";
-            }
-        }
+        if (next) ReadLegarmeh(*next);
 
         // Neighbour tropes
         const std::string before = HeardBefore(prev);
@@ -260,7 +223,7 @@ private:
         base.tropeBeforeThat = beforeThat;
         base.tropeAfter = after;
         base.tropeAfterThat = afterThat;
-        base.specialAttribute = special;
+        base.specialAttribute = special.attribute;
         base.mileil = !finalStress;
         base.noPretonic = w.noPretonic;
         base.journey = journey;
@@ -274,12 +237,13 @@ private:
         base.tropeGroup = w.group;
 
         // Melodies
-        const bool melodyItem = Upper(itemType) == "MELODY";
-        std::optional<Melody> mainMelody, secondMelody;
+        const bool melodyItem = Upper(special.itemType) == "MELODY";
+        const Melody* mainMelody = nullptr;
+        const Melody* secondMelody = nullptr;
         int elision = 0;
         if (melodyItem) {
             RuleContext c = base;
-            c.trope = special;
+            c.trope = special.attribute;
             c.specialAttribute = std::to_string(positionInVerse_);
             c.tropeBefore.clear();
             c.tropeBeforeThat = before;
@@ -327,7 +291,7 @@ private:
         p.adjustHighMileil = params_.adjustHighMileil;
         p.upbeatFactor = params_.upbeatFactor;
         p.truncateExtraUpbeats = params_.truncateExtraUpbeats;
-        p.previous = prev && prev->mainMelody ? &*prev->mainMelody : nullptr;
+        p.previous = prev ? prev->mainMelody : nullptr;
         p.wordNumber = (next2 ? next2 : next ? next : &w)->item;
         p.message = message_;
         // The word's first melody follows on from a previous servant's rhythm and pitch.
@@ -335,14 +299,13 @@ private:
             p.rhythmFromPrevious = params_.assimilateRhythm && prevConjunctive;
             p.pitchFromPrevious = params_.assimilatePitch && prevConjunctive;
         };
-        auto place = [&](const std::optional<Melody>& melody, int syllable) {
-            p.main = melody ? &*melody : nullptr;
+        auto place = [&](const Melody* melody, int syllable) {
+            p.main = melody;
             p.mainSyllable = syllable;
         };
-        auto placeTwo = [&](const std::optional<Melody>& firstMelody, int firstSyllable,
-                            const std::optional<Melody>& mainOne, int mainSyllable) {
+        auto placeTwo = [&](const Melody* firstMelody, int firstSyllable, const Melody* mainOne, int mainSyllable) {
             p.twoTropes = true;
-            p.first = firstMelody ? &*firstMelody : nullptr;
+            p.first = firstMelody;
             p.firstSyllable = firstSyllable;
             place(mainOne, mainSyllable);
         };
@@ -352,7 +315,7 @@ private:
         std::string note;
         bool sung = true;
         bool mayElide = false;
-        strucHebChar& last = w.letters.back();
+        strucHebChar& last = w.letters->back();
 
         if (melodyItem) {
             place(mainMelody, mainSyl);
@@ -412,7 +375,9 @@ private:
             linkToPrevious();
             p.pauseDivisor = lordPause;
             mayElide = true;
-        } else if ((S.empty() || S == "METEG" || S == "SILLUQ") && !M.empty()) {
+        } else if ((S.empty() || S == "METEG" || S == "SILLUQ" || S == M) && !M.empty()) {
+            // A trope written twice on a word (not one of the position-marking doubles
+            // above) is sung once, like a single trope.
             note = nameOfM() + "." + kCrLf;
             place(mainMelody, mainSyl);
             linkToPrevious();
@@ -425,7 +390,6 @@ private:
 
         if (sung) {
             last.comment += note;
-            std::optional<Melody> elisionMelody;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
                 e.trope = next->tropes.main.name == "PESIK" ? next->tropes.second.name : next->tropes.main.name;
@@ -436,15 +400,14 @@ private:
                 e.tropeGroup = next->group;
                 e.mileil = !next->tropes.finalStress;
                 e.noPretonic = next->noPretonic;
-                elisionMelody = Lookup(e);
                 p.elision = elision;
-                p.next = elisionMelody ? &*elisionMelody : nullptr;
+                p.next = Lookup(e);
             }
-            PlaceNotes(w.letters, p);
+            PlaceNotes(*w.letters, p);
             if (p.elision == 1 || p.elision == 2)
                 last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
         }
-        table_.StoreSungLetters(w.item, w.letters);
+        if (w.pair) table_.StoreSungLetters(w.item, *w.pair);
 
         lastPosition_ = position;
         lastBeforeThat_ = beforeThat;
@@ -452,10 +415,71 @@ private:
         return true;
     }
 
-    std::optional<Melody> Lookup(const RuleContext& c) const {
-        const TXMLelement* notes = FindTropeMelody(styles_.CurrentStyle(), c);
-        if (!notes) return std::nullopt;
-        return ReadMelody(notes);
+    struct SpecialMelody {
+        std::string attribute;  // the special attribute of the rule context
+        std::string itemType;   // the TYPE of the item that applies last
+        bool marked = false;    // the word is underlined as having a special note
+    };
+
+    // The style's special-melody items of the verse `key` for the word at the current
+    // position: an attribute for its melody, a whole verse melody, or a tip. Every item
+    // of the verse is examined; a later one overrides an earlier one.
+    SpecialMelody SpecialMelodies(const std::string& key, strucHebChar& first) {
+        SpecialMelody found;
+        const auto& locations = styles_.SpecialMelodyLocations();
+        const auto& items = styles_.SpecialMelodyItems();
+        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
+            if (!SameNoCase(locations[i], key)) continue;
+            const TXMLelement* item = items[i];
+            found.itemType = Attribute(item, "TYPE");
+            const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
+                                 positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
+            const std::string type = Upper(found.itemType);
+            if (type == "ATTRIB" || type == "MELODY") {
+                if (!inRange) {
+                    found.attribute.clear();
+                    found.itemType.clear();
+                } else if (type == "ATTRIB") {
+                    found.attribute = Attribute(item, "VALUE");
+                    first.comment += "[Use " + found.attribute + " melody for this word.]";
+                    found.marked = true;
+                } else {
+                    found.attribute = Attribute(item, "LOC");
+                    first.comment = "[A special melody is used for this verse.]";
+                    found.marked = true;
+                }
+            } else if (type == "TIP" && inRange) {
+                first.comment += "[" + Attribute(item, "TIP") + "]";
+                found.marked = true;
+            }
+        }
+        return found;
+    }
+
+    // A munach before a pesik on the next word: legarmeh (a lord of its own) or a plain
+    // servant, by the Masoretic bracket mark or, before revia, by the setting.
+    void ReadLegarmeh(SungWord& next) {
+        if (next.tropes.main.name != "PESIK") return;
+        const std::string& bracket = next.letters->back().bracket;
+        if (bracket == "+") {
+            next.tropes.second.name = "MUNACH_LEGARMEH";
+            next.letters->front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
+        } else if (bracket == "-") {
+            next.tropes.second.name = "MUNACH";
+            next.letters->front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
+        } else if (next.group == 7 && next.tropes.second.name == "MUNACH" &&
+                   (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
+            next.tropes.second.name = "MUNACH_LEGARMEH";
+        }
+    }
+
+    // The melody of a trope in the current style (read once per style and build).
+    const Melody* Lookup(const RuleContext& c) {
+        const TXMLelement* style = styles_.CurrentStyle();
+        if (!style) return nullptr;
+        std::unique_ptr<TStyleIndex>& index = indexes_[style];
+        if (!index) index = std::make_unique<TStyleIndex>(style);
+        return index->Find(c);
     }
 
     // Isaiah 1:2-26 and Jeremiah 8:13-9:21 are chanted in the reading's second melody.
@@ -483,6 +507,7 @@ private:
     const strucSongParams& params_;
     const MessageFunc& message_;
     std::vector<SungWord> words_;
+    std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;
     bool secondOn_ = false;

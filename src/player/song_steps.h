@@ -9,11 +9,11 @@
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
 #include "player/reading_steps.h"
-#include "text/ini_file.h"
+#include "player/settings_store.h"
 
 namespace lyrasta {
 
-// The settings that shape the song, as the settings file keeps them (section "Options").
+// The settings that shape the song.
 struct strucSongSettings {
     std::string pronunciation = std::string(kDefaultPronunciation);
     int voice = 4;                 // voice list index: Baritone
@@ -26,7 +26,13 @@ struct strucSongSettings {
     std::map<std::string, std::string> styles;  // the chosen style per reading type
 };
 
-strucSongSettings ReadSongSettings(const TIniFile& settings);
+strucSongSettings ReadSongSettings(const TSettingsStore& settings);
+
+// Builds the song of a loaded reading in the current style of `styles` with the singing
+// settings: the melody options of the style, the pitch of the voice and the user, the
+// tempo of the speed. `title` is the reading's title. False when the build stopped.
+bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
+                 const std::string& title, const MessageFunc& message);
 
 class TSongSteps : public TAnalysisSteps {
 public:

@@ -81,6 +81,10 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
         if (!borrow) borrow = Neighbour(score, i, -1);
     }
     const Phoneme* shape = borrow ? borrow->phoneme : ph;
+    if (ph && ph->aHigh > 0) {
+        p.fricHz = ph->fricHz;
+        p.fricBw = ph->fricBw;
+    }
     if (shape) {
         const bool fromBefore = borrow && borrow->start < seg.start;
         if (shape->kind == PhonemeClass::Diphthong) {
@@ -176,6 +180,11 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
         if (d < wa) {
             const float m = static_cast<float>(0.5 - 0.5 * d / wa);
             auto mix = [m](float& a, float b) { a += (b - a) * m; };
+            // A sound without a frication peak takes its neighbour's as that fades in.
+            if (p.aHigh == 0 && q.aHigh > 0) {
+                p.fricHz = q.fricHz;
+                p.fricBw = q.fricBw;
+            }
             mix(p.av, q.av);
             mix(p.asp, q.asp);
             mix(p.a2, q.a2);
@@ -183,16 +192,8 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
             mix(p.aHigh, q.aHigh);
             mix(p.aBypass, q.aBypass);
             mix(p.gain, q.gain);
-            if (q.aHigh > 0 && p.aHigh == 0) {
-                p.fricHz = q.fricHz;
-                p.fricBw = q.fricBw;
-            }
         }
     };
-    if (seg.phoneme && seg.phoneme->aHigh > 0) {
-        p.fricHz = seg.phoneme->fricHz;
-        p.fricBw = seg.phoneme->fricBw;
-    }
     const int64_t soundEnd = seg.soundStart + seg.soundLength;
     if (seg.soundFirst > 0) blend(seg.soundFirst - 1, seg.soundStart - 1, t - seg.soundStart);
     if (seg.soundLast + 1 < score.segments.size()) blend(seg.soundLast + 1, soundEnd, soundEnd - 1 - t);

@@ -59,11 +59,13 @@ void Scanner::Accent(const std::string& code) {
         cur.accents += code;
     }
     if (code == "00") {
-        // Sof pasuq: the meteg nearest before it is the silluq.
+        // Sof pasuq: the meteg nearest before it is the silluq. When that meteg stands on
+        // the sof pasuq's own letter, the letter keeps "00": writing the silluq over it
+        // would erase the verse end.
         for (auto it = letters_.rbegin(); it != letters_.rend(); ++it) {
             if (it->meteg) {
                 it->meteg = false;
-                it->accents = "75";
+                if (&*it != &cur) it->accents = "75";
                 break;
             }
         }

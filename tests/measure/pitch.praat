@@ -14,6 +14,5 @@ for i to frames
     if f = undefined
         f = 0
     endif
-    writeInfoLine: ""
     appendInfoLine: fixed$(t, 4), " ", fixed$(f, 3)
 endfor

@@ -30,7 +30,8 @@ std::string Script(const char* name) { return std::string(LYRASTA_MEASURE_DIR) +
 }  // namespace
 
 bool PraatAvailable(std::string& why) {
-    if (std::system("praat --version >/dev/null 2>&1") == 0) return true;
+    static const bool available = std::system("praat --version >/dev/null 2>&1") == 0;
+    if (available) return true;
     why = "Praat is not installed; the sound measurements need it (run scripts/setup, which installs the Debian package praat)";
     return false;
 }

@@ -105,6 +105,7 @@ TEST_F(SongBuilder, WordCasesPlaceTheirMelodiesAndExplainThem) {
          "where the trope is sung.\r\n",
          {{99}, {109}, {109}}},
         {"E double pashta", {{1, "33"}, {2, "03"}}, 1, "Double Pashta.\r\n", {{99}, {112}, {110}}},
+        {"K a servant written twice is sung once", {{0, "74"}, {2, "74"}}, 2, "Munach.\r\n", {{99}, {99}, {101}}},
         {"L no trope", {}, 1, "", {{}, {}, {}}},
     };
     for (const auto& r : rows) {
@@ -135,6 +136,23 @@ TEST_F(SongBuilder, NeighboursSkipLabelsAndChooseTheServantsVariant) {
     // A servant pauses briefly, a lord by its divisor: 1500 ms / 6 / 2.
     EXPECT_THAT(Letters(0).back().synth, ::testing::EndsWith("_<8,>"));
     EXPECT_THAT(Letters(2).back().synth, ::testing::EndsWith("_<125,>"));
+}
+
+TEST_F(SongBuilder, JoinedPairIsSungOnceIntoItsOwnItems) {
+    // A maqaf pair: the two items are sung as one word and keep their own letters.
+    LetterList first = OpenSyllables(1, {}, -1);
+    LetterList second = OpenSyllables(2, {{1, "80"}}, 1);
+    first.front().book = "GEN";
+    first.front().chapter = 2;
+    first.front().verse = 1;
+    table_.AddWord("a", "TGBT", 20, {}, false, false, true, false, true, false, kPairOpen, 0,
+                   std::make_unique<LetterList>(first));
+    table_.AddWord("b", "TGBT", 20, {}, false, false, true, false, true, false, kPairClose, 0,
+                   std::make_unique<LetterList>(second));
+    ASSERT_TRUE(Build());
+    EXPECT_EQ(Pitches(Letters(0)[0]), (std::vector<int>{99}));
+    EXPECT_EQ(Pitches(Letters(1)[1]), (std::vector<int>{105}));
+    EXPECT_EQ(Letters(1).back().comment, "Zakef Katon.\r\n");
 }
 
 TEST_F(SongBuilder, SpecialMelodyItemsOfAVerse) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -28,8 +29,8 @@ const TPhonemeSet& Set(const char* pronunciation) {
     return it->second;
 }
 
-std::string Spell(const std::string& spec, const char* pronunciation = "U.S. Sephardi") {
-    LetterList w = Word(spec);
+std::string Spell(const std::string& word, const char* pronunciation = "U.S. Sephardi") {
+    LetterList w = Word(word);
     AnalyzeWord(w, Set(pronunciation));
     return SyllableSpelling(w);
 }
@@ -126,6 +127,33 @@ TEST(AnalyzeWord, VowelVariantsFollowQamatsAndShvaRules) {
         ASSERT_LT(r.letter, w.size()) << r.what;
         EXPECT_EQ(w[r.letter].variant, r.variant) << r.what;
         EXPECT_EQ(w[r.letter].vowelSound, r.vowelSound) << r.what;
+    }
+}
+
+// A silent shva between consonants that would run together keeps a trace of a vowel,
+// depending on the pronunciation; before a full vowel it stays silent.
+TEST(AnalyzeWord, ShvaNachBetweenAssimilatingConsonants) {
+    struct Row {
+        const char* what;
+        const char* word;
+        const char* pronunciation;
+        const char* shvaSound;
+    } rows[] = {
+        {"dalet before tav (Num 14:3)", "W: HO W R A D: T.E94 M", "U.S. Sephardi", "~ax"},
+        {"dalet before tav without dagesh, Israeli", "L A D: T E94 M", "U.S. Sephardi", "~ax"},
+        {"dalet before tav without dagesh, Ashkenazi", "L A D: T E94 M", "U.S. Ashkenazi", ""},
+        {"sin before tav, Ashkenazi", "(F& I71 &: T.E M", "U.S. Ashkenazi", "~ax"},
+        {"sin before tav, Israeli", "(F& I71 &: T.E M", "U.S. Sephardi", ""},
+        {"dalet before tet, before a full vowel", "L A D: +F71 H", "U.S. Sephardi", ""},
+    };
+    for (const Row& r : rows) {
+        LetterList w = Word(r.word);
+        AnalyzeWord(w, Set(r.pronunciation));
+        const auto shva = std::find_if(w.begin() + 1, w.end(),
+                                       [](const strucHebChar& c) { return c.vowel == ":"; });
+        ASSERT_NE(shva, w.end()) << r.what;
+        EXPECT_EQ(shva->vowelSound, r.shvaSound) << r.what;
+        EXPECT_FALSE(shva->variant) << r.what;
     }
 }
 

@@ -44,6 +44,8 @@ TEST(ScanWord, RecordsOfWords) {
         {"qere mark", "**Y", "[  kq=1][Y ]"},
         {"meteg before sof pasuq becomes silluq", "HF)F75REC00",
          "[H F][) F acc=75][R E][C  acc=00]"},
+        {"silluq on the last letter keeps the verse end", "HF)FREC7500",
+         "[H F][) F][R E][C  acc=00]"},
         {"meteg elsewhere is only a flag", "W:HF95)FREC",
          "[W :][H F meteg][) F][R E][C ]"},
         {"chataf patach under a non-guttural reads as shva", "B.:AR", "[B : dagesh br=+][R ]"},
