@@ -287,7 +287,9 @@ void TTropePlayer::SetMelodyStyles(const std::vector<std::string>& names, int ch
 }
 
 strucSongSettings TTropePlayer::SongSettings() const {
-    strucSongSettings s;
+    // The file's settings (elisions, the legarmeh rule, the upbeat factor), with the
+    // window's boxes over them.
+    strucSongSettings s = ReadSongSettings(settings_);
     const int p = Pronunciation();
     if (p >= 0 && p < static_cast<int>(kPronunciations.size()))
         s.pronunciation = std::string(kPronunciations[p]);
@@ -295,9 +297,6 @@ strucSongSettings TTropePlayer::SongSettings() const {
     s.pitch = Pitch();
     s.speed = Speed();
     s.volume = Volume();
-    s.enableElisions = settings_.Bool("EnableElisions");
-    s.notLegarmehBeforeRevia = settings_.Bool("NotLegarmehBeforeRevia");
-    s.upbeatFactor = settings_.Real("UpbeatFactor");
     s.styles = melodies_;
     return s;
 }

@@ -162,23 +162,5 @@ TEST(HebView, ScrollLettersCarryNoMarks) {
     EXPECT_TRUE(Fonts().Problems().empty());
 }
 
-// Not a check: writes the three modes as pictures for a person to look at.
-TEST(HebView, DISABLED_WritePictures) {
-    for (int mode : {0, 1, 2}) {
-        auto view = GenesisView(1000, 400, mode);
-        view->SetGroupColour(1, {0x70, 0xFF, 0xFF});
-        view->SetGroupColour(2, {0xFF, 0x70, 0xFF});
-        view->SetGroupColour(3, {0xFF, 0xFF, 0x70});
-        view->SetGroupColour(4, {0x70, 0x70, 0xFF});
-        view->SetShowTropeGroups(true);
-        view->SetSelectedWord(5);
-        QImage image(view->SurfaceWidth(), view->SurfaceHeight(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        view->Paint(painter);
-        painter.end();
-        image.save(QString("view-mode-%1.png").arg(mode));
-    }
-}
-
 }  // namespace
 }  // namespace lyrasta::ui
