@@ -89,8 +89,10 @@ void TWordTable::ForSungLetters(Table& table, int i, Visit visit) {
     for (int k = i; k <= last; ++k) {
         auto& p = table.items_[k];
         if (!p.sung || !p.letters) continue;
+        // Each part is sung up to its ketiv mark: the ketiv is read by its qere. A qere mark
+        // record does not end the part, or a qere that closes a maqaf pair would be silent.
         for (auto& c : *p.letters) {
-            if (c.kq != 0) break;
+            if (c.kq == 2) break;
             visit(c);
         }
     }

@@ -67,6 +67,21 @@ TEST(WordTable, SungLettersOfAPairAreStoredBackIntoItsItems) {
     EXPECT_EQ(t.OwnLetters(0)->at(0).synth, "~L");
 }
 
+TEST(WordTable, AQereClosingAMaqafPairIsSungWithIt) {
+    // "et-" joined by maqaf to a ketiv and its qere: the ketiv is silent, the qere sung.
+    TWordTable t;
+    AddHebrew(t, kPairOpen, Letters({")", "T"}));
+    AddHebrew(t, kPairQere, Letters({"", "Y", "(", "W", "$"}, 0), false);
+    auto qere = Letters({"", "Y", "(", "W", "$"});
+    (*qere)[0].kq = 1;
+    (*qere)[0].letter.clear();
+    AddHebrew(t, kPairClose, std::move(qere));
+
+    std::string sung;
+    for (const strucHebChar& c : t.SungLetters(0)) sung += c.letter.empty() ? "|" : c.letter;
+    EXPECT_EQ(sung, ")T|Y(W$");
+}
+
 TEST(WordTable, IndexesOutsideTheTableReadAsNothing) {
     TWordTable t;
     AddHebrew(t, kPairNone, Letters({"B"}));
