@@ -21,9 +21,9 @@ struct L {
     const char* accents = "";
 };
 
-inline LetterList Word(std::initializer_list<L> spec) {
+inline LetterList Word(std::initializer_list<L> letters) {
     LetterList w;
-    for (const L& l : spec) {
+    for (const L& l : letters) {
         strucHebChar c;
         c.letter = l.letter;
         c.consonant = l.consonant;
@@ -65,9 +65,9 @@ struct N {
     bool tied = false;
 };
 
-inline Melody Notes(std::initializer_list<N> spec) {
+inline Melody Notes(std::initializer_list<N> notes) {
     Melody m;
-    for (const N& n : spec) {
+    for (const N& n : notes) {
         MelodyNote note;
         note.pitch = PitchValue(n.pitch);
         note.duration = n.duration;
