@@ -100,6 +100,8 @@ public:
 
 private:
     void ReportError(int code) const;
+    // Reports "no attributes" or "index out of range" and gives false for a bad index.
+    bool ValidAttributeIndex(int index) const;
     TXMLelement* Append(std::unique_ptr<TXMLelement> child);
 
     NodeType type_;

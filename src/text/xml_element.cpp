@@ -80,28 +80,24 @@ std::string TXMLelement::AttributeValue(std::string_view name) const {
     return {};
 }
 
-std::string TXMLelement::AttributeName(int index) const {
+bool TXMLelement::ValidAttributeIndex(int index) const {
     if (AttributeCount() == 0) {
         ReportError(xeNoAttributes);
-        return {};
+        return false;
     }
     if (index < 0 || index >= AttributeCount()) {
         ReportError(xeAttributeIndex);
-        return {};
+        return false;
     }
-    return attributes_->names[index];
+    return true;
+}
+
+std::string TXMLelement::AttributeName(int index) const {
+    return ValidAttributeIndex(index) ? attributes_->names[index] : std::string();
 }
 
 std::string TXMLelement::AttributeValueAt(int index) const {
-    if (AttributeCount() == 0) {
-        ReportError(xeNoAttributes);
-        return {};
-    }
-    if (index < 0 || index >= AttributeCount()) {
-        ReportError(xeAttributeIndex);
-        return {};
-    }
-    return attributes_->values[index];
+    return ValidAttributeIndex(index) ? attributes_->values[index] : std::string();
 }
 
 TXMLelement* TXMLelement::Append(std::unique_ptr<TXMLelement> child) {
