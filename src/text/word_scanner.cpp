@@ -38,6 +38,9 @@ private:
     strucHebChar& Current() { return letters_.back(); }
     // One step of the state machine; false when the byte is to be looked at again.
     bool Step(char c, bool extraBlank);
+    // The marks a record takes both as it opens and after its letter: bracket, V-mark,
+    // ketiv/qere, accent digits, maqaf, shva and vowels. False for any other byte.
+    bool Mark(char c);
     void Accent(const std::string& code);
 
     LetterList letters_;
@@ -72,6 +75,31 @@ void Scanner::Accent(const std::string& code) {
     }
 }
 
+bool Scanner::Mark(char c) {
+    if (c == ']') {
+        state_ = kBracket;
+    } else if (c == 'V') {
+        pending_ = "V";
+        state_ = kVMark;
+    } else if (c == '*') {
+        state_ = kKetiv;
+    } else if (IsDigit(c)) {
+        pending_.assign(1, c);
+        state_ = kAccent;
+    } else if (c == '-') {
+        Current().maqaf = true;
+        state_ = kStart;
+    } else if (c == ':') {
+        state_ = kShva;
+    } else if (IsVowelCode(c)) {
+        Current().vowel.assign(1, c);
+        state_ = kAfterLetter;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 bool Scanner::Step(char c, bool extraBlank) {
     switch (state_) {
         case kStart:
@@ -80,26 +108,9 @@ bool Scanner::Step(char c, bool extraBlank) {
             if (c == '{') {
                 collected_.clear();
                 state_ = kNote;
-            } else if (c == 'V') {
-                pending_ = "V";
-                state_ = kVMark;
-            } else if (c == ']') {
-                state_ = kBracket;
-            } else if (c == '*') {
-                state_ = kKetiv;
-            } else if (IsDigit(c)) {
-                pending_.assign(1, c);
-                state_ = kAccent;
-            } else if (c == '-') {
-                Current().maqaf = true;
-            } else if (!IsVowelCode(c)) {
+            } else if (!Mark(c)) {
                 pending_.assign(1, c);
                 state_ = kConsonant;
-            } else if (c != ':') {
-                Current().vowel.assign(1, c);
-                state_ = kAfterLetter;
-            } else {
-                state_ = kShva;
             }
             return true;
         case kConsonant:
@@ -153,32 +164,15 @@ bool Scanner::Step(char c, bool extraBlank) {
             return false;
         }
         case kAfterLetter:
-            if (c == ']') {
-                state_ = kBracket;
-            } else if (c == 'V') {
-                pending_ = "V";
-                state_ = kVMark;
-            } else if (c == '*') {
-                state_ = kKetiv;
-            } else if (IsDigit(c)) {
-                pending_.assign(1, c);
-                state_ = kAccent;
-            } else if (c == '-') {
-                Current().maqaf = true;
-                state_ = kStart;
-            } else if (c == ':') {
-                state_ = kShva;
-            } else if (IsVowelCode(c)) {
-                Current().vowel.assign(1, c);
-            } else if (IsPrepositive(pending_) && Current().letter.empty()) {
+            if (Mark(c)) return true;
+            if (IsPrepositive(pending_) && Current().letter.empty()) {
                 // The consonant belongs to the record that so far holds only the prepositive accent.
                 pending_.assign(1, c);
                 state_ = kConsonant;
-            } else {
-                state_ = kStart;
-                return false;
+                return true;
             }
-            return true;
+            state_ = kStart;
+            return false;
         case kNote:
             if (c == '}') {
                 Current().note = collected_;
