@@ -325,6 +325,9 @@ void TTropePlayer::FirstActivation() {
     if (activated_) return;
     activated_ = true;
     settings_.Load();
+    // Where the program is installed, for tools that look for it (kept in the settings file
+    // where the platform without a registry has no other place for it).
+    settings_.Set("Location", QCoreApplication::applicationFilePath().toStdString());
     hview_->SetMargin(settings_.Int("MarginWidth"));
     const auto colours = GroupColours(settings_);
     for (int g = 0; g < THebViewClass::kGroupCount; ++g) hview_->SetGroupColour(g, colours[g]);

@@ -91,7 +91,7 @@ TEST(TropePlayer, ReadsSettingsAtFirstShowingAndWritesThemAtClose) {
     const std::string written = ReadAll(ini);
     for (const char* line : {"Speed=80", "Voice=0", "Pronunciation=3", "ShowTropeGroups=TRUE",
                              "ColorTropes=FALSE", "ShowUnderlines=TRUE", "Torah=Ashkenazi",
-                             "clEtnachta=$0000FF00", "[Other]", "Keep=1"})
+                             "clEtnachta=$0000FF00", "[Other]", "Keep=1", "Location=/"})
         EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
 }
 
