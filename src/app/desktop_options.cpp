@@ -1,5 +1,6 @@
 #include "desktop_options.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "chant/melody_styles.h"
@@ -27,11 +28,40 @@ void CheckType(const std::string& option, const std::string& type) {
 
 }  // namespace
 
-DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
+namespace {
+
+std::vector<std::string> DesktopValuedOptions() {
     std::vector<std::string> valued = cli::ReadingValuedOptions();
     for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "size"})
         valued.push_back(n);
-    const cli::CliArgs a(args, valued, cli::ReadingSwitches());
+    return valued;
+}
+
+}  // namespace
+
+SplitArguments SplitDesktopArguments(const std::vector<std::string>& args) {
+    const std::vector<std::string> valued = DesktopValuedOptions();
+    const std::vector<std::string>& switches = cli::ReadingSwitches();
+    auto listed = [](const std::vector<std::string>& v, const std::string& name) {
+        return std::find(v.begin(), v.end(), name) != v.end();
+    };
+    SplitArguments out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string name = args[i].rfind("--", 0) == 0 ? args[i].substr(2) : std::string();
+        if (listed(valued, name)) {
+            out.own.push_back(args[i]);
+            if (i + 1 < args.size()) out.own.push_back(args[++i]);
+        } else if (listed(switches, name)) {
+            out.own.push_back(args[i]);
+        } else {
+            out.rest.push_back(args[i]);
+        }
+    }
+    return out;
+}
+
+DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
+    const cli::CliArgs a(args, DesktopValuedOptions(), cli::ReadingSwitches());
     DesktopOptions o;
     if (a.Has("section")) o.reading = cli::ParseReadingOptions(a);
     o.dataDir = a.Has("data") ? std::filesystem::path(*a.Value("data")) : DefaultDataDir();

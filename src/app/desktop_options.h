@@ -22,6 +22,14 @@ struct DesktopOptions {
     int width = 0, height = 0; // --size WxH; 0: maximised
 };
 
+// The arguments after the program name, split into the program's own options (with their
+// values) and the rest. The rest goes to the toolkit, which takes some options for itself
+// ("-title" among them, in either dash form): the program's own must never reach it.
+struct SplitArguments {
+    std::vector<std::string> own, rest;
+};
+SplitArguments SplitDesktopArguments(const std::vector<std::string>& args);
+
 // Parses the arguments after the program name; a UsageError names the fault.
 DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args);
 

@@ -27,8 +27,16 @@ void Usage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    std::vector<std::string> args;
+    // The program's own options are taken out before the toolkit reads the command line;
+    // whatever the toolkit leaves of the rest is then checked with them.
+    const lyrasta::app::SplitArguments split =
+        lyrasta::app::SplitDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<char*> toolkitArgv{argv[0]};
+    for (const std::string& a : split.rest) toolkitArgv.push_back(const_cast<char*>(a.c_str()));
+    int toolkitArgc = static_cast<int>(toolkitArgv.size());
+    toolkitArgv.push_back(nullptr);
+    QApplication app(toolkitArgc, toolkitArgv.data());
+    std::vector<std::string> args = split.own;
     for (const QString& a : app.arguments().mid(1)) args.push_back(a.toStdString());
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         Usage(std::cout);

@@ -36,3 +36,20 @@ TEST(DesktopOptions, BadValuesAreUsageErrors) {
 
 }  // namespace
 }  // namespace lyrasta::app
+
+namespace lyrasta::app {
+namespace {
+
+// The toolkit takes "-title"/"--title" for itself on X11: the program's own options, values
+// included, are kept out of its sight, and everything else is left for it.
+TEST(DesktopOptions, OwnOptionsAreKeptFromTheToolkit) {
+    const SplitArguments s = SplitDesktopArguments(
+        {"--title", "Bereishis", "-platform", "xcb", "--wrapped", "--section", "Kohen=GEN1:1-1:5",
+         "--style", "Fusion", "--size", "800x600"});
+    EXPECT_EQ(s.own, (std::vector<std::string>{"--title", "Bereishis", "--wrapped", "--section",
+                                               "Kohen=GEN1:1-1:5", "--size", "800x600"}));
+    EXPECT_EQ(s.rest, (std::vector<std::string>{"-platform", "xcb", "--style", "Fusion"}));
+}
+
+}  // namespace
+}  // namespace lyrasta::app
