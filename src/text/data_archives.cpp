@@ -10,6 +10,7 @@
 
 #include "data_files.h"
 #include "hk_streams.h"
+#include "safe_write.h"
 
 namespace lyrasta {
 
@@ -113,10 +114,22 @@ std::string PackDataFile(std::string_view relative, std::string_view bytes) {
 }
 
 void WriteZip(const fs::path& path, const std::vector<std::pair<std::string, std::string>>& entries) {
-    int error = 0;
-    ZipArchive zip(zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error), zip_discard);
-    if (!zip) throw std::runtime_error(path.string() + ": cannot create the archive (libzip error " +
-                                       std::to_string(error) + ")");
+    // The zip file is made in memory, then written by the safe writer.
+    zip_error_t error;
+    zip_error_init(&error);
+    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> buffer(zip_source_buffer_create(nullptr, 0, 0, &error),
+                                                                      zip_source_free);
+    zip_error_fini(&error);
+    if (!buffer) throw std::runtime_error(path.string() + ": out of memory");
+    zip_source_keep(buffer.get());  // kept past the archive's closing, to be read back
+    zip_error_init(&error);
+    ZipArchive zip(zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error), zip_discard);
+    const std::string openError = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    if (!zip) {
+        zip_source_free(buffer.get());  // the reference the archive did not take
+        throw std::runtime_error(path.string() + ": " + openError);
+    }
     for (const auto& [name, bytes] : entries) {
         // libzip reads the bytes when the archive is closed; `entries` outlives that.
         zip_source_t* source = zip_source_buffer(zip.get(), bytes.data(), bytes.size(), 0);
@@ -129,6 +142,18 @@ void WriteZip(const fs::path& path, const std::vector<std::pair<std::string, std
     }
     if (zip_close(zip.get()) != 0) throw std::runtime_error(path.string() + ": " + zip_strerror(zip.get()));
     zip.release();
+
+    std::string bytes;
+    zip_stat_t st;
+    if (zip_source_stat(buffer.get(), &st) != 0 || zip_source_open(buffer.get()) != 0)
+        throw std::runtime_error(path.string() + ": the archive made in memory cannot be read");
+    bytes.resize(st.size);
+    const zip_int64_t n = zip_source_read(buffer.get(), bytes.data(), bytes.size());
+    zip_source_close(buffer.get());
+    if (n != static_cast<zip_int64_t>(bytes.size()))
+        throw std::runtime_error(path.string() + ": the archive made in memory cannot be read");
+    std::string writeError;
+    if (!WriteFileSafely(path.string(), bytes, &writeError)) throw std::runtime_error(writeError);
 }
 
 }  // namespace lyrasta

@@ -3,12 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "text/safe_write.h"
 #include "ui/heb_view.h"
 
 namespace lyrasta::ui {
@@ -61,27 +56,26 @@ bool ExportPdf(THebViewClass& view, const std::string& title, const std::filesys
         error = "There is no reading to print.";
         return false;
     }
-    const std::filesystem::path target = std::filesystem::absolute(file);
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        error = target.string() + ": " + std::strerror(errno);
+    TSafeFile out;
+    if (!out.Open(file.string())) {
+        error = out.Error();
         return false;
     }
-    fchmod(fd, 0644);
-    close(fd);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(temp));
+    printer.setOutputFileName(QString::fromStdString(out.TemporaryPath()));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setCreator("Lyrasta");
     TPrintRequest request;
     request.title = title;
     bool ok = false;
     PrintPages(printer, view, request, ok);
-    if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-        error = target.string() + ": " + (ok ? std::strerror(errno) : "the PDF could not be written");
-        std::remove(temp.c_str());
+    if (!ok) {
+        error = file.string() + ": the PDF could not be written";
+        return false;
+    }
+    if (!out.Commit()) {
+        error = out.Error();
         return false;
     }
     return true;

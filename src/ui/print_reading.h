@@ -28,9 +28,8 @@ struct TPrintRequest {
 // False in `ok` when the printer cannot be started.
 int PrintPages(QPrinter& printer, THebViewClass& view, const TPrintRequest& request, bool& ok);
 
-// Writes all pages as a PDF file (A4 portrait unless the printer settings say otherwise):
-// into a temporary file beside it, put in its place once complete, so that a failure
-// never leaves half a file. False with the reason in `error`.
+// Writes all pages as a PDF file on A4 paper, through the safe writer: a failure never
+// leaves half a file or harms an older one. False with the reason in `error`.
 bool ExportPdf(THebViewClass& view, const std::string& title, const std::filesystem::path& file,
                std::string& error);
 
