@@ -4,29 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
-#include <QImage>
-
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
+
+#include "ui/tests/pdf_check.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace lyrasta::pdf_check;
 const fs::path kOut = fs::temp_directory_path() / "lyrasta_pdf_test";
-
-std::string Output(const std::string& command) {
-    std::unique_ptr<FILE, decltype(&pclose)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 4096> buf;
-    while (pipe && fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
-    return out;
-}
 
 // Writes the PDF of a reading with a settings file and more options; the PDF's path.
 fs::path Pdf(const std::string& name, const std::string& settings, const std::string& options) {
@@ -42,11 +31,6 @@ fs::path Pdf(const std::string& name, const std::string& settings, const std::st
     return pdf;
 }
 
-std::string Text(const fs::path& pdf, int page) {
-    return Output("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf.string() +
-                  "' -");
-}
-
 // Hebrew letters (U+05D0..U+05EA) and points or accents (U+0591..U+05C7) in UTF-8 text.
 std::pair<int, int> HebrewLettersAndMarks(const std::string& text) {
     int letters = 0, marks = 0;
@@ -59,26 +43,6 @@ std::pair<int, int> HebrewLettersAndMarks(const std::string& text) {
     return {letters, marks};
 }
 
-int Pages(const fs::path& pdf) {
-    const std::string info = Output("pdfinfo '" + pdf.string() + "'");
-    const size_t at = info.find("Pages:");
-    return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
-}
-
-QImage Picture(const fs::path& pdf, int page) {
-    const fs::path png = kOut / (pdf.stem().string() + "-page");
-    std::system(("pdftoppm -r 40 -singlefile -png -f " + std::to_string(page) + " '" + pdf.string() + "' '" +
-                 png.string() + "'").c_str());
-    return QImage(QString::fromStdString(png.string() + ".png"));
-}
-
-int Count(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
-    return n;
-}
-
 // The printed etnachta group colour (its screen colour $00FF70FF prints lighter).
 const QRgb kPrintedEtnachta = qRgb(0xFF, 0xCF, 0xFF);
 const char* kGenesis = "--title Bereshit --section Kohen=GEN1:1-3:24";
@@ -87,7 +51,7 @@ TEST(DesktopPdf, ALongReadingFillsNumberedA4PagesWithItsHebrewText) {
     const fs::path pdf = Pdf("modern", "[Options]\nShowTropeGroups=TRUE\nColorTropes=TRUE\n", kGenesis);
     const int pages = Pages(pdf);
     EXPECT_GE(pages, 3);
-    EXPECT_NE(Output("pdfinfo '" + pdf.string() + "'").find("595 x 842 pts (A4)"), std::string::npos);
+    EXPECT_NE(Info(pdf).find("595 x 842 pts (A4)"), std::string::npos);
     const std::string first = Text(pdf, 1);
     EXPECT_NE(first.find("Bereshit"), std::string::npos) << "the title heads the first page";
     EXPECT_EQ(first.find("Bereshit - 1"), std::string::npos) << "the first page has no page line";
@@ -96,7 +60,7 @@ TEST(DesktopPdf, ALongReadingFillsNumberedA4PagesWithItsHebrewText) {
     EXPECT_GT(marks, 500) << "with their points and accents";
     for (int page = 2; page <= pages; ++page)
         EXPECT_NE(Text(pdf, page).find("Bereshit - " + std::to_string(page)), std::string::npos) << page;
-    EXPECT_GT(Count(Picture(pdf, 1), kPrintedEtnachta), 200) << "group colours in their print colours";
+    EXPECT_GT(CountPixels(Picture(pdf, 1), kPrintedEtnachta), 200) << "group colours in their print colours";
 }
 
 TEST(DesktopPdf, EveryViewModePrintsItsLetters) {
@@ -112,10 +76,10 @@ TEST(DesktopPdf, EveryViewModePrintsItsLetters) {
     for (const auto& c : cases) {
         const fs::path pdf = Pdf(std::string("view-") + c.view, plain,
                                  std::string("--title Bereshit --section Kohen=GEN1:1-1:13 --view ") + c.view);
-        const std::string fonts = Output("pdffonts '" + pdf.string() + "'");
+        const std::string fonts = CommandOutput("pdffonts '" + pdf.string() + "'");
         EXPECT_EQ(fonts.find("EzraSIL") != std::string::npos, c.modern) << c.view << "\n" << fonts;
         EXPECT_EQ(fonts.find("Stam") != std::string::npos, c.scroll) << c.view << "\n" << fonts;
-        EXPECT_EQ(Count(Picture(pdf, 1), kPrintedEtnachta), 0) << c.view << ": no group colours when off";
+        EXPECT_EQ(CountPixels(Picture(pdf, 1), kPrintedEtnachta), 0) << c.view << ": no group colours when off";
     }
 }
 

@@ -10,13 +10,12 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 
 #include "fixture_reading.h"
 #include "gui_app.h"
+#include "pdf_check.h"
 #include "ui/heb_view.h"
 #include "ui/print_dialog.h"
 #include "ui/print_reading.h"
@@ -25,14 +24,6 @@ namespace lyrasta::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Output(const std::string& command) {
-    std::unique_ptr<FILE, decltype(&pclose)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 4096> buf;
-    while (pipe && fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
-    return out;
-}
 
 // The fixture's verses many times over: a text of several pages.
 std::unique_ptr<THebViewClass> LongView() {
@@ -49,14 +40,8 @@ std::unique_ptr<THebViewClass> LongView() {
 struct Printed {
     int sheets = 0;
     fs::path pdf;
-    std::string Text(int sheet) const {
-        return Output("pdftotext -f " + std::to_string(sheet) + " -l " + std::to_string(sheet) + " '" +
-                      pdf.string() + "' -");
-    }
-    int Pages() const {
-        const std::string info = Output("pdfinfo '" + pdf.string() + "'");
-        return std::atoi(info.c_str() + info.find("Pages:") + 6);
-    }
+    std::string Text(int sheet) const { return pdf_check::Text(pdf, sheet); }
+    int Pages() const { return pdf_check::Pages(pdf); }
 };
 
 Printed Print(THebViewClass& view, const std::string& name, const TPageSelection& pages, bool colour = true) {
@@ -98,9 +83,7 @@ TEST(PrintReading, APrinterWithoutColoursPrintsInBlackOnWhite) {
     view->SetShowTropeColors(true);
     for (const bool colour : {true, false}) {
         const Printed p = Print(*view, colour ? "colour" : "black", {false, true, "1", "1"}, colour);
-        const fs::path png = p.pdf.parent_path() / p.pdf.stem();
-        Output("pdftoppm -r 40 -singlefile -png '" + p.pdf.string() + "' '" + png.string() + "'");
-        const QImage image(QString::fromStdString(png.string() + ".png"));
+        const QImage image = pdf_check::Picture(p.pdf, 1);
         ASSERT_FALSE(image.isNull());
         int printedEtnachta = 0, coloured = 0;
         for (int y = 0; y < image.height(); ++y)
