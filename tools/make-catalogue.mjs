@@ -37,7 +37,7 @@ import path from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { HDate, months, parshiot } from '@hebcal/core';
+import { HDate, months, parshiot, getSedra } from '@hebcal/core';
 import { getLeyningForParsha, getLeyningForHolidayKey, getLeyningOnDate } from '@hebcal/leyning';
 
 const require = createRequire(import.meta.url);
@@ -47,27 +47,39 @@ const { readingVerseOf } = require('./lib/reading-numbering');
 const TOOLS = path.dirname(fileURLToPath(import.meta.url));
 const ROOT = path.join(TOOLS, '..');
 
-// The portion names as the program writes them, numbered as its schedule numbers them: 0-53
-// in the order of the Torah (the readings' source lists them in the same order), 54-60 the
-// combined portions, each named after its first part.
-export const PORTIONS = [
-  'Bereishis', 'Noach', 'Lech Lecha', 'Vayeira', 'Chayei Sarah', 'Toldos', 'Vayeitzei',
-  'Vayishlach', 'Vayeishev', 'Mikeitz', 'Vayigash', 'Vayechi', 'Shemos', "Va'eira", 'Bo',
-  'Beshalach', 'Yisro', 'Mishpatim', 'Terumah', 'Tetzaveh', 'Ki Sisa', 'Vayakhel', 'Pekudei',
-  'Vayikra', 'Tzav', 'Shemini', 'Tazria', 'Metzora', 'Acharei', 'Kedoshim', 'Emor', 'Behar',
-  'Bechukosai', 'Bamidbar', 'Nasso', "Beha'aloscha", 'Shelach', 'Korach', 'Chukas', 'Balak',
-  'Pinchas', 'Mattos', 'Masei', 'Devarim', "Va'Eschanan", 'Eikev', "Re'eh", 'Shoftim',
-  'Ki Seitzei', 'Ki Savo', 'Nitzavim', 'Vayeilech', 'Haazinu', "V'zos HaBracha",
-  'Vayakhel+Pekudei', 'Tazria+Metzora', 'Acharei+Kedoshim', 'Behar+Bechukosai', 'Chukas+Balak',
-  'Mattos+Masei', 'Nitzavim+Vayeilech',
-];
-const FIRST_PARTS = [21, 26, 28, 31, 38, 41, 50];
-
-// The source's name of portion n ("Vayakhel-Pekudei" for a combined one).
-export function sourcePortionName(n) {
-  if (n < 54) return parshiot[n];
-  const first = FIRST_PARTS[n - 54];
-  return `${parshiot[first]}-${parshiot[first + 1]}`;
+// The program's weekly portions, matched with the source's by the Sabbaths on which the
+// program's schedule (`lyrasta-cli calendar sabbaths`) and the source read them over 5600-6000,
+// in the Diaspora and in Israel: [{ name, parts, source }] (the source's name of each part and of
+// the whole, "Vayakhel-Pekudei") in the order of the Torah, each combined
+// portion after its two parts ("Vayakhel", "Pekudei", "Vayakhel+Pekudei").
+export function portionNames(cli) {
+  const sources = new Map();
+  for (const israel of [false, true]) {
+    const args = ['calendar', 'sabbaths', '--from-year', '5600', '--to-year', '6000'];
+    if (israel) args.push('--israel');
+    const sedra = new Map();
+    for (const line of execFileSync(cli, args, { encoding: 'utf8', maxBuffer: 1 << 26 }).trim().split('\n')) {
+      const s = JSON.parse(line);
+      if (s.portion === '') continue;
+      if (!sedra.has(s.hyear)) sedra.set(s.hyear, getSedra(s.hyear, israel));
+      const [y, m, d] = s.date.split('-').map(Number);
+      const read = sedra.get(s.hyear).lookup(new HDate(new Date(y, m - 1, d)));
+      if (!sources.has(s.portion)) sources.set(s.portion, new Set());
+      if (!read.chag) sources.get(s.portion).add(read.parsha.join('|'));
+    }
+  }
+  // V'zos HaBracha stands on the Sabbath of the Succos week, which the source counts as the
+  // festival's: it is the one portion left on each side
+  const unread = [...sources].filter(([, set]) => set.size === 0);
+  const used = new Set([...sources.values()].flatMap((set) => [...set]));
+  const left = parshiot.filter((p) => !used.has(p));
+  if (unread.length === 1 && left.length === 1) unread[0][1].add(left[0]);
+  return [...sources].map(([name, set]) => {
+    if (set.size !== 1) throw new Error(`${name} is read as "${[...set].join('", "')}"`);
+    const parts = [...set][0].split('|');
+    return { name, parts, source: parts.join('-') };
+  }).sort((a, b) => parshiot.indexOf(a.parts[0]) + (a.parts.length - 1) * 1.5
+    - parshiot.indexOf(b.parts[0]) - (b.parts.length - 1) * 1.5);
 }
 
 // Book codes of the source's book names.
@@ -136,7 +148,7 @@ function haftarahOptions(name, leyning, extra = {}) {
 
 // ---- the schedule's special keys, from the program itself ---------------------------------
 
-function findCli(argv) {
+export function findCli(argv) {
   const at = argv.indexOf('--cli');
   if (at >= 0) return argv[at + 1];
   const build = path.join(ROOT, 'build');
@@ -167,14 +179,15 @@ function yearOfEachType() {
 
 // For every portion, the Sabbaths (date, Israel flag, keys) on which the schedule gives it a
 // special Maftir or Haftarah key.
-function specialSabbaths(cli) {
-  const byPortion = new Map(PORTIONS.map((p) => [p, []]));
+function specialSabbaths(cli, portions) {
+  const names = portions.map((p) => p.name);
+  const byPortion = new Map(names.map((p) => [p, []]));
   for (const year of yearOfEachType()) {
     for (const israel of [false, true]) {
-      const args = ['calendar', 'keys', '--year', String(year), ...PORTIONS.flatMap((p) => ['--reading', p])];
+      const args = ['calendar', 'keys', '--year', String(year), ...names.flatMap((p) => ['--reading', p])];
       if (israel) args.push('--israel');
       const lines = execFileSync(cli, args, { encoding: 'utf8' }).trim().split('\n');
-      PORTIONS.forEach((portion, i) => {
+      names.forEach((portion, i) => {
         const keys = JSON.parse(lines[i]);
         if (keys.dateLine === '' || (keys.maftir === '' && keys.haftarah === '')) return;
         byPortion.get(portion).push({ ...keys, israel, date: dateOfLine(keys.dateLine) });
@@ -230,20 +243,20 @@ function variation(entry, key) {
   return v;
 }
 
-// The triennial readings of portion n: [{ cycle key, aliyot as {"1": {k,b,e}, ...} }].
-function triennialReadings(n, table) {
-  const name = sourcePortionName(n);
-  const entry = table[name];
+// The triennial readings of a portion: [{ cycle key, aliyot as {"1": {k,b,e}, ...} }].
+function triennialReadings(source, table) {
+  const entry = table[source];
   const book = ['', 'Genesis', 'Exodus', 'Leviticus', 'Numbers', 'Deuteronomy'][entry.book];
   const toAliyot = (v) => Object.fromEntries(Object.entries(v).map(([k, [b, e]]) => [k, { k: book, b, e }]));
   // Nitzavim and Vayeilech keep one reading per year whether read apart or together
-  const doubled = FIRST_PARTS.find((f) => f !== 50 && (f === n || f + 1 === n));
-  if (doubled === undefined || n >= 54) {
+  const n = parshiot.indexOf(source);
+  const pair = [n - 1, n].find((f) => f >= 0 && table[`${parshiot[f]}-${parshiot[f + 1]}`]);
+  const combined = pair === undefined ? null : table[`${parshiot[pair]}-${parshiot[pair + 1]}`];
+  if (!combined || source.startsWith('Nitzavim') || source === 'Vayeilech') {
     return [1, 2, 3].map((c) => ({ cycle: String(c), aliyot: toAliyot(variation(entry, `Y.${c}`)) }));
   }
   // a single portion sometimes read with its neighbour: one reading per year of each pattern
   // of the cycle in which it is read separately that year
-  const combined = table[`${parshiot[doubled]}-${parshiot[doubled + 1]}`];
   const out = [];
   for (const [pattern, v] of Object.entries(combined.patterns || {})) {
     for (let c = 1; c <= 3; c++) {
@@ -257,17 +270,16 @@ function triennialReadings(n, table) {
 
 // ---- the readings -----------------------------------------------------------------------
 
-function portionReading(n, table, specials, problems) {
-  const name = PORTIONS[n];
-  const l = getLeyningForParsha(sourcePortionName(n));
+function portionReading({ name, parts, source }, table, specials, problems) {
+  const l = getLeyningForParsha(source);
   const options = [{ Name: 'Torah reading', Type: 'Torah', Cycle: '0',
     ...aliyotAttributes(l.fullkriyah, { maftir: false }) }];
-  const weekday = l.weekday || (n >= 54 ? getLeyningForParsha(parshiot[FIRST_PARTS[n - 54]]).weekday : null);
+  const weekday = l.weekday || getLeyningForParsha(parts[0]).weekday;
   if (weekday) {
     options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
       ...aliyotAttributes(weekday) });
   }
-  const triennial = triennialReadings(n, table);
+  const triennial = triennialReadings(source, table);
   for (const t of triennial) {
     options.push({ Name: `Triennial reading, year ${t.cycle[0]}`, Type: 'Torah', Cycle: t.cycle,
       ...aliyotAttributes(t.aliyot, { maftir: false }) });
@@ -448,15 +460,17 @@ async function main() {
   const rest = argv.filter((_, i) => cliAt < 0 || (i !== cliAt && i !== cliAt + 1));
   const outDir = rest[0] || path.join(ROOT, 'data', 'encodings');
   const problems = [];
-  const specials = specialSabbaths(findCli(argv));
+  const cli = findCli(argv);
+  const portions = portionNames(cli);
+  const specials = specialSabbaths(cli, portions);
   const table = await triennialTable();
 
-  const readings = PORTIONS.map((_, n) => portionReading(n, table, specials, problems));
+  const readings = portions.map((p) => portionReading(p, table, specials, problems));
   readings.push(...HOLIDAYS.map((h) => holidayReading(h, problems)));
   readings.push(...MEGILLOT.map(([caption, code]) => ({ Name: caption, options: megillahOptions(code) })));
   fs.writeFileSync(path.join(outDir, 'sedrot.xml'), documentText('Sedrot', SOURCE, readings));
 
-  const annual = readings.slice(0, 54).map((r) => {
+  const annual = readings.slice(0, portions.length).filter((r, i) => portions[i].parts.length === 1).map((r) => {
     const { Name, ...sections } = r.options.find((o) => o.Cycle === '0' && o.Type === 'Torah');
     return { ...sections, Name: r.Name };
   });
