@@ -158,14 +158,18 @@ def pitch_and_vibrato(wav, notes, voice):
         centre = median(wobble)
         wobble = [c - centre for c in wobble]
         extents.append((percentile(wobble, 95) - percentile(wobble, 5)) / 2)
-        # Crossings of the centre, counted with a margin so that tracker noise is not a cycle.
+        # The times the pitch crosses its centre (with a margin, so that tracker noise is not
+        # a cycle); the rate from the median time between crossings, half a period.
         margin = max(2.0, 0.3 * extents[-1])
-        side, crossings = 0, 0
-        for c in wobble:
+        side, crossed = 0, []
+        for k, c in enumerate(wobble):
             now = 1 if c > margin else -1 if c < -margin else side
-            crossings += side != 0 and now != side
+            if side and now != side:
+                crossed.append(k * 0.005)
             side = now
-        rates.append(crossings / 2 / (len(wobble) * 0.005))
+        halves = [b - a for a, b in zip(crossed, crossed[1:])]
+        if halves:
+            rates.append(1 / (2 * median(halves)))
     return {
         "pitch: note median cents": median(note_medians),
         "pitch: frame median cents": median(frames),
