@@ -1,7 +1,7 @@
 #pragma once
 // The command line of the desktop program: the reading to open at start (the reading
 // options of the headless tool, with its reading types), the settings file, the view to
-// show, and a screenshot of the window for tests and documentation.
+// show, and a screenshot of the window or a PDF of its pages, written without a window.
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +19,7 @@ struct DesktopOptions {
     std::string settingsFile;  // empty: the user's configuration folder
     std::optional<int> viewMode;
     std::string screenshot;    // PNG to write after loading, then exit
+    std::string pdf;           // PDF of the printed pages to write after loading, then exit
     int width = 0, height = 0; // --size WxH; 0: maximised
 };
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <algorithm>
 #include <iostream>
 
 #include "app/desktop_options.h"
@@ -13,6 +14,7 @@
 #include "player/settings_store.h"
 #include "ui/display_fonts.h"
 #include "ui/heb_view.h"
+#include "ui/print_reading.h"
 #include "ui/synth_link.h"
 #include "ui/trope_player.h"
 
@@ -31,6 +33,10 @@ int main(int argc, char** argv) {
     // whatever the toolkit leaves of the rest is then checked with them.
     const lyrasta::app::SplitArguments split =
         lyrasta::app::SplitDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
+    // A PDF is written without a window, on any machine: no display is needed.
+    if (std::find(split.own.begin(), split.own.end(), "--pdf") != split.own.end() &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<char*> toolkitArgv{argv[0]};
     for (const std::string& a : split.rest) toolkitArgv.push_back(const_cast<char*>(a.c_str()));
     int toolkitArgc = static_cast<int>(toolkitArgv.size());
@@ -50,7 +56,7 @@ int main(int argc, char** argv) {
         Usage(std::cerr);
         return 2;
     }
-    const bool headless = !options.screenshot.empty();
+    const bool headless = !options.screenshot.empty() || !options.pdf.empty();
     // Messages go to a box in the window, and to standard error when taking a screenshot.
     auto report = [headless](const std::string& caption, const std::string& text) {
         std::cerr << "lyrasta: " << caption << ": " << text << "\n";
@@ -107,6 +113,17 @@ int main(int argc, char** argv) {
                                  options.typeAux}) &&
             headless)
             return 1;
+    }
+    if (!options.pdf.empty()) {
+        QCoreApplication::processEvents();
+        const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
+                                                                                     : window.kTitle;
+        std::string error;
+        if (!lyrasta::ui::ExportPdf(window.HView(), title, options.pdf, error)) {
+            std::cerr << "lyrasta: " << error << "\n";
+            return 1;
+        }
+        return 0;
     }
     if (headless) {
         QCoreApplication::processEvents();

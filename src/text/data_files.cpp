@@ -1,5 +1,7 @@
 #include "data_files.h"
 
+#include "data_archives.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -81,9 +83,9 @@ std::optional<fs::path> ResolveDataPath(const fs::path& dataDir, std::string_vie
 std::string ReadDataFile(const fs::path& dataDir, std::string_view relative) {
     const auto path = ResolveDataPath(dataDir, relative);
     std::error_code ec;
-    if (!path || !fs::is_regular_file(*path, ec)) return {};
+    if (!path || !fs::is_regular_file(*path, ec)) return ReadFromArchive(dataDir, relative);
     std::ifstream in(*path, std::ios::binary);
-    if (!in) return {};
+    if (!in) return ReadFromArchive(dataDir, relative);
     std::string bytes(fs::file_size(*path, ec), '\0');
     if (ec) return {};
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

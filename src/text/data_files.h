@@ -17,8 +17,10 @@ namespace lyrasta {
 std::optional<std::filesystem::path> ResolveDataPath(const std::filesystem::path& dataDir,
                                                       std::string_view relative);
 
-// The whole content of a data file as bytes. A file that cannot be found or read gives
-// the empty text; that is not an error (the displays that need it stay empty).
+// The whole content of a data file as bytes. A file that cannot be found or opened is
+// looked for in the data archives (data_archives.h); when neither has it the result is
+// the empty text, which is not an error (the displays that need it stay empty). A corrupt
+// archive entry throws ECorruptFile (hk_streams.h).
 std::string ReadDataFile(const std::filesystem::path& dataDir, std::string_view relative);
 
 // The data files that match `pattern` (a relative path whose last component may hold

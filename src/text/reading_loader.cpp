@@ -6,6 +6,7 @@
 
 #include "book_facts.h"
 #include "data_files.h"
+#include "hk_streams.h"
 #include "word_display.h"
 #include "word_scanner.h"
 
@@ -73,8 +74,17 @@ std::string TReadingLoader::TranslationLine(int n) const {
 }
 
 void TReadingLoader::ReadBook(const std::string& code) {
-    text_ = ReadDataFile(dataDir_, "bhs/" + code + ".txt");
-    translation_ = ReadDataFile(dataDir_, "hnv/" + code + ".eng");
+    // A corrupt archive entry is named with the error's text; the file then reads as empty.
+    auto read = [this](const std::string& file) {
+        try {
+            return ReadDataFile(dataDir_, file);
+        } catch (const ECorruptFile& e) {
+            problems_.push_back(file + ": " + e.what());
+            return std::string();
+        }
+    };
+    text_ = read("bhs/" + code + ".txt");
+    translation_ = read("hnv/" + code + ".eng");
     index_ = IndexBookText(text_);
     book_ = code;
     if (text_.empty()) problems_.push_back("the book text bhs/" + code + ".txt is missing or empty");

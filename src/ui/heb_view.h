@@ -25,6 +25,15 @@ using SymbolCategories =
     std::function<std::vector<int>(const HxWord& item, const std::u32string& text)>;
 using SymbolColour = std::function<Rgb(int category, Rgb background)>;
 
+// How the lines are drawn: on the screen with the selection and the view's colours; on
+// paper with print colours, or all in black on a printer without colours.
+struct TPaintStyle {
+    bool selection = true;                   // draw the selected word highlighted
+    std::function<Rgb(Rgb)> background;      // the group colour as drawn; unchanged when empty
+    SymbolColour symbolColour;               // accent colours; the view's when empty
+    bool colourInk = true;                   // false: text and symbols in black
+};
+
 class THebViewClass : public QWidget {
     Q_OBJECT
 public:
@@ -85,6 +94,8 @@ public:
     int HitTest(QPoint p) const;
     // Draws the visible lines onto a painter the size of the surface.
     void Paint(QPainter& painter);
+    // Draws lines first to end - 1 (0-based), line `first` at the painter's top.
+    void PaintLines(QPainter& painter, int first, int end, const TPaintStyle& style);
 
 signals:
     void OnimgMouseUp();
@@ -100,7 +111,7 @@ protected:
     void wheelEvent(QWheelEvent*) override;
 
 private:
-    void PaintItem(QPainter& painter, int index, int column);
+    void PaintItem(QPainter& painter, int index, int column, int topLine, const TPaintStyle& style);
     bool IsDrawnSelected(int index) const;
 
     TDisplayFonts& fonts_;

@@ -104,10 +104,12 @@ void TTropePlayer::BuildMenus() {
     };
     QMenu* file = addMenu("&File");
     // Dialogs that come with their own features stay visible but disabled until then.
-    for (const char* caption :
-         {"&Open reading", "Open &tutorial", "Open &calendar", "&Print", "&Jump", "C&ustomize"})
+    for (const char* caption : {"&Open reading", "Open &tutorial", "Open &calendar"})
         AddAction(file, caption, [] {}, false);
+    AddAction(file, "&Print", [this] { PrintReading(); });
+    for (const char* caption : {"&Jump", "C&ustomize"}) AddAction(file, caption, [] {}, false);
     AddAction(file, "Export audio...", [this] { ExportAudio(); });
+    AddAction(file, "Export PDF...", [this] { ExportPdfFile(); });
     file->addSeparator();
     AddAction(file, "E&xit", [this] { close(); });
 
@@ -154,7 +156,7 @@ void TTropePlayer::BuildToolbars() {
     addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
     addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
     addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false);
-    addButton(fileToolbar_, "Print", "Print", [] {}, false);
+    addButton(fileToolbar_, "Print", "Print", [this] { PrintReading(); });
     addButton(fileToolbar_, "Go to or hide section", "Go", [] {}, false);
 
     playToolbar_ = new QToolBar(this);

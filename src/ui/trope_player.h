@@ -23,6 +23,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -33,6 +34,7 @@ namespace lyrasta::ui {
 
 class THebViewClass;
 class TNoteDisplay;
+class TfrmPrintDialog;
 
 // A reading as the command line or the open-reading dialog names it.
 struct TReadingRequest {
@@ -136,6 +138,10 @@ private:
     void Reload();
     void DumpSelText();
     void ExportAudio();
+    // File menu and toolbar "Print": the print dialog, then the pages on the printer.
+    void PrintReading();
+    // File menu "Export PDF...": the printed pages into a PDF file.
+    void ExportPdfFile();
     QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> run,
                        bool enabled = true);
 
@@ -152,6 +158,8 @@ private:
     std::map<std::string, std::string> melodies_;  // reading type -> style name
     std::vector<std::string> styles_;  // of the open reading's type
     QString melodyHelp_;
+    std::shared_ptr<QPrinter> printer_;  // kept with the dialog's choices while the program runs
+    TfrmPrintDialog* printDialog_ = nullptr;
 
     QToolBar* menuToolbar_ = nullptr;
     QToolBar* fileToolbar_ = nullptr;
