@@ -10,6 +10,7 @@ void TPlayback::Submit(int kind) {
     }
     stoppedByUser_ = false;
     if (developerControls_) spacePlaying_ = true;
+    playing_ = true;
     host_.SingRange(kind);
 }
 
@@ -56,6 +57,9 @@ void TPlayback::ReplayUntilStopped() {
 }
 
 void TPlayback::Stop() {
+    // The synthesizer reports the end of every reset, now or later. The end of a reset
+    // that restarts the text, or that stops nothing, must not move the selection.
+    if (restarting_ || !playing_) ++quietEnds_;
     host_.ResetSynthesizer();
     spacePlaying_ = false;
     replaying_ = false;
@@ -94,7 +98,12 @@ void TPlayback::OnIndex(int word) {
 }
 
 void TPlayback::OnEnd(int code) {
-    if (code != kEndOfText || restarting_) return;
+    if (code != kEndOfText) return;
+    if (quietEnds_ > 0) {
+        --quietEnds_;
+        return;
+    }
+    playing_ = false;
     cutting_ = false;
     const int selected = host_.SelectedWord();
     switch (mode_) {
