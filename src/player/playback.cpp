@@ -57,9 +57,6 @@ void TPlayback::ReplayUntilStopped() {
 }
 
 void TPlayback::Stop() {
-    // The synthesizer reports the end of every reset, now or later. The end of a reset
-    // that restarts the text, or that stops nothing, must not move the selection.
-    if (restarting_ || !playing_) ++quietEnds_;
     host_.ResetSynthesizer();
     spacePlaying_ = false;
     replaying_ = false;
@@ -78,11 +75,12 @@ void TPlayback::ToggleSpace() {
 
 void TPlayback::OnIndex(int word) {
     if (restarting_) return;  // the rest of a text being replaced
+    afterRestart_ = false;
     if (mode_ != kPlayWord) host_.ShowWord(word, true);
     if (songStale_) {
         // Sing on from this word with the new settings; a replay keeps looping.
         const bool wasReplaying = replaying_;
-        restarting_ = true;
+        restarting_ = afterRestart_ = true;
         Stop();
         restarting_ = false;
         replaying_ = wasReplaying;
@@ -98,11 +96,10 @@ void TPlayback::OnIndex(int word) {
 }
 
 void TPlayback::OnEnd(int code) {
-    if (code != kEndOfText) return;
-    if (quietEnds_ > 0) {
-        --quietEnds_;
-        return;
-    }
+    // The end of a reset that stopped nothing, or that made way for the text sung on
+    // from the word being sung (it comes before that text's first word, however late),
+    // changes nothing.
+    if (code != kEndOfText || !playing_ || restarting_ || afterRestart_) return;
     playing_ = false;
     cutting_ = false;
     const int selected = host_.SelectedWord();

@@ -84,7 +84,7 @@ private:
     bool cutting_ = false;        // the replay loop was cut at its moved end
     bool restarting_ = false;     // a range is being restarted with a rebuilt song
     bool playing_ = false;        // a text was submitted and its end has not come
-    int quietEnds_ = 0;           // ends of resets still to come that change nothing
+    bool afterRestart_ = false;   // sung on after a setting changed: no word heard yet
 };
 
 }  // namespace lyrasta
