@@ -28,7 +28,7 @@ std::string SyllablesJson(const LetterList& letters) {
         auto& [text, notes] = syllables.back();
         text += c.syllable;
         for (int k = 0; k < c.noteCount && k < strucHebChar::kMaxNotes; ++k)
-            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(c.pitches[k])) + "," +
+            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(c.pitches[k] + (c.quarterUp[k] ? 0.5 : 0.0))) + "," +
                      std::to_string(c.lengths[k]) + "]";
     }
     std::string out = "[";

@@ -1,5 +1,7 @@
 #include "note_placement.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,8 +10,6 @@
 namespace lyrasta {
 
 namespace {
-
-int RoundEven(double y) { return static_cast<int>(std::nearbyint(y)); }
 
 const MelodyNote* NoteAt(const Melody* m, int i) {
     if (!m || i < 0 || i >= static_cast<int>(m->size())) return nullptr;
@@ -260,6 +260,7 @@ private:
         lastNoteEnd_ = c.synth.size();
         if (p < strucHebChar::kMaxNotes && length != 0) {
             c.pitches[p] = static_cast<int>(pitch);
+            c.quarterUp[p] = pitch - c.pitches[p] >= 0.25;
             c.lengths[p] = length;
             ++p;
         }

@@ -1,5 +1,7 @@
 #include "song_builder.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -16,21 +18,6 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-std::string Attribute(const TXMLelement* e, const char* name) {
-    return e && e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
-}
-
 int Number(const std::string& text) {
     try {
         return text.empty() ? 0 : std::stoi(text);
@@ -38,8 +25,6 @@ int Number(const std::string& text) {
         return 0;
     }
 }
-
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
 
 // A sung word of the reading, as it passes through the builder's window. Words without
 // an accent of their own are sung as lead-in syllables of the word after them, as a
