@@ -1,5 +1,7 @@
 #include "melody_styles.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -8,15 +10,6 @@
 namespace lyrasta {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string Attribute(const TXMLelement* e, const char* name) {
-    return e && e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
-}
 
 const std::vector<std::string> kNoNames;
 const std::string kNoText;

@@ -1,5 +1,7 @@
 #include "settings_store.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -19,11 +21,6 @@
 namespace lyrasta {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string Trim(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r");

@@ -1,6 +1,7 @@
 #include "data_files.h"
 
 #include "data_archives.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,11 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 // Glob match with "*" and "?", letter case ignored.
 bool Matches(std::string_view pattern, std::string_view name) {

@@ -92,7 +92,7 @@ Rgb THebViewClass::GroupColour(int group) const {
     return group >= 0 && group < kGroupCount ? groupColours_[group] : kWhite;
 }
 
-void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColour colour) {
+void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColourFunction colour) {
     categories_ = std::move(categories);
     symbolColour_ = std::move(colour);
     categoryCache_.assign(table_.WordCount(), {});

@@ -23,7 +23,7 @@ namespace lyrasta::ui {
 // of a doubled accent), and the colour a category is drawn in on a background.
 using SymbolCategories =
     std::function<std::vector<int>(const HxWord& item, const std::u32string& text)>;
-using SymbolColour = std::function<Rgb(int category, Rgb background)>;
+using SymbolColourFunction = std::function<Rgb(int category, Rgb background)>;
 
 // How the lines are drawn: on the screen with the selection and the view's colours; on
 // paper with print colours, or all in black on a printer without colours.
@@ -80,7 +80,7 @@ public:
     void SetShowExtendedTropeGroups(bool on) { showExtended_ = on; }
     void SetGroupColour(int group, Rgb colour);
     Rgb GroupColour(int group) const;
-    void SetSymbolColouring(SymbolCategories categories, SymbolColour colour);
+    void SetSymbolColouring(SymbolCategories categories, SymbolColourFunction colour);
 
     int ScrollPosition() const;
     void SetScrollPosition(int pos);
@@ -122,7 +122,7 @@ private:
     bool showExtended_ = false;
     std::array<Rgb, kGroupCount> groupColours_;
     SymbolCategories categories_;
-    SymbolColour symbolColour_;
+    SymbolColourFunction symbolColour_;
     // The symbol categories of each item's modern-letter text, worked out once per layout.
     std::vector<std::vector<int>> categoryCache_;
 };

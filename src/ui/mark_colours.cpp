@@ -19,7 +19,7 @@ SettingColour ToSetting(Rgb c) {
 std::array<Rgb, 17> GroupColours(const TSettingsStore& settings) {
     std::array<Rgb, 17> out;
     for (int g = 0; g < kTropeGroupCount; ++g) {
-        const TropeGroupInfo& info = TropeGroupOf(g);
+        const TropeGroupInfo& info = TropeGroupInfoOf(g);
         SettingColour colour = info.defaultColour;
         if (!info.colourKey.empty())
             if (auto c = ParseSettingColour(settings.Text(std::string(info.colourKey)))) colour = *c;

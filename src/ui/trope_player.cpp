@@ -26,6 +26,7 @@
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
 #include "player/voices.h"
+#include "player/word_tip.h"
 #include "ui/heb_view.h"
 #include "ui/mark_colours.h"
 #include "ui/note_display.h"
@@ -546,9 +547,7 @@ void TTropePlayer::ShowCurrentWord() {
     const TWordTable& t = hview_->Table();
     const int s = hview_->SelectedWord();
     const LetterList letters = t.SungLetters(s);
-    std::string tips;
-    for (const strucHebChar& c : letters) tips += c.comment + " ";
-    lblTips_->setText(QString::fromStdString(tips));
+    lblTips_->setText(QString::fromStdString(TipText(letters)));
     pnlSong_->ShowWord(letters);
     const LetterList* own = t.OwnLetters(s);
     const int line = own && !own->empty() ? own->front().translation : 0;
