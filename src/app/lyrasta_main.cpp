@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/desktop_options.h"
@@ -31,6 +33,11 @@ int main(int argc, char** argv) {
     // whatever the toolkit leaves of the rest is then checked with them.
     const lyrasta::app::SplitArguments split =
         lyrasta::app::SplitDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
+    // A screenshot is drawn off screen, and so is the window where there is no display at
+    // all (a server, a container): the toolkit would otherwise stop for want of one.
+    const bool screenshot = std::find(split.own.begin(), split.own.end(), "--screenshot") != split.own.end();
+    const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
+    if ((screenshot || noDisplay) && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::vector<char*> toolkitArgv{argv[0]};
     for (const std::string& a : split.rest) toolkitArgv.push_back(const_cast<char*>(a.c_str()));
     int toolkitArgc = static_cast<int>(toolkitArgv.size());
