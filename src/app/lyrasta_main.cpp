@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,7 +15,10 @@
 #include "app/desktop_options.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
+#include "ui/about_window.h"
+#include "ui/debug_window.h"
 #include "ui/display_fonts.h"
+#include "ui/single_instance.h"
 #include "ui/heb_view.h"
 #include "ui/synth_link.h"
 #include "ui/trope_player.h"
@@ -58,11 +63,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool headless = !options.screenshot.empty();
+    // One program per user: a second start hands its command line to the first and ends.
+    lyrasta::ui::TSingleInstance instance;
+    if (!headless) {
+        QStringList handed;
+        for (const std::string& a : args) handed << QString::fromStdString(a);
+        if (!instance.Start(handed)) {
+            std::cerr << "lyrasta: already running; its window is brought to the front\n";
+            return 0;
+        }
+    }
     // Messages go to a box in the window, and to standard error when taking a screenshot.
-    auto report = [headless](const std::string& caption, const std::string& text) {
+    // The box comes once the event loop runs, so that a message while a reading loads
+    // never keeps its text from being drawn.
+    QPointer<QWidget> messageParent;
+    auto report = [headless, &messageParent](const std::string& caption, const std::string& text) {
         std::cerr << "lyrasta: " << caption << ": " << text << "\n";
-        if (!headless) QMessageBox::warning(nullptr, QString::fromStdString(caption),
-                                            QString::fromStdString(text));
+        if (headless) return;
+        QTimer::singleShot(0, [parent = messageParent, caption, text] {
+            QMessageBox::warning(parent, QString::fromStdString(caption), QString::fromStdString(text));
+        });
     };
 
     lyrasta::ui::TDisplayFonts fonts((options.dataDir / "fonts").string());
@@ -74,6 +94,8 @@ int main(int argc, char** argv) {
     lyrasta::ui::TPlayerServices services;
     services.translationLine = [&session](int n) { return session.TranslationLine(n); };
     lyrasta::ui::TTropePlayer window(fonts, settings, std::move(services));
+    window.SetDataFolder(options.dataDir);
+    messageParent = &window;
     if (headless) window.SetMessageSink(report);
     lyrasta::ui::TPlayerServices& s = window.Services();
     s.loadReading = [&](const lyrasta::ui::TReadingRequest& r, lyrasta::TWordTable& table,
@@ -84,6 +106,12 @@ int main(int argc, char** argv) {
         auto& styles = session.Styles();
         window.SetMelodyStyles(styles.StyleNames(r.type), styles.ChosenIndex(r.type),
                                styles.HelpText(r.type));
+        window.SetSecondMelody(styles.Display(), r.typeAux, styles.HelpText(r.typeAux));
+        for (const std::string& type : {r.type, r.typeAux}) {
+            const auto& names = styles.StyleNames(type);
+            const int chosen = styles.ChosenIndex(type);
+            if (chosen >= 0 && chosen < static_cast<int>(names.size())) window.RememberStyle(type, names[chosen]);
+        }
         for (int i = 0; i < table.WordCount(); ++i)
             if (table.IsHebrewWord(i)) return true;
         // Missing data files read as empty texts: say so rather than show a bare heading.
@@ -99,22 +127,41 @@ int main(int argc, char** argv) {
         session.Styles().ChooseReadingStyles();
     };
     lyrasta::ui::TSynthLink singer(window, settings);
+    if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
+    lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
+    singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
+    lyrasta::ui::TfrmSplash splash(&window);
+    auto open = [&](const lyrasta::app::DesktopOptions& o) {
+        if (!o.reading) return true;
+        const lyrasta::cli::ReadingOptions& r = *o.reading;
+        const bool ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+        if (ok && !headless && settings.Bool("DebugWindow")) debug.show();
+        return ok;
+    };
+    QObject::connect(&instance, &lyrasta::ui::TSingleInstance::Activated, &window,
+                     [&](const QStringList& handed) {
+                         lyrasta::ui::BringToFront(window);
+                         std::vector<std::string> a;
+                         for (const QString& h : handed) a.push_back(h.toStdString());
+                         try {
+                             open(lyrasta::app::ParseDesktopOptions(a));
+                         } catch (const lyrasta::cli::UsageError& e) {
+                             report("Lyrasta", e.what());
+                         }
+                     });
 
     if (options.width > 0) {
         window.resize(options.width, options.height);
+        window.show();
+    } else if (!headless && window.RestoreGeometry()) {
         window.show();
     } else {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
+    if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
-    if (options.reading) {
-        const lyrasta::cli::ReadingOptions& r = *options.reading;
-        if (!window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, options.type,
-                                 options.typeAux}) &&
-            headless)
-            return 1;
-    }
+    if (!open(options) && headless) return 1;
     if (headless) {
         QCoreApplication::processEvents();
         if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG")) {
