@@ -32,7 +32,7 @@ namespace {
 
 std::vector<std::string> DesktopValuedOptions() {
     std::vector<std::string> valued = cli::ReadingValuedOptions();
-    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "size"})
+    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "size", "dialog"})
         valued.push_back(n);
     return valued;
 }
@@ -71,6 +71,8 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     CheckType("type-aux", o.typeAux);
     o.settingsFile = a.ValueOr("settings", "");
     o.screenshot = a.ValueOr("screenshot", "");
+    o.dialog = a.ValueOr("dialog", "");
+    if (!o.dialog.empty() && o.screenshot.empty()) throw cli::UsageError("--dialog goes with --screenshot");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

@@ -13,6 +13,7 @@
 #include <iostream>
 
 #include "app/desktop_options.h"
+#include "app/dialog_screenshot.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
 #include "ui/about_window.h"
@@ -28,7 +29,7 @@ namespace {
 void Usage(std::ostream& out) {
     out << "usage: lyrasta [--section NAME=REF]... [--title T] [--subtitle S] [--wrapped]\n"
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
-           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH]]\n";
+           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
 }
 
 }  // namespace
@@ -164,7 +165,17 @@ int main(int argc, char** argv) {
     if (!open(options) && headless) return 1;
     if (headless) {
         QCoreApplication::processEvents();
-        if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG")) {
+        std::unique_ptr<QWidget> dialog;
+        if (!options.dialog.empty()) {
+            dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
+            if (!dialog) {
+                std::cerr << "lyrasta: --dialog is one of";
+                for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
+                std::cerr << "\n";
+                return 2;
+            }
+        }
+        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
             std::cerr << "lyrasta: cannot write " << options.screenshot << "\n";
             return 1;
         }

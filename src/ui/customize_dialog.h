@@ -23,6 +23,7 @@ public:
 
     // Shows the view's colours and the elision setting; then the dialog runs.
     int Run();
+    void ShowCurrent();
     // The box of one of the fifteen groups, in the dialog's order.
     TColorCombo& Box(int k) { return *boxes_[k]; }
     QCheckBox& EnableElision() { return *enableElision_; }
@@ -36,7 +37,6 @@ signals:
     void HelpRequested(const QString& context);
 
 private:
-    void ShowCurrent();
 
     THebViewClass& view_;
     TSettingsStore& settings_;

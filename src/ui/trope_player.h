@@ -116,6 +116,7 @@ public:
     void SelectMelodies();
     // The melody help window with a text.
     void ShowMelodyHelp(const QString& text);
+    const strucMelodyDisplay& MelodyDisplay() const { return melodyDisplay_; }
     QString MelodyMainLabel() const;
     QString MelodyAuxLabel() const;
     // Keeps the style the program chose for a reading type, to be saved with the settings.
