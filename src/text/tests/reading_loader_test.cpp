@@ -335,6 +335,19 @@ TEST(BookFacts, VerseEndKinds) {
         EXPECT_EQ(VerseEndKind(c.book, c.chapter, c.verse, c.last), c.kind) << c.book << c.chapter << ":" << c.verse;
 }
 
+TEST(BookFacts, EichahAndKoholesCloseWithTheVerseBeforeTheLast) {
+    const struct { const char* reference; const char* repeat; } cases[] = {
+        {"LAM1:1-5:22", "LAM5:21-5:21"}, {"lam5:1-5:22", "LAM5:21-5:21"},
+        {"QOH1:1-12:14", "QOH12:13-12:13"},
+        {"LAM5:21-5:21", ""},   // the repeat itself, or a reading already ending with it
+        {"LAM1:1-5:2", ""},     // another verse of the chapter
+        {"LAM1:1-15:22", ""},   // not chapter 5
+        {"EST1:1-5:22", ""},    // another book
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClosingRepeat(c.reference), c.repeat) << c.reference;
+}
+
 TEST(BookFacts, DisplayNames) {
     EXPECT_EQ(BookDisplayName("GE1"), "Genesis ");
     EXPECT_EQ(BookDisplayName("EZE"), "Ezekial");
