@@ -116,15 +116,15 @@ TEST(CustomReadings, AMalformedFileIsReportedAndKeptUntilTheUserAgrees) {
 }
 
 TEST(CustomReadings, AFailedWriteIsReportedAndTheOldFileStays) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    // A file the user made read-only is not replaced (whoever runs the test).
     const fs::path path = Fresh("readonly");
     TCustomReadingsFile file(path.string());
     ASSERT_TRUE(file.Save(Reading("Kept", CustomKind::Torah, {"GEN01:01-01:05"})));
     const std::string before = ReadAll(path);
-    chmod(path.parent_path().c_str(), 0555);
+    chmod(path.c_str(), 0444);
     std::string error;
     EXPECT_FALSE(file.Save(Reading("Lost?", CustomKind::Torah, {"GEN01:01-01:05"}), &error));
-    chmod(path.parent_path().c_str(), 0755);
+    chmod(path.c_str(), 0644);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(ReadAll(path), before);
     EXPECT_EQ(file.Names(), std::vector<std::string>{"Kept"}) << "the list is what the file holds";
