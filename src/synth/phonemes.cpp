@@ -15,7 +15,7 @@ constexpr Phoneme Vowel(std::string_view name, Formants m, Formants f, float ms 
     Phoneme p{name, K::Vowel, true, m, f, m, f};
     p.b1 = 70;
     p.b2 = 90;
-    p.b3 = 150;
+    p.b3 = 120;
     p.defaultMs = ms;
     return p;
 }
@@ -102,11 +102,17 @@ const std::array kInventory = {
     Sonorant("l", {310, 1050, 2880}, 65),
     Sonorant("m", {480, 1270, 2130}, 70, true),
     Sonorant("n", {480, 1340, 2470}, 65, true),
-    Sonorant("r", {420, 1500, 2500}, 30),
     [] {
+        Phoneme p = Sonorant("r", {420, 1500, 2500}, 30);
+        p.a3 = 44;  // the noise of the tap's release
+        return p;
+    }(),
+    [] {
+        // The uvular approximant: voicing weakened by friction between tongue and uvula.
         Phoneme p = Sonorant("gr_r", {520, 1200, 2400}, 60);
-        p.a2 = 34;
-        p.aspiration = 38;
+        p.a2 = 50;
+        p.a3 = 44;
+        p.aspiration = 34;
         return p;
     }(),
     [] {
@@ -119,19 +125,21 @@ const std::array kInventory = {
     Obstruent("v", K::Fricative, true, kF, {.aBypass = 44}, 70),
     Obstruent("th", K::Fricative, false, kTh, {.aHigh = 44, .fricHz = 4800, .fricBw = 1500, .aBypass = 40}, 100),
     Obstruent("dh", K::Fricative, true, kTh, {.aHigh = 38, .fricHz = 4800, .fricBw = 1500, .aBypass = 34}, 60),
-    Obstruent("s", K::Fricative, false, kS, {.aHigh = 50, .fricHz = 5500, .fricBw = 1600}, 110),
-    Obstruent("z", K::Fricative, true, kS, {.aHigh = 45, .fricHz = 5500, .fricBw = 1600}, 80),
-    Obstruent("sh", K::Fricative, false, kSh, {.a3 = 49, .aHigh = 43, .fricHz = 4200, .fricBw = 1500}, 110),
-    Obstruent("zh", K::Fricative, true, kSh, {.a3 = 46, .aHigh = 40, .fricHz = 4200, .fricBw = 1500}, 80),
-    Obstruent("kh", K::Fricative, false, {350, 1500, 2700}, {.a2 = 52, .a3 = 44, .aspiration = 44}, 100),
+    Obstruent("s", K::Fricative, false, kS, {.aHigh = 53, .fricHz = 5500, .fricBw = 1600}, 110),
+    Obstruent("z", K::Fricative, true, kS, {.aHigh = 48, .fricHz = 5500, .fricBw = 1600}, 80),
+    Obstruent("sh", K::Fricative, false, kSh, {.a3 = 53, .aHigh = 47, .fricHz = 4200, .fricBw = 1500}, 110),
+    Obstruent("zh", K::Fricative, true, kSh, {.a3 = 49, .aHigh = 43, .fricHz = 4200, .fricBw = 1500}, 80),
+    // The velar fricative: friction noise shaped by the velar cavity, strongest from the
+    // vowel's F2 up to about 3 kHz, with no voicing and no low-frequency rumble.
+    Obstruent("kh", K::Fricative, false, {350, 1500, 2700}, {.a2 = 56, .a3 = 52, .aHigh = 50, .fricHz = 2600, .fricBw = 2200}, 100),
     Obstruent("hh", K::Fricative, false, {700, 1250, 2500}, {.a2 = 42, .a3 = 38, .aspiration = 54}, 100),
     Obstruent("hx", K::Aspirate, false, {500, 1500, 2500}, {.aspiration = 52}, 70),
     // Stops: the noise fields describe the burst
-    Obstruent("p", K::Stop, false, kLabial, {.aBypass = 52, .aspiration = 48}, 90),
+    Obstruent("p", K::Stop, false, kLabial, {.aBypass = 54, .aspiration = 48}, 90),
     Obstruent("b", K::Stop, true, kLabial, {.aBypass = 46}, 70),
-    Obstruent("t", K::Stop, false, kDental, {.a3 = 44, .aHigh = 50, .fricHz = 4500, .fricBw = 2000, .aspiration = 48}, 90),
+    Obstruent("t", K::Stop, false, kDental, {.a3 = 48, .aHigh = 54, .fricHz = 4500, .fricBw = 2000, .aspiration = 48}, 90),
     Obstruent("d", K::Stop, true, kDental, {.a3 = 40, .aHigh = 44, .fricHz = 4500, .fricBw = 2000}, 70),
-    Obstruent("k", K::Stop, false, kVelar, {.a2 = 50, .a3 = 46, .aspiration = 48}, 95),
+    Obstruent("k", K::Stop, false, kVelar, {.a2 = 48, .a3 = 45, .aspiration = 48}, 95),
     Obstruent("g", K::Stop, true, kVelar, {.a2 = 44, .a3 = 40}, 75),
     Obstruent("q", K::Glottal, false, {500, 1500, 2500}, {}, 50),
     // Affricates: a dental or palatal closure released into the fricative

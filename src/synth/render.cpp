@@ -7,17 +7,6 @@
 
 namespace lyrasta::synth {
 
-struct Renderer::Params {
-    Formants f;
-    float b1 = 60, b2 = 90, b3 = 150;
-    float av = 0;      // voicing amplitude, linear
-    float asp = 0;     // aspiration, linear
-    float a2 = 0, a3 = 0, aHigh = 0, aBypass = 0;  // frication, linear
-    float fricHz = 4500, fricBw = 1500;
-    float nasal = 0;
-    float gain = 1;
-};
-
 namespace {
 
 constexpr double kMs = kSampleRate / 1000.0;
@@ -63,7 +52,7 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     const Segment& seg = score.segments[i];
     const Voice& v = *seg.voice;
     Params p;
-    p.gain = seg.gain;
+    p.gain = seg.gain * seg.accent;
     // Closures, bursts, taps and glides are timed over the whole sound.
     const double x = seg.soundLength > 0
                          ? std::clamp(static_cast<double>(t - seg.soundStart) / static_cast<double>(seg.soundLength), 0.0, 1.0)
@@ -108,13 +97,20 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     case PhonemeClass::Vowel:
     case PhonemeClass::Diphthong:
         p.av = 1;
+        // The last vowel of a phrase dies away over the second half of its sound.
+        if (seg.phraseEnd) p.gain *= static_cast<float>(1 - 0.45 * Smooth((x - 0.45) / 0.55));
         break;
     case PhonemeClass::Sonorant:
-        p.av = ph->nasal ? 0.5f : 0.7f;
-        if (ph->name == "r") p.av *= static_cast<float>(1 - 0.75 * std::sin(std::numbers::pi * x));  // the tap
+        p.av = ph->nasal ? 0.5f : ph->a2 > 0 ? 0.45f : 0.7f;
         p.nasal = ph->nasal ? 1 : 0;
         p.a2 = Amp(ph->a2);
+        p.a3 = Amp(ph->a3);
         p.asp = Amp(ph->aspiration);
+        if (ph->name == "r") {
+            // The tap: the tongue closes briefly in the middle and lets go with a little noise.
+            p.av *= static_cast<float>(1 - 0.92 * std::sin(std::numbers::pi * x));
+            p.a3 *= static_cast<float>(x > 0.5 && x < 0.8 ? std::sin(std::numbers::pi * (x - 0.5) / 0.3) : 0);
+        }
         break;
     case PhonemeClass::Fricative:
         p.av = ph->voiced ? 0.3f : 0;
@@ -134,23 +130,29 @@ Renderer::Params Renderer::SegmentParams(const Score& score, size_t i, int64_t t
     case PhonemeClass::Affricate: {
         const bool affricate = ph->kind == PhonemeClass::Affricate;
         const double release = (affricate ? 0.4 : 0.65) * static_cast<double>(seg.soundLength) / kMs;  // ms
-        const double burstMs = affricate ? 5 : 8;
         if (ms < release) {
             p.av = ph->voiced ? 0.1f : 0;  // the voice bar of a voiced closure
             p.f.f1 = std::min(p.f.f1, 250.0f);
-        } else if (ms < release + burstMs || affricate) {
-            const float rise = static_cast<float>(std::min(1.0, (ms - release) / 1.5));
-            const float burst = affricate ? 1.0f : 1.4f * rise;
-            p.a2 = Amp(ph->a2) * burst;
-            p.a3 = Amp(ph->a3) * burst;
-            p.aHigh = Amp(ph->aHigh) * burst;
-            p.aBypass = Amp(ph->aBypass) * burst;
-            p.av = ph->voiced ? (affricate ? 0.3f : 0.1f) : 0;
-        } else {
-            p.asp = Amp(ph->aspiration);
-            p.b1 *= 2;
-            p.av = ph->voiced ? 0.8f : 0;
+            break;
         }
+        // The release: the burst swells over 1.5 ms and dies away over a few milliseconds
+        // into the aspiration (an affricate's into its fricative), so it never starts or ends
+        // with a step.
+        const double after = ms - release;
+        const double swell = Smooth(after / 1.5);
+        const auto burst = static_cast<float>(affricate ? swell : 1.4 * swell * std::exp(-std::max(0.0, after - 1.5) / 4));
+        p.a2 = Amp(ph->a2) * burst;
+        p.a3 = Amp(ph->a3) * burst;
+        p.aHigh = Amp(ph->aHigh) * burst;
+        p.aBypass = Amp(ph->aBypass) * burst;
+        if (affricate) {
+            p.av = ph->voiced ? 0.3f : 0;
+            break;
+        }
+        const auto open = static_cast<float>(Smooth((after - 1.5) / 8));
+        p.asp = Amp(ph->aspiration) * open;
+        p.b1 *= 1 + open;
+        p.av = ph->voiced ? 0.1f + 0.7f * open : 0;
         break;
     }
     }
@@ -204,8 +206,9 @@ Renderer::Params Renderer::ParamsAt(const Score& score, size_t i, int64_t t) con
     return p;
 }
 
-// Seconds into a held note before its vibrato begins.
-constexpr double kVibratoOnset = 0.25;
+// Vibrato: it sets in 150 ms into a held note, once the voice has settled on the pitch, and
+// grows to its full extent over the next 150 ms; notes shorter than 300 ms carry none.
+constexpr double kVibratoOnset = 0.15, kVibratoGrowth = 0.15, kVibratoNote = 0.3;
 
 double Renderer::PitchAt(const Segment& seg, int64_t t) {
     const double age = static_cast<double>(t - seg.start);
@@ -233,11 +236,10 @@ double Renderer::PitchAt(const Segment& seg, int64_t t) {
     if (seg.held) {
         const double note = static_cast<double>(t - seg.noteStart) / kSampleRate;
         double cents = 0;
-        // Vibrato sets in after a quarter second of the note and grows over the next 300 ms,
-        // so the short notes of a phrase stay plain and only long ones waver; flutter is a
-        // slow drift of a few cents.
-        if (note > kVibratoOnset) {
-            const double depth = seg.voice->vibratoCents * std::min(1.0, (note - kVibratoOnset) / 0.3);
+        // The short notes of a phrase stay plain and only long ones waver; flutter is a slow
+        // drift of a few cents throughout.
+        if (note > kVibratoOnset && static_cast<double>(seg.noteLength) >= kVibratoNote * kSampleRate) {
+            const double depth = seg.voice->vibratoCents * Smooth((note - kVibratoOnset) / kVibratoGrowth);
             cents += depth * std::sin(kTwoPi * seg.voice->vibratoHz * (note - kVibratoOnset));
         }
         const double s = static_cast<double>(t) / kSampleRate;
@@ -247,8 +249,23 @@ double Renderer::PitchAt(const Segment& seg, int64_t t) {
     return hz;
 }
 
-double Renderer::Sample(const Params& p, double hz) {
-    phase_ += hz / kSampleRate;
+// The correction of a band-limited step (polyBLEP) for a sample u periods after (u < dt) or
+// before (u > 1 - dt) a unit step, dt the phase advance per sample.
+double StepCorrection(double u, double dt) {
+    if (u < dt) {
+        u /= dt;
+        return u + u - u * u - 1;
+    }
+    if (u > 1 - dt) {
+        u = (u - 1) / dt;
+        return u * u + u + u + 1;
+    }
+    return 0;
+}
+
+double Renderer::Sample(const Params& p, double hz, double u) {
+    const double dt = hz / kSampleRate;
+    phase_ += dt;
     if (phase_ >= 1) {
         phase_ -= std::floor(phase_);
         av_ = p.av;  // the voicing amplitude changes only as a new glottal pulse begins
@@ -258,20 +275,35 @@ double Renderer::Sample(const Params& p, double hz) {
         const double x = phase_ / oq_;
         source = 2 * x - 3 * x * x;  // KLGLOTT88 flow derivative; closes with a step to zero
     }
+    // The closure falls between two samples: smoothing the step there keeps its instant exact
+    // (no jitter from the sample grid) and its harmonics from folding back into the band.
+    double sinceClosure = phase_ - oq_;
+    if (sinceClosure < 0) sinceClosure += 1;
+    source += 0.5 * StepCorrection(sinceClosure, dt);
     tilt_ = (1 - tiltCoef_) * source * av_ + tiltCoef_ * tilt_;
     noise_ ^= noise_ << 13;
     noise_ ^= noise_ >> 17;
     noise_ ^= noise_ << 5;
     const double noise = static_cast<double>(noise_) / 2147483648.0 - 1.0;
     const bool open = phase_ < oq_;
+    // Noise levels glide from the last frame's to this frame's across the frame, so no noise
+    // switches on or off with a step.
+    auto at = [u](float from, float to) { return from + (to - from) * u; };
+    const double asp = at(from_.asp, p.asp), a2 = at(from_.a2, p.a2), a3 = at(from_.a3, p.a3);
+    const double aHigh = at(from_.aHigh, p.aHigh), aBypass = at(from_.aBypass, p.aBypass);
     // Aspiration and frication are stronger while the glottis is open.
     const double voicedNoise = av_ > 0.05 ? (open ? 1.0 : 0.5) : 1.0;
-    const double cascadeIn = tilt_ + noise * (p.asp + breath_ * av_ * (open ? 1.0 : 0.3)) * voicedNoise;
+    const double cascadeIn = tilt_ + noise * (asp + breath_ * av_ * (open ? 1.0 : 0.3)) * voicedNoise;
     double y = nasalPole_.Run(nasalZero_.Run(cascadeIn));
-    y = r1_.Run(r2_.Run(r3_.Run(r4_.Run(r5_.Run(y)))));
+    // The ring: the voicing's second difference (which keeps the low frequencies out, so F1
+    // is left alone) through a broad peak above F3.
+    const double edge = tilt_ - 2 * tilt1_ + tilt2_;
+    tilt2_ = tilt1_;
+    tilt1_ = tilt_;
+    y = r1_.Run(r2_.Run(r3_.Run(r4_.Run(r5_.Run(y))))) - ring_.Run(edge) * ringGain_;
     const double fric = noise * voicedNoise;
-    const double parallel = p2_.Run(fric) * p.a2 - p3_.Run(fric) * p.a3 + pHigh_.Run(fric) * p.aHigh + fric * p.aBypass;
-    return (y + parallel) * p.gain;
+    const double parallel = p2_.Run(fric) * a2 - p3_.Run(fric) * a3 + pHigh_.Run(fric) * aHigh + fric * aBypass;
+    return (y + parallel) * at(from_.gain, p.gain);
 }
 
 bool Renderer::Render(const Score& score, const Sink& sink) {
@@ -286,13 +318,21 @@ bool Renderer::Render(const Score& score, const Sink& sink) {
         const Segment& seg = segs[i];
         const Params p = ParamsAt(score, i, t);
         const Voice& v = *seg.voice;
-        if (tiltForDb_ != v.tiltDb) {
-            tiltForDb_ = v.tiltDb;
-            tiltCoef_ = TiltCoefficient(v.tiltDb);
+        const double ringHz = v.ringHz * v.formantScale;
+        if (voice_ != seg.voice) {  // the source settings of a new voice
+            voice_ = seg.voice;
+            if (tiltForDb_ != v.tiltDb) {
+                tiltForDb_ = v.tiltDb;
+                tiltCoef_ = TiltCoefficient(v.tiltDb);
+            }
+            oq_ = v.openQuotient;
+            breath_ = Amp(v.breathDb);
+            // The second difference gains (2 sin(pi f / rate))^2 at f; the ring's level is set
+            // at its peak.
+            ringGain_ = std::pow(10.0, v.ringDb / 20) / std::pow(2 * std::sin(std::numbers::pi * ringHz / kSampleRate), 2);
+            level_ = kMasterGain * std::pow(10.0, v.gainDb / 20);
         }
-        oq_ = v.openQuotient;
-        breath_ = Amp(v.breathDb);
-        const double level = kMasterGain * std::pow(10.0, v.gainDb / 20);
+        const double level = level_;
         const double hz0 = lastHz_;
         const double hz1 = PitchAt(seg, std::min(frameEnd, seg.start + seg.length) - 1);
         // High notes: keep F1 and F2 above the voice's harmonics.
@@ -304,8 +344,11 @@ bool Renderer::Render(const Score& score, const Sink& sink) {
         r1_.Set(f.f1, p.b1 * widen);
         r2_.Set(f.f2, p.b2 * widen);
         r3_.Set(f.f3, p.b3);
-        r4_.Set(std::max<double>(v.f4 * v.formantScale, f.f3 + 300), 250);
-        r5_.Set(std::max<double>(v.f5 * v.formantScale, f.f3 + 600), 200);
+        const double f4 = std::max<double>(v.f4 * v.formantScale, f.f3 + 300);
+        const double f5 = std::max<double>(v.f5 * v.formantScale, f4 + 400);
+        r4_.Set(f4, v.b4);
+        r5_.Set(f5, v.b5);
+        ring_.SetPeak(ringHz, 1500);
         nasalPole_.Set(270, 100);
         nasalZero_.Set(270 + 180 * p.nasal, 100);
         p2_.SetPeak(f.f2, 200);
@@ -313,13 +356,15 @@ bool Renderer::Render(const Score& score, const Sink& sink) {
         pHigh_.SetPeak(p.fricHz, p.fricBw);
         for (int64_t s = t; s < frameEnd; ++s) {
             const double hz = hz0 + (hz1 - hz0) * static_cast<double>(s - t + 1) / static_cast<double>(frameEnd - t);
-            double y = Sample(p, hz) * level;
+            const double u = static_cast<double>(s - t + 1) / static_cast<double>(frameEnd - t);
+            double y = Sample(p, hz, u) * level;
             // A soft knee above 0.85 keeps every sample inside full scale without a corner.
             const double a = std::abs(y);
             if (a > 0.85) y = std::copysign(0.85 + 0.15 * std::tanh((a - 0.85) / 0.15), y);
             block.push_back(static_cast<int16_t>(std::lround(y * 32767)));
         }
         lastHz_ = hz1;
+        from_ = p;
         if (block.size() >= static_cast<size_t>(kFrame * kBlockFrames)) {
             if (!sink(block.data(), block.size())) return false;
             block.clear();

@@ -28,22 +28,37 @@ public:
     static constexpr int kBlockFrames = 16;
 
 private:
-    struct Params;
+    // The synthesizer's parameters for one frame.
+    struct Params {
+        Formants f;
+        float b1 = 60, b2 = 90, b3 = 150;
+        float av = 0;      // voicing amplitude, linear
+        float asp = 0;     // aspiration, linear
+        float a2 = 0, a3 = 0, aHigh = 0, aBypass = 0;  // frication, linear
+        float fricHz = 4500, fricBw = 1500;
+        float nasal = 0;
+        float gain = 1;
+    };
     Params SegmentParams(const Score& score, size_t i, int64_t t) const;
     Params ParamsAt(const Score& score, size_t i, int64_t t) const;
     static double PitchAt(const Segment& seg, int64_t t);
-    double Sample(const Params& p, double hz);
+    // One sample at pitch hz; u (0..1] is the position in the frame, across which the noise
+    // levels and the gain glide from the previous frame's.
+    double Sample(const Params& p, double hz, double u);
 
     double phase_ = 0;
     double av_ = 0, oq_ = 0.6;  // latched at each glottal pulse
-    double tilt_ = 0, tiltCoef_ = 0.5;
+    double tilt_ = 0, tilt1_ = 0, tilt2_ = 0, tiltCoef_ = 0.5;
     double lastHz_ = 100;
     uint32_t noise_ = 0x2545F491u;
     AntiResonator nasalZero_;
-    Resonator nasalPole_, r1_, r2_, r3_, r4_, r5_;
+    Resonator nasalPole_, r1_, r2_, r3_, r4_, r5_, ring_;
     Resonator p2_, p3_, pHigh_;
     float tiltForDb_ = -1;
-    double breath_ = 0;
+    std::shared_ptr<const Voice> voice_;  // the voice the source settings below belong to
+    double level_ = 0;
+    double breath_ = 0, ringGain_ = 0;
+    Params from_;  // the previous frame's parameters
 };
 
 }  // namespace lyrasta::synth

@@ -6,7 +6,9 @@
 namespace lyrasta::synth {
 namespace {
 
-constexpr double kLowestHz = 40, kHighestHz = 1600;
+constexpr double kLowestHz = 20, kHighestHz = 2000;  // written pitches outside are ignored
+// A pause of this length or more after a syllable ends a phrase.
+constexpr double kPhrasePauseMs = 60;
 constexpr double kSilenceMs = 100;
 
 double Semitones(double hz, double st) { return hz * std::exp2(st / 12); }
@@ -53,7 +55,74 @@ void Intone(std::vector<Segment>& segs, const std::vector<bool>& speech, const s
     }
 }
 
+// The frequency moved by octaves into the voice's range.
+double Fold(double hz, const Voice& v) {
+    for (int n = 0; n < 8 && hz < v.lowestHz; ++n) hz *= 2;
+    for (int n = 0; n < 8 && hz > v.highestHz && hz / 2 >= v.lowestHz; ++n) hz /= 2;
+    return hz;
+}
+
+// Shades each sung vowel sound (a syllable's vowel with its ornaments) by its length against
+// the text's median: +4 dB for each doubling, between -2 and +3 dB. A vowel followed, past
+// its consonants, by a pause or the end of the text closes a phrase and dies away.
+void Shade(std::vector<Segment>& segs, const std::vector<bool>& speech) {
+    std::vector<size_t> vowels;  // first segment of each sung vowel sound
+    std::vector<double> lengths;
+    for (size_t i = 0; i < segs.size(); i = segs[i].soundLast + 1) {
+        if (segs[i].phoneme && segs[i].phoneme->isVowel() && !speech[i]) {
+            vowels.push_back(i);
+            lengths.push_back(static_cast<double>(segs[i].soundLength));
+        }
+    }
+    if (vowels.empty()) return;
+    std::vector<double> sorted = lengths;
+    std::nth_element(sorted.begin(), sorted.begin() + static_cast<long>(sorted.size() / 2), sorted.end());
+    const double usual = sorted[sorted.size() / 2];
+    for (size_t n = 0; n < vowels.size(); ++n) {
+        const Segment& first = segs[vowels[n]];
+        const double db = std::clamp(4 * std::log2(lengths[n] / usual), -2.0, 3.0);
+        size_t j = first.soundLast + 1;
+        while (j < segs.size() && segs[j].phoneme && !segs[j].phoneme->isVowel()) ++j;
+        const bool closes = j == segs.size() ||
+                            (!segs[j].phoneme && static_cast<double>(segs[j].length) >= kPhrasePauseMs * kSampleRate / 1000);
+        for (size_t k = vowels[n]; k <= first.soundLast; ++k) {
+            segs[k].accent = static_cast<float>(std::pow(10.0, db / 20));
+            segs[k].phraseEnd = closes;
+        }
+    }
+}
+
 }  // namespace
+
+double ScoreBuilder::RegisterOf(const std::vector<CommandItem>& items) const {
+    const Voice* voice = voice_.get();
+    Voice named;
+    double previous = lastWrittenHz_;
+    std::vector<double> written;
+    for (const CommandItem& item : items) {
+        if (const auto* v = std::get_if<VoiceItem>(&item); v && written.empty()) {
+            named = VoiceFor(v->name.empty() ? voice->name : v->name, v->params);
+            voice = &named;
+        } else if (const auto* ph = std::get_if<PhonemeItem>(&item); ph && ph->pitch) {
+            const double hz = ph->pitch->Resolve(previous).second;
+            if (hz < kLowestHz || hz > kHighestHz) continue;
+            written.push_back(hz);
+            previous = hz;
+        }
+    }
+    double best = 1;
+    long bestInside = -1;
+    for (const double factor : {1.0, 2.0, 0.5, 4.0, 0.25}) {
+        const long inside = std::count_if(written.begin(), written.end(), [&](double hz) {
+            return hz * factor >= voice->lowestHz && hz * factor <= voice->highestHz;
+        });
+        if (inside > bestInside) {
+            best = factor;
+            bestInside = inside;
+        }
+    }
+    return best;
+}
 
 ScoreBuilder::ScoreBuilder() : voice_(std::make_shared<Voice>()) {}
 
@@ -69,6 +138,7 @@ double ScoreBuilder::DefaultMs(const Phoneme& p, bool sung, Stress stress) const
 Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
     Score score;
     score.start = clock_;
+    const double octaves = RegisterOf(items);
     std::vector<bool> speech, phraseEnd;
     // Samples of a sound of `ms` milliseconds starting now.
     auto samplesFor = [&](double ms) {
@@ -114,10 +184,11 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
             double target = lastHz_;
             seg.mode = 5;
             if (ph->pitch) {
-                const auto [mode, hz] = ph->pitch->Resolve(lastHz_);
+                const auto [mode, hz] = ph->pitch->Resolve(lastWrittenHz_);
                 if (hz >= kLowestHz && hz <= kHighestHz) {
                     sung_ = true;
-                    target = hz;
+                    lastWrittenHz_ = hz;
+                    target = Fold(hz * octaves, *voice_);
                     seg.mode = mode;
                 }
             }
@@ -134,7 +205,9 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
             seg.held = !isSpeech && (seg.mode == 0 || seg.mode == 5);
             seg.noteStart = clock_;
             const Segment* before = score.segments.empty() ? nullptr : &score.segments.back();
-            if (seg.held && before && before->held && Voiced(*before) && SameHz(before->targetHz, target))
+            // A note is held over consecutive vowel segments of one pitch (its vibrato counts
+            // from the vowel, not from the consonant before it).
+            if (seg.held && before && before->held && before->phoneme->isVowel() && SameHz(before->targetHz, target))
                 seg.noteStart = before->noteStart;
             if (seg.length > 0) push(std::move(seg), ms, isSpeech);
         }
@@ -150,6 +223,19 @@ Score ScoreBuilder::Build(const std::vector<CommandItem>& items) {
             score.segments[k].soundFirst = i;
             score.segments[k].soundLast = j - 1;
         }
+        i = j;
+    }
+    Shade(score.segments, speech);
+    // Every segment of a held note knows the note's whole length (vibrato needs it).
+    for (size_t i = 0; i < score.segments.size();) {
+        auto& segs = score.segments;
+        size_t j = i + 1;
+        if (!segs[i].held) {
+            i = j;
+            continue;
+        }
+        while (j < segs.size() && segs[j].held && segs[j].noteStart == segs[i].noteStart) ++j;
+        for (size_t k = i; k < j; ++k) segs[k].noteLength = segs[j - 1].start + segs[j - 1].length - segs[i].noteStart;
         i = j;
     }
     for (const Segment& s : score.segments) {

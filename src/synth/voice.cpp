@@ -14,38 +14,57 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 Voice Preset(std::string_view name) {
-    Voice v;  // Paul, the baritone: the plain male voice
-    if (SameName(name, "Harry")) {  // bass: longer tract, darker
+    Voice v;  // Paul, the baritone: the plain male voice, G2-G4
+    if (SameName(name, "Harry")) {  // bass: longer tract, darker; C2-E4
         v.formantScale = 0.94f;
-        v.f4 = 3300;
-        v.f5 = 4300;
-        v.tiltDb = 5;
+        v.f4 = 2800;
+        v.f5 = 3300;
+        v.ringHz = 3300;
+        v.tiltDb = 2;
         v.speechHz = 95;
-    } else if (SameName(name, "Dennis")) {  // tenor
+        v.lowestHz = 65;
+        v.highestHz = 330;
+    } else if (SameName(name, "Dennis")) {  // tenor: C3-A4
         v.formantScale = 1.05f;
-        v.f4 = 3600;
-        v.f5 = 4600;
-        v.tiltDb = 3;
+        v.f4 = 3100;
+        v.f5 = 3600;
+        v.ringHz = 3800;
         v.speechHz = 135;
+        v.lowestHz = 131;
+        v.highestHz = 440;
     } else if (SameName(name, "Betty") || SameName(name, "Rita") || SameName(name, "Kit")) {
+        // Women and children: no singer's formant cluster, a shorter tract, a slightly
+        // longer open phase; the alto sings F3-D5.
         v.femaleTract = true;
         v.f4 = 4300;
         v.f5 = 5000;
+        v.b4 = 250;
+        v.b5 = 250;
+        v.ringHz = 6000;
+        v.ringDb = -6;
         v.bandwidthScale = 1.15f;
-        v.openQuotient = 0.7f;
-        v.breathDb = 36;
-        v.tiltDb = 6;
+        v.openQuotient = 0.6f;
+        v.breathDb = 28;
+        v.tiltDb = 2;
+        v.vibratoCents = 45;
         v.speechHz = 200;
         v.gainDb = 2;
-        if (SameName(name, "Rita")) {  // soprano
+        v.lowestHz = 175;
+        v.highestHz = 587;
+        if (SameName(name, "Rita")) {  // soprano: C4-A5
             v.formantScale = 1.04f;
             v.speechHz = 220;
-        } else if (SameName(name, "Kit")) {  // child: the shortest tract
+            v.lowestHz = 262;
+            v.highestHz = 880;
+        } else if (SameName(name, "Kit")) {  // child: the shortest tract, B3-G5
             v.formantScale = 1.14f;
             v.f4 = 4600;
             v.f5 = 5300;
+            v.ringHz = 6500;
             v.speechHz = 260;
-            v.vibratoCents = 10;
+            v.vibratoCents = 35;
+            v.lowestHz = 247;
+            v.highestHz = 784;
         }
     } else {
         return v;

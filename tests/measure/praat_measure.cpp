@@ -71,6 +71,43 @@ double Percentile(std::vector<double> v, double p) {
 
 double Median(std::vector<double> v) { return Percentile(std::move(v), 50); }
 
+NotePitch MeasureNote(const std::vector<PitchFrame>& track, double startMs, double lengthMs, double hz) {
+    NotePitch n;
+    const double from = startMs + 80, to = startMs + lengthMs - 30;
+    std::vector<double> all, swing, swingMs;
+    for (const PitchFrame& f : track) {
+        const double ms = f.t * 1000;
+        if (ms < from || ms > to) continue;
+        const double c = f.hz > 0 ? Cents(f.hz, hz) : 1200.0;
+        all.push_back(c);
+        if (ms < startMs + 150 || lengthMs < 300) n.plain.push_back(std::abs(c));
+        if (lengthMs >= 300 && ms >= startMs + 300) {
+            swing.push_back(c);
+            swingMs.push_back(ms);
+        }
+    }
+    n.frames = all.size();
+    n.centre = Median(all);
+    if (swing.size() >= 20) {
+        n.vibrato = true;
+        n.extent = (Percentile(swing, 95) - Percentile(swing, 5)) / 2;
+        // The times the pitch crosses its centre, with a margin so that tracker noise is not a
+        // cycle; half a period between two crossings.
+        const double margin = std::max(2.0, 0.3 * n.extent);
+        int side = 0;
+        std::vector<double> crossed, halves;
+        for (size_t i = 0; i < swing.size(); ++i) {
+            const double d = swing[i] - n.centre;
+            const int now = d > margin ? 1 : d < -margin ? -1 : side;
+            if (side != 0 && now != side) crossed.push_back(swingMs[i]);
+            side = now;
+        }
+        for (size_t i = 1; i < crossed.size(); ++i) halves.push_back(crossed[i] - crossed[i - 1]);
+        if (!halves.empty()) n.rate = 1000 / (2 * Median(halves));
+    }
+    return n;
+}
+
 std::vector<int16_t> ReadWave(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -25,6 +25,19 @@ std::vector<PitchFrame> PraatPitch(const std::string& wav, double floor, double 
 // ceiling of the voice (5000 Hz for men, 5500 Hz for women).
 std::vector<FormantFrame> PraatFormants(const std::string& wav, double ceiling, double start, double end);
 
+// The pitch of one held note as the tracker hears it, from 80 ms into the note until 30 ms
+// before its end (the tracker's half window), unvoiced frames counted as an octave off.
+struct NotePitch {
+    double centre = 0;           // median, cents from the target
+    std::vector<double> plain;   // |cents| of the frames before the vibrato sets in (150 ms)
+    // Notes of 300 ms or more, from 300 ms in (the vibrato grown) on: the extent (half the
+    // 5th-95th percentile span, cents) and the rate (Hz, from crossings of the centre).
+    bool vibrato = false;
+    double extent = 0, rate = 0;
+    size_t frames = 0;
+};
+NotePitch MeasureNote(const std::vector<PitchFrame>& track, double startMs, double lengthMs, double hz);
+
 // The interval from target to measured in cents.
 double Cents(double measured, double target);
 // The p-th percentile (0..100) of the values, by linear interpolation; 0 when empty.
