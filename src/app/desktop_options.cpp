@@ -32,7 +32,7 @@ namespace {
 
 std::vector<std::string> DesktopValuedOptions() {
     std::vector<std::string> valued = cli::ReadingValuedOptions();
-    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "pdf", "size"})
+    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "pdf", "size", "dialog"})
         valued.push_back(n);
     return valued;
 }
@@ -72,6 +72,8 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     o.settingsFile = a.ValueOr("settings", "");
     o.screenshot = a.ValueOr("screenshot", "");
     o.pdf = a.ValueOr("pdf", "");
+    o.dialog = a.ValueOr("dialog", "");
+    if (!o.dialog.empty() && o.screenshot.empty()) throw cli::UsageError("--dialog goes with --screenshot");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

@@ -20,6 +20,7 @@ struct DesktopOptions {
     std::optional<int> viewMode;
     std::string screenshot;    // PNG to write after loading, then exit
     std::string pdf;           // PDF of the printed pages to write after loading, then exit
+    std::string dialog;        // with a screenshot: the dialog to draw instead of the window
     int width = 0, height = 0; // --size WxH; 0: maximised
 };
 

@@ -5,14 +5,21 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/desktop_options.h"
+#include "app/dialog_screenshot.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
+#include "ui/about_window.h"
+#include "ui/debug_window.h"
 #include "ui/display_fonts.h"
+#include "ui/single_instance.h"
 #include "ui/heb_view.h"
 #include "ui/print_reading.h"
 #include "ui/synth_link.h"
@@ -23,7 +30,7 @@ namespace {
 void Usage(std::ostream& out) {
     out << "usage: lyrasta [--section NAME=REF]... [--title T] [--subtitle S] [--wrapped]\n"
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
-           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH]]\n";
+           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
 }
 
 }  // namespace
@@ -33,10 +40,14 @@ int main(int argc, char** argv) {
     // whatever the toolkit leaves of the rest is then checked with them.
     const lyrasta::app::SplitArguments split =
         lyrasta::app::SplitDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
-    // A PDF is written without a window, on any machine: no display is needed.
-    if (std::find(split.own.begin(), split.own.end(), "--pdf") != split.own.end() &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screenshot or a PDF is drawn off screen, and so is the window where there is no
+    // display at all (a server, a container): the toolkit would otherwise stop for want of one.
+    auto given = [&split](const char* option) {
+        return std::find(split.own.begin(), split.own.end(), option) != split.own.end();
+    };
+    const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
+    if ((given("--screenshot") || given("--pdf") || noDisplay) && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::vector<char*> toolkitArgv{argv[0]};
     for (const std::string& a : split.rest) toolkitArgv.push_back(const_cast<char*>(a.c_str()));
     int toolkitArgc = static_cast<int>(toolkitArgv.size());
@@ -57,11 +68,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool headless = !options.screenshot.empty() || !options.pdf.empty();
+    // One program per user: a second start hands its command line to the first and ends.
+    lyrasta::ui::TSingleInstance instance;
+    if (!headless) {
+        QStringList handed;
+        for (const std::string& a : args) handed << QString::fromStdString(a);
+        if (!instance.Start(handed)) {
+            std::cerr << "lyrasta: already running; its window is brought to the front\n";
+            return 0;
+        }
+    }
     // Messages go to a box in the window, and to standard error when taking a screenshot.
-    auto report = [headless](const std::string& caption, const std::string& text) {
+    // The box comes once the event loop runs, so that a message while a reading loads
+    // never keeps its text from being drawn.
+    QPointer<QWidget> messageParent;
+    auto report = [headless, &messageParent](const std::string& caption, const std::string& text) {
         std::cerr << "lyrasta: " << caption << ": " << text << "\n";
-        if (!headless) QMessageBox::warning(nullptr, QString::fromStdString(caption),
-                                            QString::fromStdString(text));
+        if (headless) return;
+        QTimer::singleShot(0, [parent = messageParent, caption, text] {
+            QMessageBox::warning(parent, QString::fromStdString(caption), QString::fromStdString(text));
+        });
     };
 
     lyrasta::ui::TDisplayFonts fonts((options.dataDir / "fonts").string());
@@ -73,6 +99,8 @@ int main(int argc, char** argv) {
     lyrasta::ui::TPlayerServices services;
     services.translationLine = [&session](int n) { return session.TranslationLine(n); };
     lyrasta::ui::TTropePlayer window(fonts, settings, std::move(services));
+    window.SetDataFolder(options.dataDir);
+    messageParent = &window;
     if (headless) window.SetMessageSink(report);
     lyrasta::ui::TPlayerServices& s = window.Services();
     s.loadReading = [&](const lyrasta::ui::TReadingRequest& r, lyrasta::TWordTable& table,
@@ -83,6 +111,12 @@ int main(int argc, char** argv) {
         auto& styles = session.Styles();
         window.SetMelodyStyles(styles.StyleNames(r.type), styles.ChosenIndex(r.type),
                                styles.HelpText(r.type));
+        window.SetSecondMelody(styles.Display(), r.typeAux, styles.HelpText(r.typeAux));
+        for (const std::string& type : {r.type, r.typeAux}) {
+            const auto& names = styles.StyleNames(type);
+            const int chosen = styles.ChosenIndex(type);
+            if (chosen >= 0 && chosen < static_cast<int>(names.size())) window.RememberStyle(type, names[chosen]);
+        }
         for (int i = 0; i < table.WordCount(); ++i)
             if (table.IsHebrewWord(i)) return true;
         // Missing data files read as empty texts: say so rather than show a bare heading.
@@ -98,22 +132,41 @@ int main(int argc, char** argv) {
         session.Styles().ChooseReadingStyles();
     };
     lyrasta::ui::TSynthLink singer(window, settings);
+    if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
+    lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
+    singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
+    lyrasta::ui::TfrmSplash splash(&window);
+    auto open = [&](const lyrasta::app::DesktopOptions& o) {
+        if (!o.reading) return true;
+        const lyrasta::cli::ReadingOptions& r = *o.reading;
+        const bool ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+        if (ok && !headless && settings.Bool("DebugWindow")) debug.show();
+        return ok;
+    };
+    QObject::connect(&instance, &lyrasta::ui::TSingleInstance::Activated, &window,
+                     [&](const QStringList& handed) {
+                         lyrasta::ui::BringToFront(window);
+                         std::vector<std::string> a;
+                         for (const QString& h : handed) a.push_back(h.toStdString());
+                         try {
+                             open(lyrasta::app::ParseDesktopOptions(a));
+                         } catch (const lyrasta::cli::UsageError& e) {
+                             report("Lyrasta", e.what());
+                         }
+                     });
 
     if (options.width > 0) {
         window.resize(options.width, options.height);
+        window.show();
+    } else if (!headless && window.RestoreGeometry()) {
         window.show();
     } else {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
+    if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
-    if (options.reading) {
-        const lyrasta::cli::ReadingOptions& r = *options.reading;
-        if (!window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, options.type,
-                                 options.typeAux}) &&
-            headless)
-            return 1;
-    }
+    if (!open(options) && headless) return 1;
     if (!options.pdf.empty()) {
         QCoreApplication::processEvents();
         const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
@@ -127,7 +180,17 @@ int main(int argc, char** argv) {
     }
     if (headless) {
         QCoreApplication::processEvents();
-        if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG")) {
+        std::unique_ptr<QWidget> dialog;
+        if (!options.dialog.empty()) {
+            dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
+            if (!dialog) {
+                std::cerr << "lyrasta: --dialog is one of";
+                for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
+                std::cerr << "\n";
+                return 2;
+            }
+        }
+        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
             std::cerr << "lyrasta: cannot write " << options.screenshot << "\n";
             return 1;
         }

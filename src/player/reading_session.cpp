@@ -41,6 +41,9 @@ std::vector<std::string> TReadingSession::Open(TWordTable& table, const std::str
 
 void TReadingSession::ResetSong(TWordTable& table, const strucSongSettings& settings) {
     if (table.WordCount() == 0) return;
+    // The song starts in the main melody again: building it switches to the second
+    // melody type for the verses sung in it and leaves that one active.
+    styles_->ChooseReadingStyles();
     LoadPhonemes(settings.pronunciation);
     TSongSteps steps(phonemes_, *styles_, settings, message_);
     steps.title = title_;

@@ -112,6 +112,17 @@ std::vector<std::string> ListDataFiles(const fs::path& dataDir, std::string_view
 fs::path DefaultDataDir() {
     if (const char* env = std::getenv("LYRASTA_DATA"); env && *env) return env;
 #ifdef LYRASTA_DATA_DIR
+    std::error_code ec;
+    if (fs::is_directory(LYRASTA_DATA_DIR, ec)) return LYRASTA_DATA_DIR;
+#endif
+    // An installed program finds its data in share/lyrasta beside its bin folder.
+    std::error_code ec2;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec2);
+    if (!ec2) {
+        const fs::path installed = exe.parent_path().parent_path() / "share" / "lyrasta";
+        if (fs::is_directory(installed, ec2)) return installed;
+    }
+#ifdef LYRASTA_DATA_DIR
     return LYRASTA_DATA_DIR;
 #else
     return "data";

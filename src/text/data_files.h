@@ -28,7 +28,8 @@ std::string ReadDataFile(const std::filesystem::path& dataDir, std::string_view 
 // relative paths with "/" in the order of their names.
 std::vector<std::string> ListDataFiles(const std::filesystem::path& dataDir, std::string_view pattern);
 
-// The bundled data folder: $LYRASTA_DATA when set, else the folder fixed at build time.
+// The bundled data folder: $LYRASTA_DATA when set, else the folder fixed at build time,
+// else share/lyrasta beside the folder of the installed program.
 std::filesystem::path DefaultDataDir();
 
 }  // namespace lyrasta

@@ -66,7 +66,51 @@ void THebLayout::Scales(int surfaceWidth) {
 
 void THebLayout::Layout(TWordTable& table, TItemMeasure& measure, int surfaceWidth,
                         int surfaceHeight) {
+    // A pre-wrapped reading keeps the scroll's lines, however long: where its widest line
+    // does not fit a column, that column's letters are made smaller until it does, so
+    // that neither column runs into the other or off the window.
+    // Font sizes are whole points: where a smaller scale gave the same size, the next pass
+    // goes down further.
+    double fit[2] = {1.0, 1.0};
+    int before[2] = {0, 0};
+    for (int pass = 0; pass < 8; ++pass) {
+        LayoutPass(table, measure, surfaceWidth, surfaceHeight, fit);
+        if (!options.preWrapped || !options.rtlWrapping) return;
+        bool fits = true;
+        for (int column = 1; column <= (options.viewMode == 2 ? 2 : 1); ++column) {
+            const int room = std::max(1, RightEdge(column) - LeftBound(column));
+            int widest = 0;
+            for (int k = 0; k < LineCount(); ++k)
+                widest = std::max(widest, LineWidth(table, LineStart(k, table.WordCount()),
+                                                    LineStart(k + 1, table.WordCount()) - 1, column));
+            if (widest > room) {
+                const double shrink = 0.98 * room / widest;
+                fit[column - 1] *= widest == before[column - 1] ? std::min(shrink, 0.85) : shrink;
+                fits = false;
+            }
+            before[column - 1] = widest;
+        }
+        if (fits) return;
+    }
+}
+
+int THebLayout::LineWidth(const TWordTable& table, int a, int b, int column) const {
+    int total = 0;
+    for (int k = a; k <= b; ++k)
+        if (const HxWord& w = *table.Item(k); IsCounted(w, column)) total += column == 1 ? w.width1 : w.width2;
+    return total;
+}
+
+bool THebLayout::IsCounted(const HxWord& w, int column) const {
+    // In the scroll column only what a scroll shows takes room.
+    return column == 2 || options.viewMode == 0 || w.scroll;
+}
+
+void THebLayout::LayoutPass(TWordTable& table, TItemMeasure& measure, int surfaceWidth,
+                            int surfaceHeight, const double fit[2]) {
     Scales(surfaceWidth);
+    s_ *= fit[0];
+    m_ *= fit[1];
     surfaceHeight_ = surfaceHeight;
     const double factor = options.lineHeightFactor == 0 ? 1.0 : options.lineHeightFactor;
     double mHeight = measure.HeightOfM(MainRole(1), MainPixels(1));
@@ -87,6 +131,15 @@ void THebLayout::Layout(TWordTable& table, TItemMeasure& measure, int surfaceWid
     scrollMax_ = scrollEnabled_ ? std::max(0, LineCount() - linesPerPage_ / 2) : 0;
 }
 
+namespace {
+
+bool IsNumber(const HxWord& w) {
+    return !w.hebrew && std::any_of(w.text.begin(), w.text.end(),
+                                    [](unsigned char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
 void THebLayout::LayoutRightToLeft(TWordTable& table, TItemMeasure& measure) {
     const bool twoColumns = options.viewMode == 2;
     const int n = table.WordCount();
@@ -106,8 +159,23 @@ void THebLayout::LayoutRightToLeft(TWordTable& table, TItemMeasure& measure) {
                               : 0;
         // An item that fills a line alone stays on it rather than leave an empty line.
         const bool lineHasItems = lineStarts_.back() < i;
+        // Verse numbers go to the next line with the first word of their verse.
+        int kept = 0, kept2 = 0;
+        if (IsNumber(w)) {
+            int j = i + 1;
+            while (j < n && IsNumber(*table.Item(j))) ++j;
+            if (j < n && table.Item(j)->hebrew)
+                for (int k = i + 1; k <= j; ++k) {
+                    const HxWord& next = *table.Item(k);
+                    kept += static_cast<int>(std::lround(
+                        measure.Width(ItemRole(next, 1), ItemDrawText(next), ItemPixels(next, 1))));
+                    if (twoColumns)
+                        kept2 += static_cast<int>(std::lround(
+                            measure.Width(ItemRole(next, 2), ItemDrawText(next), ItemPixels(next, 2))));
+                }
+        }
         if (!options.preWrapped && lineHasItems &&
-            (x - w.width1 < left1_ - 5 || (twoColumns && x2 - w.width2 < left2_ - 5)))
+            (x - w.width1 - kept < left1_ - 5 || (twoColumns && x2 - w.width2 - kept2 < left2_ - 5)))
             newLine(i);
         x -= w.width1;
         w.x1 = x;
@@ -184,18 +252,13 @@ void THebLayout::Justify(TWordTable& table, int a, int b, int column) {
     if (b - a < 3 || endsOpen) return;
 
     const int left = LeftBound(column), right = RightEdge(column);
-    auto counted = [&](const HxWord& w) {
-        return column == 2 || options.viewMode == 0 || w.scroll;
-    };
+    auto counted = [&](const HxWord& w) { return IsCounted(w, column); };
     auto width = [&](const HxWord& w) { return column == 1 ? w.width1 : w.width2; };
     auto place = [&](HxWord& w, int x) { (column == 1 ? w.x1 : w.x2) = x; };
 
-    int n = 0, total = 0;
-    for (int k = a; k <= b; ++k)
-        if (const HxWord& w = *table.Item(k); counted(w)) {
-            ++n;
-            total += width(w);
-        }
+    int n = 0;
+    for (int k = a; k <= b; ++k) n += counted(*table.Item(k));
+    const int total = LineWidth(table, a, b, column);
     n = std::max(n, 1);
     // An overfull line (a long pre-wrapped line) keeps its items apart rather than overlap.
     const int gap = std::max(0, RoundEven(static_cast<double>(right - left - total) / n));

@@ -81,6 +81,11 @@ public:
 
 private:
     void Scales(int surfaceWidth);
+    void LayoutPass(TWordTable& table, TItemMeasure& measure, int surfaceWidth, int surfaceHeight,
+                    const double fit[2]);
+    // The room the items of a line a..b take in a column, and whether an item takes any.
+    int LineWidth(const TWordTable& table, int a, int b, int column) const;
+    bool IsCounted(const HxWord& w, int column) const;
     void Justify(TWordTable& table, int a, int b, int column);
     void LayoutRightToLeft(TWordTable& table, TItemMeasure& measure);
     void LayoutOwnDirection(TWordTable& table, TItemMeasure& measure);

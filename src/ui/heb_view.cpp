@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QGlyphRun>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
+
+#include "ui/mark_colours.h"
+#include "ui/word_keys.h"
 
 namespace lyrasta::ui {
 
@@ -45,6 +50,10 @@ THebViewClass::THebViewClass(TDisplayFonts& fonts, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { update(); });
     scrollBar_->setEnabled(false);
+    // A click on the text gives it the keyboard, so that the keys move through the words
+    // instead of changing whichever box had them before.
+    setFocusPolicy(Qt::StrongFocus);
+    scrollBar_->setFocusPolicy(Qt::NoFocus);
 }
 
 THebViewClass::~THebViewClass() = default;
@@ -169,6 +178,28 @@ void THebViewClass::wheelEvent(QWheelEvent* e) {
     else if (e->angleDelta().y() > 0) ScrollLineUp();
 }
 
+void THebViewClass::keyPressEvent(QKeyEvent* e) {
+    static const std::pair<int, WordKey> kKeys[] = {
+        {Qt::Key_Left, WordKey::Next},        {Qt::Key_Right, WordKey::Previous},
+        {Qt::Key_Up, WordKey::LineUp},        {Qt::Key_Down, WordKey::LineDown},
+        {Qt::Key_PageUp, WordKey::PageUp},    {Qt::Key_PageDown, WordKey::PageDown},
+        {Qt::Key_Home, WordKey::First},       {Qt::Key_End, WordKey::Last}};
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return QWidget::keyPressEvent(e);
+    if (e->key() == Qt::Key_Space) {
+        emit SpacePressed();
+        return;
+    }
+    for (const auto& [code, key] : kKeys) {
+        if (e->key() != code) continue;
+        if (WordCount() > 0) {
+            ShowWord(WordAfterKey(table_, layout_, SelectedWord(), key), true);
+            emit OnimgMouseUp();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void THebViewClass::resizeEvent(QResizeEvent*) {
     scrollBar_->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
     Layout();
@@ -236,7 +267,9 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column, int topL
     Rgb fill = b, ink = role == FontRole::Scroll || !style.colourInk ? kBlack : w.colour;
     if (style.selection && IsDrawnSelected(index)) {
         fill = kSelectionFill;
-        ink = column == 1 && b == kEndOfAliyahDefault ? kSelectedOnEndOfAliyah : b;
+        // The group colour becomes the text colour on the highlight, where it reads well
+        // enough; black or white otherwise.
+        ink = ReadableInk(column == 1 && b == kEndOfAliyahDefault ? kSelectedOnEndOfAliyah : b, fill);
     }
     // Smaller text (verse numbers, labels) sits low in the line.
     int q = 0;

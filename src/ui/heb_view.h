@@ -102,6 +102,8 @@ signals:
     void OnimgDblClick();
     // ShowWord moved the selection (the highlight that follows the singing).
     void WordShown(int index);
+    // The space bar was pressed in the view: play, or stop what is playing.
+    void SpacePressed();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -109,6 +111,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void wheelEvent(QWheelEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     void PaintItem(QPainter& painter, int index, int column, int topLine, const TPaintStyle& style);

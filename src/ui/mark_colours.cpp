@@ -1,5 +1,9 @@
 #include "mark_colours.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "player/colour_names.h"
 #include "player/trope_groups.h"
 
 namespace lyrasta::ui {
@@ -10,10 +14,6 @@ constexpr char32_t kMeteg = 0x05BD, kSofPasuq = 0x05C3;
 
 bool IsAccentMark(char32_t c) { return c >= 0x0591 && c <= 0x05AF; }
 
-SettingColour ToSetting(Rgb c) {
-    return static_cast<SettingColour>(c.b) << 16 | static_cast<SettingColour>(c.g) << 8 | c.r;
-}
-
 }  // namespace
 
 std::array<Rgb, 17> GroupColours(const TSettingsStore& settings) {
@@ -22,7 +22,7 @@ std::array<Rgb, 17> GroupColours(const TSettingsStore& settings) {
         const TropeGroupInfo& info = TropeGroupInfoOf(g);
         SettingColour colour = info.defaultColour;
         if (!info.colourKey.empty())
-            if (auto c = ParseSettingColour(settings.Text(std::string(info.colourKey)))) colour = *c;
+            if (auto c = ParseColourSetting(settings.Text(std::string(info.colourKey)))) colour = *c;
         out[g] = ToRgb(colour);
     }
     return out;
@@ -74,8 +74,32 @@ std::vector<int> MarkCategories(const HxWord& item, const std::u32string& text) 
     return out;
 }
 
+namespace {
+
+double RelativeLuminance(Rgb c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+}  // namespace
+
+double ContrastRatio(Rgb a, Rgb b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb ReadableInk(Rgb preferred, Rgb fill) {
+    constexpr double kReadable = 4.5;
+    if (ContrastRatio(preferred, fill) >= kReadable) return preferred;
+    constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+    return ContrastRatio(kBlack, fill) >= ContrastRatio(kWhite, fill) ? kBlack : kWhite;
+}
+
 Rgb SymbolColourOver(int category, Rgb background) {
-    return ToRgb(SymbolColour(static_cast<TropeSymbolCategory>(category), ToSetting(background)));
+    return ToRgb(SymbolColour(static_cast<TropeSymbolCategory>(category), ToSettingColour(background)));
 }
 
 }  // namespace lyrasta::ui

@@ -23,6 +23,12 @@ std::array<Rgb, 17> GroupColours(const TSettingsStore& settings);
 // accents, get 0 throughout.
 std::vector<int> MarkCategories(const HxWord& item, const std::u32string& text);
 
+// The contrast ratio of two colours (1 to 21), from their relative luminance in sRGB.
+double ContrastRatio(Rgb a, Rgb b);
+// The text colour to draw on `fill`: `preferred` when it reads at a contrast of at least
+// 4.5:1, else black or white, whichever reads better.
+Rgb ReadableInk(Rgb preferred, Rgb fill);
+
 // The colour of a symbol category over a background colour.
 Rgb SymbolColourOver(int category, Rgb background);
 

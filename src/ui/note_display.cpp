@@ -12,10 +12,26 @@ TNoteDisplay::TNoteDisplay(QWidget* parent) : QWidget(parent) {
 
 void TNoteDisplay::ShowWord(const LetterList& letters) {
     symbols_ = StaffSymbols(letters);
+    updateGeometry();
     update();
 }
 
 namespace {
+
+// One pixel of the staff's offsets: the panel's height holds the staff with room for two
+// ledger lines above and four below, and a line of syllables.
+double UnitOf(int height) { return height / 75.0; }
+
+// The width of a symbol's piece of staff; `step` is half a staff space.
+double PieceWidth(const TStaffSymbol& s, double step) {
+    const double note = 10 * step;
+    return s.kind == StaffKind::Clef                   ? 6 * step
+           : s.shortPiece                              ? 3 * step
+           : s.accidental != Accidental::None ? note + 2.5 * step
+                                                       : note;
+}
+
+constexpr double kStepUnits = 2.75;  // half a staff space, in units
 
 // A treble clef drawn as one stroke around the G line.
 void DrawClef(QPainter& p, double x, double gLine, double step) {
@@ -70,12 +86,9 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (symbols_.empty()) return;
-    // The panel's height holds the staff with room for two ledger lines above and four
-    // below, and a line of syllables.
-    const double unit = height() / 75.0;           // one pixel of the staff's offsets
+    const double unit = UnitOf(height());
     const double top = 32 * unit;                  // the reference line (offset 0)
-    const double step = 2.75 * unit;               // half a staff space
-    const double pieceWidth = 10 * step;
+    const double step = kStepUnits * unit;
     auto yOf = [&](int offset) { return top + offset * unit; };
     p.setPen(QPen(Qt::black, std::max(1.0, unit * 0.5)));
     QFont syllableFont("Liberation Sans");
@@ -84,10 +97,7 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
 
     double x = 10 * unit;
     for (const TStaffSymbol& s : symbols_) {
-        const double width = s.kind == StaffKind::Clef ? 6 * step
-                             : s.shortPiece             ? 3 * step
-                             : s.accidental != Accidental::None ? pieceWidth + 2.5 * step
-                                                                : pieceWidth;
+        const double width = PieceWidth(s, step);
         for (int line : kStaffLineOffsets) p.drawLine(QPointF(x, yOf(line)), QPointF(x + width, yOf(line)));
         if (s.kind == StaffKind::Clef) DrawClef(p, x + step, yOf(-3), step);
         if (s.kind == StaffKind::Note) {
@@ -129,6 +139,13 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
                        QString::fromStdString(s.syllable));
         x += width;
     }
+}
+
+QSize TNoteDisplay::minimumSizeHint() const {
+    const double unit = UnitOf(height());
+    double width = 20 * unit;
+    for (const TStaffSymbol& s : symbols_) width += PieceWidth(s, kStepUnits * unit);
+    return QSize(static_cast<int>(width + 0.5), 0);
 }
 
 }  // namespace lyrasta::ui

@@ -16,6 +16,10 @@ public:
     explicit TNoteDisplay(QWidget* parent = nullptr);
     // Shows the staff of a word's letters to sing (an empty list clears the panel).
     void ShowWord(const LetterList& letters);
+    // As wide as the staff of the shown word at the panel's height: a long melisma runs past
+    // the window, and the scroll area around the panel scrolls to it.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;

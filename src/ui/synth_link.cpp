@@ -15,22 +15,31 @@ namespace lyrasta::ui {
 namespace {
 
 // The command pieces go to an engine's speak and wave-file operations.
+// Every piece is also written to the log, when there is one (the debug window).
 class EngineOutput : public TSynthOutput {
 public:
-    explicit EngineOutput(synth::TSynthesizer& engine) : engine_(engine) {}
+    explicit EngineOutput(synth::TSynthesizer& engine,
+                          const std::function<void(const std::string&)>* log = nullptr)
+        : engine_(engine), log_(log) {}
     void OpenWave(const std::string& file) override { engine_.L8(file, 4); }
-    void Speak(const std::string& text, bool final) override { engine_.L4(text, final ? 1 : 0); }
+    void Speak(const std::string& text, bool final) override {
+        if (log_ && *log_) (*log_)(text);
+        engine_.L4(text, final ? 1 : 0);
+    }
     void CloseWave() override { engine_.L9(); }
 
 private:
     synth::TSynthesizer& engine_;
+    const std::function<void(const std::string&)>* log_;
 };
 
 }  // namespace
 
 TSynthLink::TSynthLink(TTropePlayer& window, TSettingsStore& settings, bool fastMode)
-    : window_(&window), settings_(settings),
-      engine_(std::make_unique<synth::TSynthesizer>(fastMode ? nullptr : synth::MakeSoundCardOutput())) {
+    : window_(&window), settings_(settings) {
+    std::unique_ptr<synth::AudioOutput> output = fastMode ? nullptr : synth::MakeSoundCardOutput();
+    soundDevice_ = output != nullptr;
+    engine_ = std::make_unique<synth::TSynthesizer>(std::move(output));
     QPointer<TTropePlayer> target(&window);
     engine_->L1(
         [target](const synth::SynthEvent& e) {
@@ -51,7 +60,7 @@ TSynthLink::TSynthLink(TTropePlayer& window, TSettingsStore& settings, bool fast
     TPlayerServices& s = window.Services();
     s.singRange = [this](int kind, const TPlayback& player) {
         if (!window_) return;
-        EngineOutput out(*engine_);
+        EngineOutput out(*engine_, &log);
         SingRange(window_->HView().Table(), static_cast<SingRangeMode>(kind), Options(player), &out);
     };
     s.resetSynthesizer = [this] { engine_->L7(false); };
@@ -69,12 +78,21 @@ TSynthLink::~TSynthLink() {
     engine_->L3();
 }
 
+void TSynthLink::SpeakText(const std::string& text) {
+    // Into the wave file of the settings when one is set, as the singing goes.
+    const std::string wave = settings_.Text("WavFileName");
+    if (!wave.empty()) engine_->L8(wave, 4);
+    engine_->L4(text, 1);
+    if (!wave.empty()) engine_->L9();
+}
+
 strucSingOptions TSynthLink::Options(const TPlayback& player) const {
     strucSingOptions o;
     o.speed = window_->Speed();
     o.volume = window_->Volume();
     o.voice = window_->Voice();
     o.wavFileName = settings_.Text("WavFileName");
+    o.speak = window_->SpeakTexts();
     o.replay = player.Mode() == kPlayReplay;
     o.replayEnd = player.ReplayEndWord();
     return o;  // the player rebuilds a stale song before it submits

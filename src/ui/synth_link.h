@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "player/command_text.h"
 #include "synth/synthesizer.h"
@@ -24,6 +26,12 @@ public:
     ~TSynthLink() override;
 
     synth::TSynthesizer& Engine() { return *engine_; }
+    // False when the machine has no sound output: the singing then keeps time silently.
+    bool HasSoundDevice() const { return soundDevice_; }
+    // Hands command text to the synthesizer as it stands (the debug window's Speak).
+    void SpeakText(const std::string& text);
+    // Receives every command piece submitted for singing (the debug window's log).
+    std::function<void(const std::string&)> log;
 
 private:
     strucSingOptions Options(const TPlayback& player) const;
@@ -32,6 +40,7 @@ private:
 
     QPointer<TTropePlayer> window_;
     TSettingsStore& settings_;
+    bool soundDevice_ = false;
     std::unique_ptr<synth::TSynthesizer> engine_;
 };
 

@@ -13,11 +13,13 @@
 #include <QMessageBox>
 #include <QClipboard>
 #include <QProgressDialog>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,6 +32,9 @@
 #include "ui/heb_view.h"
 #include "ui/mark_colours.h"
 #include "ui/note_display.h"
+#include "ui/colour_legend.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
 
 namespace lyrasta::ui {
 
@@ -53,12 +58,23 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     hview_->SetSymbolColouring(MarkCategories, SymbolColourOver);
     lblTranslation_ = new QLabel(this);
     lblTranslation_->setObjectName("lblTranslation");
+    lblTranslation_->setWordWrap(true);
+    lblTranslation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTips_ = new QLabel(this);
     lblTips_->setObjectName("lblTips");
     lblTips_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTips_->setWordWrap(true);
-    pnlSong_ = new TNoteDisplay(this);
+    pnlSong_ = new TNoteDisplay;
     pnlSong_->setObjectName("pnlSong");
+    songScroll_ = new QScrollArea(this);
+    songScroll_->setWidget(pnlSong_);
+    songScroll_->setWidgetResizable(true);
+    songScroll_->setFrameShape(QFrame::NoFrame);
+    songScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    songScroll_->setFocusPolicy(Qt::NoFocus);
+    lblStatus_ = new QLabel(this);
+    lblStatus_->setObjectName("lblStatus");
+    connect(lblStatus_, &QLabel::linkActivated, this, [this] { ExportAudio(); });
     BuildMenus();
     BuildToolbars();
     BuildTabs();
@@ -73,6 +89,7 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
 
     connect(hview_, &THebViewClass::OnimgMouseUp, this, [this] { ShowCurrentWord(); });
     connect(hview_, &THebViewClass::OnimgDblClick, this, [this] { player_.PlayWord(); });
+    connect(hview_, &THebViewClass::SpacePressed, this, [this] { PlayOrStop(); });
     qApp->installEventFilter(this);
     resize(1000, 700);
 }
@@ -108,38 +125,57 @@ void TTropePlayer::BuildMenus() {
     for (const char* caption : {"&Open reading", "Open &tutorial", "Open &calendar"})
         AddAction(file, caption, [] {}, false);
     AddAction(file, "&Print", [this] { PrintReading(); });
-    for (const char* caption : {"&Jump", "C&ustomize"}) AddAction(file, caption, [] {}, false);
-    AddAction(file, "Export audio...", [this] { ExportAudio(); });
+    AddAction(file, "&Jump", [this] { ManageSections(); });
+    AddAction(file, "C&ustomize", [this] { Customize(); });
+    exportAudio_ = AddAction(file, "Export audio...", [this] { ExportAudio(); }, false);
     AddAction(file, "Export PDF...", [this] { ExportPdfFile(); });
+    AddAction(file, "&Reload <F9>", [this] { Reload(); });
     file->addSeparator();
     AddAction(file, "E&xit", [this] { close(); });
 
     QMenu* play = addMenu("&Play");
     AddAction(play, "Rest of &section <F5>", [this] { player_.PlaySection(); });
     AddAction(play, "Rest of &verse", [this] { player_.PlayVerse(); });
-    AddAction(play, "&Trope group", [this] { player_.PlayGroup(); });
+    AddAction(play, "&Trope group <F4>", [this] { player_.PlayGroup(); });
     AddAction(play, "&Word", [this] { player_.PlayWord(); });
+    AddAction(play, "&Replay until stopped <F3>", [this] { player_.ReplayUntilStopped(); });
+    AddAction(play, "Play or stop <Space>", [this] { PlayOrStop(); });
     AddAction(play, "&Stop <F2>", [this] { player_.Stop(); });
 
     QMenu* view = addMenu("&View");
     const char* modes[3] = {"&Modern letters with vowels", "&Stam letters", "&Both"};
-    for (int m = 0; m < 3; ++m) AddAction(view, modes[m], [this, m] { SetViewMode(m); });
+    auto* menuModes = new QActionGroup(this);
+    for (int m = 0; m < 3; ++m) {
+        menuViewModes_[m] = AddAction(view, modes[m], [this, m] { SetViewMode(m); });
+        menuViewModes_[m]->setCheckable(true);
+        menuModes->addAction(menuViewModes_[m]);
+    }
+    menuViewModes_[0]->setChecked(true);
+    view->addSeparator();
+    // The text size: real shortcuts, held by the window so that they work from any control.
+    const struct {
+        const char* caption;
+        QList<QKeySequence> keys;
+        int change;
+    } zooms[] = {{"Zoom &in", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, 2},
+                 {"Zoom &out", {QKeySequence::ZoomOut}, -2},
+                 {"&Normal size", {QKeySequence("Ctrl+0")}, 0}};
+    for (const auto& z : zooms) {
+        QAction* a = AddAction(view, z.caption, [this, change = z.change] { Zoom(change); });
+        a->setShortcuts(z.keys);
+        addAction(a);
+    }
+    view->addSeparator();
+    AddAction(view, "Color &legend", [this] { ShowColourLegend(*this, *hview_); });
 
     QMenu* help = addMenu("&Help");
-    AddAction(help, "&Contents", [] {}, false);
-    AddAction(help, "Acknowledgements", [this] {
-        QMessageBox::information(this, "Thank you",
-                                 "SIL International, for the Ezra SIL font\n"
-                                 "The Culmus project, for the Stam Ashkenaz CLM font\n"
-                                 "The translators of the World English Bible\n"
-                                 "The keepers of the Westminster Leningrad Codex text\n"
-                                 "Hebcal (@hebcal/leyning, @hebcal/triennial; BSD-2-Clause), for the "
-                                 "references of the weekly, holiday and triennial readings");
-    });
+    AddAction(help, "&Contents <F1>", [this] { ShowHelp("contents"); });
+    AddAction(help, "&Keyboard keys", [this] { ShowHelp("keys"); });
+    AddAction(help, "&Trope chart", [this] { ShowHelp("tropes"); });
+    AddAction(help, "Acknowledgements", [this] { ShowAcknowledgements(this, dataDir_); });
     AddAction(help, "&About", [this] {
-        QMessageBox::about(this, "About Lyrasta",
-                           "Lyrasta\nA trainer for chanting the Hebrew Bible with its "
-                           "cantillation marks.");
+        TfrmSplash about(this);
+        about.ShowAsAbout();
     });
 }
 
@@ -158,7 +194,7 @@ void TTropePlayer::BuildToolbars() {
     addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
     addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false);
     addButton(fileToolbar_, "Print", "Print", [this] { PrintReading(); });
-    addButton(fileToolbar_, "Go to or hide section", "Go", [] {}, false);
+    addButton(fileToolbar_, "Go to or hide section", "Go", [this] { ManageSections(); });
 
     playToolbar_ = new QToolBar(this);
     addButton(playToolbar_, "Play <F5>", "\u25B6", [this] { player_.PlaySection(); })
@@ -212,19 +248,18 @@ void TTropePlayer::BuildTabs() {
         return layout;
     };
     QHBoxLayout* melody = page("Melody");
-    melody->addWidget(new QLabel("Niggun-song style (not pronunciation) "));
+    lblNiggun_ = new QLabel("Niggun-song style (not pronunciation) ");
+    melody->addWidget(lblNiggun_);
     cboNiggun_ = new QComboBox;
     cboNiggun_->setObjectName("cboNiggun");
     cboNiggun_->setMinimumWidth(160);
     melody->addWidget(cboNiggun_, 1);
+    BuildMelodyChoice(*melody);
     cmdMelodyHelp_ = new QPushButton("Melody Help");
     melody->addWidget(cmdMelodyHelp_);
     connect(cmdMelodyHelp_, &QPushButton::clicked, this, [this] {
         if (cboNiggun_->currentIndex() < 0) return;
-        QMessageBox box(this);
-        box.setWindowTitle("Melody Help");
-        box.setText(MelodyHelpText());
-        box.exec();
+        ShowMelodyHelp(MelodyHelpText());
     });
     connect(cboNiggun_, &QComboBox::activated, this, [this](int index) {
         if (index < 0 || index >= static_cast<int>(styles_.size())) return;
@@ -232,6 +267,7 @@ void TTropePlayer::BuildTabs() {
         if (services_.chooseStyle) services_.chooseStyle(reading_.type, index);
         ResetSong();
         player_.MarkSongStale();
+        hview_->setFocus();  // the keys go back to the text, never on to another melody
     });
 
     QHBoxLayout* pron = page("Pronunciation/Accent");
@@ -254,6 +290,7 @@ void TTropePlayer::BuildTabs() {
     cboVoice_->setObjectName("cboVoice");
     for (const std::string& v : VoiceNames()) cboVoice_->addItem(QString::fromStdString(v));
     pitch->addWidget(cboVoice_);
+    pitch->addWidget(new QLabel("Pitch"));
     sePitch_ = new QSpinBox;
     sePitch_->setObjectName("sePitch");
     sePitch_->setRange(-12, 12);
@@ -309,6 +346,7 @@ strucSongSettings TTropePlayer::SongSettings() const {
 void TTropePlayer::SetViewMode(int mode) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (viewModes_[mode]) viewModes_[mode]->setChecked(true);
+    if (menuViewModes_[mode]) menuViewModes_[mode]->setChecked(true);
     hview_->SetViewMode(mode);
     hview_->ShowWord(hview_->SelectedWord(), true);
     QApplication::restoreOverrideCursor();
@@ -330,6 +368,7 @@ void TTropePlayer::FirstActivation() {
     if (activated_) return;
     activated_ = true;
     settings_.Load();
+    for (const std::string& problem : settings_.Problems()) Message(problem);
     for (const std::string& problem : settings_.Problems()) Message(problem);
     // Where the program is installed, for tools that look for it (kept in the settings file
     // where the platform without a registry has no other place for it).
@@ -364,6 +403,9 @@ void TTropePlayer::FirstActivation() {
     player_.SetDeveloperControls(developer_);
     for (const char* type : kReadingTypes)
         if (std::string name = settings_.Text(type); !name.empty()) melodies_[type] = name;
+    memory_ = TWindowMemory::Read(settings_);
+    hview_->SetBaseFont(memory_.textSize);
+    SetViewMode(memory_.viewMode);
     settingsApplied_ = true;
     ArrangeControls();
 }
@@ -381,6 +423,13 @@ void TTropePlayer::SaveSettings() {
     settings_.SetBool("ColorTropes", cmdColorTropes_->isChecked());
     settings_.SetBool("ShowUnderlines", cmdShowUnderlines_->isChecked());
     for (const auto& [type, name] : melodies_) settings_.Set(type, name);
+    memory_.viewMode = hview_->ViewMode();
+    memory_.geometry = saveGeometry().toHex().toStdString();
+    if (readingOpen_) {
+        memory_.readingKey = ReadingKey(reading_.title, reading_.wrapped, reading_.sections);
+        memory_.word = hview_->SelectedWord();
+    }
+    memory_.Write(settings_);
     std::string error;
     if (!settings_.Save(&error)) Message(error);
 }
@@ -407,7 +456,8 @@ void TTropePlayer::ArrangeControls() {
     const int bandBottom = y;
     const int tabsHeight = std::max(tabs_->sizeHint().height(), px(60));
     int viewTop = 0;
-    if (w > px(kWideWindow)) {
+    // Beside the toolbars when the window is wide enough for the tabs' controls, else under them.
+    if (w > px(kWideWindow) && w - px(kToolbarBandWidth) - px(8) >= tabs_->sizeHint().width()) {
         tabs_->setGeometry(px(kToolbarBandWidth), 0, w - px(kToolbarBandWidth) - px(8), tabsHeight);
         viewTop = std::max(bandBottom, tabsHeight);
     } else {
@@ -422,16 +472,28 @@ void TTropePlayer::ArrangeControls() {
         x -= bw;
         (*it)->setGeometry(x, bandBottom - row, bw, row);
     }
-    const int tipsTop = h - px(kNotePanelHeight);
+    const int statusHeight = lblStatus_->text().isEmpty() ? 0 : lblStatus_->sizeHint().height() + px(2);
+    lblStatus_->setGeometry(px(4), h - statusHeight, w - px(8), statusHeight);
+    const int tipsTop = h - statusHeight - px(kNotePanelHeight);
     lblTips_->setGeometry(px(4), tipsTop, w / 2 - px(4), px(kNotePanelHeight));
-    pnlSong_->setGeometry(w / 2, tipsTop, w / 2 - px(10), px(kNotePanelHeight));
-    const int translationTop = tipsTop - px(kTranslationAboveTips);
-    lblTranslation_->setGeometry(px(4), translationTop, w - px(10) - px(4), px(kTranslationAboveTips - 4));
+    songScroll_->setGeometry(w / 2, tipsTop, w / 2 - px(10), px(kNotePanelHeight));
+    lblTranslation_->resize(w - px(10) - px(4), lblTranslation_->height());
+    const int translationHeight = TranslationHeight();
+    const int translationTop = tipsTop - translationHeight - px(4);
+    lblTranslation_->setGeometry(px(4), translationTop, w - px(10) - px(4), translationHeight);
     const int available = translationTop - viewTop - px(5);
     hview_->setGeometry(0, viewTop + px(2), w - px(8), std::max(available, px(20)));
 }
 
 bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel over a box that was not chosen scrolls past it: a melody or a volume never
+    // changes by a wheel meant for the text.
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        (qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched)) &&
+        !static_cast<QWidget*>(watched)->hasFocus()) {
+        event->ignore();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress || !isActiveWindow()) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
@@ -442,6 +504,7 @@ bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_F3: player_.ReplayUntilStopped(); return true;
     case Qt::Key_F2: player_.Stop(); return true;
     case Qt::Key_F9: Reload(); return true;
+    case Qt::Key_F1: ShowHelp("contents"); return true;
     case Qt::Key_Space:
         if (!developer_) return false;
         player_.ToggleSpace();
@@ -457,27 +520,81 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
     hview_->Clear();
     hview_->SetRToLWrapping(true);
     hview_->SetPreWrapped(request.wrapped || settings_.Bool("ForceWrapping"));
+    if (!keepSectionLines_) sectionLines_ = SectionLines(request.sections);
     std::string error;
     const bool ok = services_.loadReading ? services_.loadReading(request, hview_->Table(), error)
                                           : (error = "No reading loader is available.", false);
     if (!ok) {
         hview_->Clear();
+        exportAudio_->setEnabled(false);
         Message(error);
         return false;
     }
     readingOpen_ = true;
+    exportAudio_->setEnabled(true);
     setWindowTitle(QString::fromStdString(request.title.empty() ? std::string(kTitle)
                                                                  : request.title + " - " + kTitle));
     hview_->Layout();
     int first = 0;
     while (first < hview_->WordCount() && !hview_->Table().IsHebrewWord(first)) ++first;
+    // The word the student had selected in this reading last time, when it is one.
+    const std::string key = ReadingKey(request.title, request.wrapped, request.sections);
+    if (memory_.word >= 0 && memory_.readingKey == key && memory_.word < hview_->WordCount() &&
+        hview_->Table().IsHebrewWord(memory_.word))
+        first = memory_.word;
+    memory_.word = -1;  // only once
     hview_->ShowWord(first < hview_->WordCount() ? first : 0, true);
     ShowCurrentWord();
+    hview_->setFocus();
     return true;
 }
 
 void TTropePlayer::Reload() {
-    if (readingOpen_) OpenReading(TReadingRequest(reading_));
+    if (!readingOpen_) return;
+    // The reloaded reading keeps the selected word.
+    memory_.readingKey = ReadingKey(reading_.title, reading_.wrapped, reading_.sections);
+    memory_.word = hview_->SelectedWord();
+    OpenReading(TReadingRequest(reading_));
+}
+
+void TTropePlayer::ShowHelp(const QString& context) {
+    ShowHelpAt(*this, dataDir_, context.toStdString());
+}
+
+void TTropePlayer::PlayOrStop() {
+    if (textRunning_) player_.Stop();
+    else player_.PlaySection();
+}
+
+void TTropePlayer::Zoom(int change) {
+    memory_.textSize = change == 0 ? TWindowMemory::kDefaultTextSize
+                                   : std::clamp(memory_.textSize + change, TWindowMemory::kMinTextSize,
+                                                TWindowMemory::kMaxTextSize);
+    hview_->SetBaseFont(memory_.textSize);
+    hview_->ShowWord(hview_->SelectedWord(), true);
+}
+
+void TTropePlayer::ShowStatus(const QString& text) {
+    lblStatus_->setText(text);
+    ArrangeControls();
+}
+
+QString TTropePlayer::StatusText() const { return lblStatus_->text(); }
+
+bool TTropePlayer::RestoreGeometry() {
+    settings_.Load();
+    const std::string hex = TWindowMemory::Read(settings_).geometry;
+    return !hex.empty() && restoreGeometry(QByteArray::fromHex(QByteArray::fromStdString(hex)));
+}
+
+void TTropePlayer::ReportNoSoundDevice() {
+    ShowStatus("No sound device was found: the singing cannot be heard. "
+               "<a href=\"export\">Export audio...</a> writes it to a wave file instead.");
+}
+
+void TTropePlayer::RememberStyle(const std::string& type, const std::string& name) {
+    // The style chosen for the student is kept, so that the choice is asked about once.
+    if (ReadingTypeIndex(type) >= 0 && !name.empty()) melodies_.emplace(type, name);
 }
 
 void TTropePlayer::DumpSelText() {
@@ -510,10 +627,15 @@ void TTropePlayer::ExportAudio() {
     }, error);
     progress.setValue(100);
     if (!ok) Message(error);
+    else ShowStatus("The sung reading was written to " + file.toHtmlEscaped() + ".");
 }
 
 void TTropePlayer::OnIndexNotification(int word) { player_.OnIndex(word); }
-void TTropePlayer::OnEndNotification(int code) { player_.OnEnd(code); }
+void TTropePlayer::OnEndNotification(int code) {
+    // A replay loop submits its text again from here and so runs on.
+    if (code == kEndOfText) textRunning_ = false;
+    player_.OnEnd(code);
+}
 
 int TTropePlayer::WordCount() const { return hview_->WordCount(); }
 int TTropePlayer::SelectedWord() const { return hview_->SelectedWord(); }
@@ -527,10 +649,12 @@ int TTropePlayer::IndexedItemOf(int i) const {
 void TTropePlayer::ShowWord(int i, bool scroll) { hview_->ShowWord(i, scroll); }
 
 void TTropePlayer::SingRange(int kind) {
+    textRunning_ = static_cast<bool>(services_.singRange);
     if (services_.singRange) services_.singRange(kind, player_);
 }
 
 void TTropePlayer::ResetSynthesizer() {
+    textRunning_ = false;
     if (services_.resetSynthesizer) services_.resetSynthesizer();
 }
 
@@ -554,6 +678,14 @@ void TTropePlayer::ShowCurrentWord() {
     lblTranslation_->setText(line > 0 && services_.translationLine
                                  ? QString::fromStdString(services_.translationLine(line))
                                  : QString());
+    // A long verse wraps; the line grows when it needs more room than it has.
+    if (TranslationHeight() != lblTranslation_->height()) ArrangeControls();
+}
+
+int TTropePlayer::TranslationHeight() const {
+    const int lines = lblTranslation_->fontMetrics().lineSpacing();
+    const int wanted = lblTranslation_->heightForWidth(lblTranslation_->width());
+    return std::clamp(wanted, 2 * lines + 2, 4 * lines + 2);
 }
 
 void TTropePlayer::ProcessPendingEvents() { QCoreApplication::processEvents(); }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,17 +15,22 @@
 
 #include "player/playback.h"
 #include "player/settings_store.h"
+#include "chant/melody_styles.h"
 #include "player/song_steps.h"
 #include "text/reading_loader.h"
 #include "text/word_table.h"
 #include "ui/display_fonts.h"
+#include "ui/sections_model.h"
+#include "ui/window_memory.h"
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QToolBar;
@@ -77,10 +83,15 @@ public:
     TNoteDisplay& NoteDisplay() { return *pnlSong_; }
     QTabWidget& OptionTabs() { return *tabs_; }
     TPlayerServices& Services() { return services_; }
+    // The data folder, where the acknowledgements and the help pages are.
+    void SetDataFolder(std::filesystem::path dir) { dataDir_ = std::move(dir); }
 
     // Opens a reading: Stop, clear the view, load, lay out right to left (pre-wrapped when
     // the reading asks for it or the ForceWrapping setting is on) and show its first word.
     bool OpenReading(const TReadingRequest& request);
+    // Puts the window where it was at the end of the last session; false when nothing
+    // was kept (the caller then chooses the size).
+    bool RestoreGeometry();
     // Reads the settings and applies them; done once, when the window is first shown.
     void FirstActivation();
     // The synthesizer's notifications, delivered as queued events on this thread.
@@ -99,6 +110,37 @@ public:
     void SetMelodyStyles(const std::vector<std::string>& names, int chosen,
                          const std::string& helpText);
     QString MelodyHelpText() const { return melodyHelp_; }
+    // A reading sung in two melody types: the Melody tab shows both choices, as
+    // type + ": " + style, with a button that changes them; otherwise the melody box.
+    void SetSecondMelody(const strucMelodyDisplay& display, const std::string& auxType,
+                         const std::string& auxHelp);
+    // The melody selection dialog (the Melody tab's "Change" button).
+    void SelectMelodies();
+    // The melody help window with a text.
+    void ShowMelodyHelp(const QString& text);
+    const strucMelodyDisplay& MelodyDisplay() const { return melodyDisplay_; }
+    QString MelodyMainLabel() const;
+    QString MelodyAuxLabel() const;
+    // Keeps the style the program chose for a reading type, to be saved with the settings.
+    void RememberStyle(const std::string& type, const std::string& name);
+    // The status line at the foot of the window (rich text; empty hides it).
+    void ShowStatus(const QString& text);
+    QString StatusText() const;
+    // Says in the status line that nothing can be heard, offering the audio export.
+    void ReportNoSoundDevice();
+    // Space: sings the rest of the section, or stops what is being sung.
+    void PlayOrStop();
+    // The text size, by `change` points (0: back to the normal size).
+    void Zoom(int change);
+    int TextSize() const { return memory_.textSize; }
+    // The user guide at a help context ("contents", "customize", ...).
+    void ShowHelp(const QString& context);
+    // The customise dialog; the sections dialog (hide sections, jump to one).
+    void Customize();
+    void ManageSections();
+    // "Speak texts (disable all melodies)" of the customise dialog.
+    bool SpeakTexts() const { return speakTexts_; }
+    const std::vector<TSectionLine>& SectionLinesOfReading() const { return sectionLines_; }
     // The settings that shape the song, from the window's boxes and the settings file.
     strucSongSettings SongSettings() const;
 
@@ -142,6 +184,8 @@ private:
     void PrintReading();
     // File menu "Export PDF...": the printed pages into a PDF file.
     void ExportPdfFile();
+    int TranslationHeight() const;
+    void BuildMelodyChoice(QHBoxLayout& melodyPage);
     QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> run,
                        bool enabled = true);
 
@@ -155,6 +199,12 @@ private:
     bool settingsApplied_ = false;
     TReadingRequest reading_;
     bool readingOpen_ = false;
+    bool textRunning_ = false;  // a text is being sung
+    TWindowMemory memory_;
+    std::filesystem::path dataDir_;
+    bool speakTexts_ = false;
+    std::vector<TSectionLine> sectionLines_;  // of the open reading, with their ticks
+    bool keepSectionLines_ = false;            // reloading with sections hidden
     std::map<std::string, std::string> melodies_;  // reading type -> style name
     std::vector<std::string> styles_;  // of the open reading's type
     QString melodyHelp_;
@@ -167,6 +217,12 @@ private:
     QToolBar* displayToolbar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QComboBox* cboNiggun_ = nullptr;
+    QLabel* lblNiggun_ = nullptr;
+    QLabel* lblMelodyMain_ = nullptr;
+    QLabel* lblMelodyAux_ = nullptr;
+    QPushButton* cmdChangeMelodies_ = nullptr;
+    strucMelodyDisplay melodyDisplay_;
+    std::string auxType_, auxHelp_;
     QPushButton* cmdMelodyHelp_ = nullptr;
     QComboBox* cboPronunciation_ = nullptr;
     QComboBox* cboPhonemes_ = nullptr;
@@ -178,6 +234,10 @@ private:
     QLabel* lblTranslation_ = nullptr;
     QLabel* lblTips_ = nullptr;
     TNoteDisplay* pnlSong_ = nullptr;
+    QScrollArea* songScroll_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    QAction* exportAudio_ = nullptr;
+    QAction* menuViewModes_[3] = {};
     std::vector<QPushButton*> developerButtons_;
     QAction* viewModes_[3] = {};
     QAction* cmdShowTropeColors_ = nullptr;

@@ -119,5 +119,56 @@ TEST(HebLayout, TikkunModeHalvesTheScrollScaleAndFillsTheModernColumn) {
     EXPECT_EQ(layout.LeftBound(2) - layout.RightEdge(1), 10);
 }
 
+// Widths that follow the font size: a byte is half a pixel per pixel of size.
+class ScaledMeasure : public TItemMeasure {
+public:
+    double Width(FontRole, const std::string& text, int px) override { return text.size() * px / 2.0; }
+    double HeightOfM(FontRole, int px) override { return px; }
+};
+
+TEST(HebLayout, LongPreWrappedLinesShrinkToTheirColumn) {
+    // One scroll line of 14 words and a short one: far too long for either column.
+    TWordTable table;
+    for (int i = 0; i < 16; ++i)
+        table.AddWord(kWord, "TGBT", 20, {}, i == 13, false, true, true, true, false, kPairNone, 0,
+                      nullptr);
+    for (int mode : {0, 2}) {
+        for (int width : {1000, 1600}) {
+            THebLayout layout;
+            layout.options.rtlWrapping = true;
+            layout.options.preWrapped = true;
+            layout.options.viewMode = mode;
+            ScaledMeasure measure;
+            layout.Layout(table, measure, width, 600);
+            SCOPED_TRACE(testing::Message() << "mode " << mode << " at " << width);
+            ASSERT_EQ(layout.LineCount(), 2);
+            for (int i = 0; i < table.WordCount(); ++i) {
+                const HxWord& w = *table.Item(i);
+                EXPECT_GE(w.x1, layout.LeftBound(1) - 1) << i;
+                EXPECT_LE(w.x1 + w.width1, layout.RightEdge(1)) << i;
+                if (mode != 2) continue;
+                EXPECT_GE(w.x2, layout.LeftBound(2) - 1) << i;  // never into the scroll column
+                EXPECT_LE(w.x2 + w.width2, layout.RightEdge(2)) << i;
+            }
+        }
+    }
+}
+
+TEST(HebLayout, AVerseNumberGoesToTheLineOfItsVerse) {
+    // Six words fill most of the line; the number would still fit, its verse's word not.
+    TWordTable table;
+    for (int i = 0; i < 6; ++i)
+        table.AddWord(kWord, "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0, nullptr);
+    table.AddWord(":21", "Arial", 20, {}, false, false, false, false, true, false, kPairNone, 0, nullptr);
+    table.AddWord("(4)", "Arial", 20, {}, false, false, false, false, true, false, kPairNone, 0, nullptr);
+    table.AddWord(kWord, "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0, nullptr);
+    THebLayout layout;
+    layout.options.rtlWrapping = true;
+    FixedMeasure measure;
+    layout.Layout(table, measure, 750, 400);
+    ASSERT_EQ(layout.LineCount(), 2);
+    EXPECT_EQ(layout.LineStart(1, table.WordCount()), 6) << "both numbers move with the word";
+}
+
 }  // namespace
 }  // namespace lyrasta::ui

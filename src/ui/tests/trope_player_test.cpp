@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -104,18 +105,111 @@ TEST(TropePlayer, OptionTabsMoveUnderTheToolbarsInANarrowWindow) {
     EXPECT_GE(narrow.window->HView().geometry().top(), narrow.window->OptionTabs().geometry().bottom());
 }
 
-TEST(TropePlayer, F9ReloadsAndTheSpaceBarIsForDevelopersOnly) {
+TEST(TropePlayer, F9ReloadsKeepingTheSelectedWord) {
     const std::string ini = TempIni("keys.ini", "[Options]\nDebug=False\n");
     Window w(ini);
     int submitted = 0;
     w.window->Services().singRange = [&](int, const TPlayback&) { ++submitted; };
-    QTest::keyClick(w.window.get(), Qt::Key_Space);
-    EXPECT_EQ(submitted, 0);
+    const int word = w.IndexOf("הָאָֽרֶץ׃");
+    w.window->HView().ShowWord(word, true);
     QTest::keyClick(w.window.get(), Qt::Key_F9);
     EXPECT_EQ(w.loads, 2);
+    EXPECT_EQ(w.window->HView().SelectedWord(), word);
     QTest::keyClick(w.window.get(), Qt::Key_F5);
     EXPECT_EQ(submitted, 1);
     EXPECT_EQ(w.window->Player().Mode(), kPlaySection);
+}
+
+// Clicks a word of the view and returns the widget that has the keyboard then.
+QWidget* ClickWord(Window& w, int word) {
+    THebViewClass& view = w.window->HView();
+    const HxWord& item = *view.Table().Item(word);
+    const int line = view.LayoutState().LineOf(item) - view.ScrollPosition();
+    const QPoint p(item.x1 + item.width1 / 2, line * view.LayoutState().LineHeight() + 5);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, p);
+    return QApplication::focusWidget();
+}
+
+TEST(TropePlayer, AClickGivesTheTextTheKeysAndTheyNeverReachTheBoxes) {
+    const std::string ini = TempIni("focus.ini", "");
+    Window w(ini);
+    TTropePlayer& p = *w.window;
+    int submitted = 0, stopped = 0;
+    p.Services().singRange = [&](int, const TPlayback&) { ++submitted; };
+    p.Services().resetSynthesizer = [&] { ++stopped; };
+    p.SetMelodyStyles({"First", "Second"}, 0, "");
+    auto* volume = p.findChild<QSpinBox*>("seVolume");
+    auto* melody = p.findChild<QComboBox*>("cboNiggun");
+    // The student had used the volume box and the melody box before clicking a word.
+    volume->setFocus();
+    QTest::keyClick(volume, Qt::Key_Up);
+    ASSERT_EQ(volume->value(), 6) << "fixture: the box had the keys";
+    const int first = w.IndexOf("בְּרֵאשִׁ֖ית");
+    ASSERT_EQ(ClickWord(w, first), &p.HView());
+    // The reading's last word is the second part of a maqaf pair: End selects its first part.
+    const int lastWord = p.HView().Table().Item(w.IndexOf("אֽוֹר׃"))->pairFirst;
+    ASSERT_GE(lastWord, 0) << "fixture: the last word is a pair";
+    struct Step {
+        Qt::Key key;
+        int selected;  // the selected word after the key
+        int submitted;
+    } steps[] = {
+        {Qt::Key_Left, w.IndexOf("בָּרָ֣א"), 0},
+        {Qt::Key_Right, first, 0},
+        {Qt::Key_Up, first, 0},  // the first line: nowhere further up
+        {Qt::Key_End, lastWord, 0},
+        {Qt::Key_Home, first, 0},
+        {Qt::Key_Space, first, 1},  // sings
+        {Qt::Key_Space, first, 1},  // and stops
+    };
+    for (const Step& s : steps) {
+        QTest::keyClick(QApplication::focusWidget(), s.key);
+        EXPECT_EQ(p.HView().SelectedWord(), s.selected) << QTest::toString(QKeySequence(s.key));
+        EXPECT_EQ(submitted, s.submitted);
+    }
+    EXPECT_GE(stopped, 1) << "the second Space stopped the singing";
+    EXPECT_EQ(volume->value(), 6);
+    EXPECT_EQ(melody->currentIndex(), 0);
+    p.close();
+    EXPECT_EQ(ReadAll(ini).find("Torah="), std::string::npos) << "no melody was chosen";
+}
+
+TEST(TropePlayer, TheNextStartComesBackToTheSameWordViewAndSize) {
+    const std::string ini = TempIni("memory.ini", "");
+    int word = -1;
+    {
+        Window w(ini);
+        word = w.IndexOf("הַשָּׁמַ֖יִם");
+        w.window->HView().ShowWord(word, true);
+        w.window->Zoom(4);
+        w.window->HView().SetViewMode(2);
+        w.window->close();
+    }
+    const std::string written = ReadAll(ini);
+    for (const char* line : {"ViewMode=2", "TextSize=24", "SelectedWord=", "WindowGeometry="})
+        EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
+    Window again(ini);
+    EXPECT_EQ(again.window->HView().SelectedWord(), word);
+    EXPECT_EQ(again.window->HView().ViewMode(), 2);
+    EXPECT_EQ(again.window->TextSize(), 24);
+    again.window->Zoom(0);
+    EXPECT_EQ(again.window->TextSize(), 20);
+}
+
+TEST(TropePlayer, ExportAudioWaitsForAReading) {
+    TSettingsStore settings(TempIni("export.ini", ""));
+    TTropePlayer p(Fonts(), settings);
+    p.show();
+    QAction* exportAudio = nullptr;
+    for (QAction* a : p.findChildren<QAction*>())
+        if (a->text() == "Export audio...") exportAudio = a;
+    ASSERT_NE(exportAudio, nullptr);
+    EXPECT_FALSE(exportAudio->isEnabled());
+    Window w(TempIni("export2.ini", ""));
+    for (QAction* a : w.window->findChildren<QAction*>())
+        if (a->text() == "Export audio...") {
+            EXPECT_TRUE(a->isEnabled());
+        }
 }
 
 // Plays a command through the synthesizer in fast mode and returns the highlight path.

@@ -1,0 +1,96 @@
+// Start-up: one instance per user, the splash and about window, the acknowledgements,
+// the debug window.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLocalServer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "text/data_files.h"
+#include "ui/about_window.h"
+#include "ui/debug_window.h"
+#include "ui/single_instance.h"
+#include "gui_app.h"
+
+namespace lyrasta::ui {
+namespace {
+
+QString UniqueName(const char* what) {
+    return QString("lyrasta-test-%1-%2").arg(what).arg(QCoreApplication::applicationPid());
+}
+
+TEST(SingleInstance, ASecondStartHandsItsCommandLineToTheFirst) {
+    testing::App();
+    struct Case {
+        const char* name;
+        bool staleSocketFile;  // a program that ended without closing left its socket file
+    } cases[] = {{"clean start", false}, {"stale socket file", true}};
+    for (const Case& c : cases) {
+        const QString name = UniqueName(c.staleSocketFile ? "stale" : "clean");
+        if (c.staleSocketFile) {
+            QFile stale(QDir::tempPath() + "/" + name);
+            ASSERT_TRUE(stale.open(QIODevice::WriteOnly)) << c.name;
+        }
+        TSingleInstance first(name);
+        ASSERT_TRUE(first.Start({"--title", "First"})) << c.name;
+        QSignalSpy activated(&first, &TSingleInstance::Activated);
+        TSingleInstance second(name);
+        EXPECT_FALSE(second.Start({"--title", "Ki Tisa", "--section", "Kohen=EXO30:11-31:17"})) << c.name;
+        ASSERT_TRUE(activated.count() > 0 || activated.wait(3000)) << c.name;
+        EXPECT_EQ(activated.at(0).at(0).toStringList(),
+                  QStringList({"--title", "Ki Tisa", "--section", "Kohen=EXO30:11-31:17"}))
+            << c.name;
+    }
+}
+
+TEST(SingleInstance, EveryUserHasTheirOwnName) {
+    qunsetenv("LYRASTA_INSTANCE");
+    EXPECT_TRUE(TSingleInstance::SocketName().startsWith("ReusableObjectsApp-"));
+    EXPECT_NE(TSingleInstance::SocketName(), "ReusableObjectsApp-");
+}
+
+TEST(Splash, TheStartShowingClosesByItselfAndShowsTheVersion) {
+    testing::App();
+    TfrmSplash splash;
+    splash.ShowAsSplash();
+    EXPECT_TRUE(splash.TimerRunning());
+    EXPECT_FALSE(splash.findChild<QPushButton*>()->isVisible()) << "no Close button at start";
+    EXPECT_EQ(splash.VersionText(), "Version " + ProgramVersion());
+    EXPECT_FALSE(ProgramVersion().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, TfrmSplash::kSplashMs + 3000));
+}
+
+TEST(Acknowledgements, EveryShippedSourceIsNamedWithItsLicence) {
+    const std::vector<std::string> lines =
+        AcknowledgementLines(ReadDataFile(LYRASTA_DATA_DIR, "acknowledgements.txt"));
+    std::string all;
+    for (const std::string& l : lines) {
+        EXPECT_NE(l[0], '#') << "comments are left out";
+        all += l + "\n";
+    }
+    for (const char* source : {"Open Scriptures Hebrew Bible", "CC BY 4.0", "tikkun-lines", "MIT",
+                               "Westminster Leningrad Codex", "World English Bible", "Ezra SIL",
+                               "Stam Ashkenaz CLM", "Liberation Sans"})
+        EXPECT_NE(all.find(source), std::string::npos) << source;
+}
+
+TEST(DebugWindow, LogsAndSpeaksItsText) {
+    testing::App();
+    std::string spoken;
+    TfrmDebug debug([&](const std::string& text) { spoken = text; });
+    debug.Log("~b<20>~ah<60>");
+    debug.Log("[[GEN01:01]]");
+    EXPECT_EQ(debug.Memo1().toPlainText().toStdString(), "~b<20>~ah<60>\n[[GEN01:01]]");
+    debug.Memo2().setPlainText("~sh<40>~a<50>");
+    debug.SpeakButton().click();
+    EXPECT_EQ(spoken, "~sh<40>~a<50>");
+}
+
+}  // namespace
+}  // namespace lyrasta::ui
