@@ -72,14 +72,29 @@ std::string TReadingLoader::TranslationLine(int n) const {
 }
 
 void TReadingLoader::ReadBook(const std::string& code) {
-    text_ = ReadDataFile(dataDir_, "bhs/" + code + ".txt");
-    translation_ = ReadDataFile(dataDir_, "hnv/" + code + ".eng");
-    index_ = IndexBookText(text_);
-    book_ = code;
-    if (text_.empty()) problems_.push_back("the book text bhs/" + code + ".txt is missing or empty");
+    std::string problem;
+    const std::string file = "bhs/" + code + ".txt";
+    std::string text = ReadDataFile(dataDir_, file, &problem);
+    if (problem.empty() && text.empty()) problem = file + " is empty";
+    if (!problem.empty()) problems_.push_back("the book text " + problem);
+    std::string translation = ReadDataFile(dataDir_, "hnv/" + code + ".eng");  // a book may have none
+    if (const std::string bad = BookTextProblem(translation); !bad.empty()) {
+        problems_.push_back("the translation hnv/" + code + ".eng " + bad + "; it is not shown");
+        translation.clear();
+    }
+    UseBookText(code, std::move(text), "the book text " + file);
+    translation_ = std::move(translation);
 }
 
 void TReadingLoader::SetBookText(const std::string& code, std::string text) {
+    UseBookText(code, std::move(text), "the text of " + code);
+}
+
+void TReadingLoader::UseBookText(const std::string& code, std::string text, const std::string& name) {
+    if (const std::string bad = BookTextProblem(text); !bad.empty()) {
+        problems_.push_back(name + " " + bad + "; it is not read");
+        text.clear();
+    }
     text_ = std::move(text);
     translation_.clear();
     index_ = IndexBookText(text_);
