@@ -16,7 +16,8 @@ namespace lyrasta {
 namespace {
 
 std::string TempPath(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_settings_test";
+    // A folder of this run's own: suites of several checkouts may run at once.
+    const auto dir = std::filesystem::temp_directory_path() / ("lyrasta_settings_test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return (dir / name).string();
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace lyrasta {
 namespace {
 
@@ -39,7 +41,7 @@ TEST(DataFiles, ListingMatchesPatternsWithoutRegardToCase) {
 // names the folder or file that stands in the way and why.
 TEST(DataFiles, WhatCannotBeReadIsNamedWithItsReason) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::path(testing::TempDir()) / "data_files_problems";
+    const fs::path dir = fs::path(testing::TempDir()) / ("data_files_problems-" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "data" / "bhs" / "GEN.txt");  // a folder where a file should be
     fs::create_directories(dir / "data" / "hnv");
@@ -80,7 +82,7 @@ TEST(DataFiles, WhatCannotBeReadIsNamedWithItsReason) {
 // the folder itself: the names listed stay under the data folder.
 TEST(DataFiles, LinkedFoldersAndFilesAreListedAndRead) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::path(testing::TempDir()) / "data_files_links";
+    const fs::path dir = fs::path(testing::TempDir()) / ("data_files_links-" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "linked-folder");
     fs::create_directories(dir / "linked-files" / "encodings");
