@@ -24,7 +24,7 @@ int RunSing(const Args& argv) {
     }
     const int rc = SingToWave(pieces, wav, args.Has("notes"), std::cout, std::cerr);
     std::cout.flush();
-    return rc != 0 ? rc : reading.clean ? 0 : 1;
+    return rc != 0 ? rc : reading.clean && reading.hasMelody ? 0 : 1;
 }
 
 }  // namespace lyrasta::cli

@@ -77,7 +77,7 @@ TSungReading::TSungReading(const CliArgs& args) {
         }
     }
     styles_->SetReadingTypes(type, aux);
-    if (!styles_->ChooseReadingStyles()) clean = false;  // no melody to sing the reading in
+    hasMelody = styles_->ChooseReadingStyles();
 
     if (args.Has(kPronunciationOption)) {
         phonemes_ = PhonemeSetFromOption(args, reading.dataDir);
