@@ -64,7 +64,7 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     const cli::CliArgs a(args, DesktopValuedOptions(), cli::ReadingSwitches());
     DesktopOptions o;
     if (a.Has("section")) o.reading = cli::ParseReadingOptions(a);
-    o.dataDir = a.Has("data") ? std::filesystem::path(*a.Value("data")) : DefaultDataDir();
+    o.dataDir = cli::DataFolderOption(a);
     o.type = a.ValueOr("type", "Torah");
     o.typeAux = a.ValueOr("type-aux", "");
     CheckType("type", o.type);

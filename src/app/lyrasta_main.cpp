@@ -3,6 +3,7 @@
 // window to a PNG after loading and exits.
 
 #include <QApplication>
+#include <QBuffer>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -16,6 +17,7 @@
 #include "app/dialog_screenshot.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
+#include "text/safe_write.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
@@ -94,6 +96,10 @@ int main(int argc, char** argv) {
     for (const std::string& problem : fonts.Problems()) report("Fonts", problem);
     lyrasta::TSettingsStore settings(options.settingsFile.empty() ? lyrasta::DefaultSettingsPath()
                                                                   : options.settingsFile);
+    if (std::error_code ec; !options.settingsFile.empty() && !std::filesystem::exists(options.settingsFile, ec))
+        report("Settings", "The settings file " + options.settingsFile +
+                               " does not exist; the program starts with its default settings and makes the "
+                               "file when the window closes.");
     lyrasta::TReadingSession session(options.dataDir, report);
 
     lyrasta::ui::TPlayerServices services;
@@ -119,9 +125,11 @@ int main(int argc, char** argv) {
         }
         for (int i = 0; i < table.WordCount(); ++i)
             if (table.IsHebrewWord(i)) return true;
-        // Missing data files read as empty texts: say so rather than show a bare heading.
-        error += (error.empty() ? "" : "\n") + std::string("The reading has no words: its book texts were not found under ") +
-                 options.dataDir.string() + ".";
+        // Say why rather than show a bare heading: the loader's problems name the book files
+        // that are missing or refused; without any, the sections hold no verses.
+        error = error.empty() ? "The reading has no words: its sections hold no verses of the book texts under " +
+                                    options.dataDir.string() + "."
+                              : "The reading has no words:\n" + error;
         return false;
     };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
@@ -190,8 +198,15 @@ int main(int argc, char** argv) {
                 return 2;
             }
         }
-        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
-            std::cerr << "lyrasta: cannot write " << options.screenshot << "\n";
+        // The picture is made in memory and written under the very bytes of the name given
+        // (a name need not be UTF-8), through the safe writer.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        std::string error = "the window cannot be drawn as a PNG picture";
+        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(&buffer, "PNG") ||
+            !lyrasta::WriteFileSafely(options.screenshot, std::string_view(png.constData(), static_cast<size_t>(png.size())), &error)) {
+            std::cerr << "lyrasta: cannot write the screenshot: " << error << "\n";
             return 1;
         }
         return 0;

@@ -169,7 +169,11 @@ bool TMelodyStyles::ActivateStyle(const std::string& name, const std::string& ty
         encoding_ = nullptr;
         locations_.clear();
         items_.clear();
-        if (message_) message_("Parse Error getting style", documents_.DefinitionsDocument().LastErrorText());
+        if (message_) {
+            const std::string& why = documents_.DefinitionsDocument().LastErrorText();
+            message_("Parse Error getting style",
+                     why.empty() ? "the melody definitions hold no style \"" + name + "\" for " + type : why);
+        }
         return false;
     }
     LoadSpecialMelodyLocations();

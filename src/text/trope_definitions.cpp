@@ -12,9 +12,16 @@ namespace {
 
 void LoadAll(TXMLParser& parser, const std::filesystem::path& dataDir, std::string_view pattern,
              const char* title, const MessageFunc& message) {
-    for (const std::string& file : ListDataFiles(dataDir, pattern)) {
-        if (!parser.LoadFromText(ReadDataFile(dataDir, file)) && message)
-            message(title, parser.LastErrorText());
+    std::string problem;
+    const std::vector<std::string> files = ListDataFiles(dataDir, pattern, &problem);
+    if (files.empty() && message) message(title, problem);
+    for (const std::string& file : files) {
+        const std::string text = ReadDataFile(dataDir, file, &problem);
+        if (!problem.empty()) {
+            if (message) message(title, problem);
+        } else if (!parser.LoadFromText(text) && message) {
+            message(title, file + ": " + parser.LastErrorText());
+        }
     }
 }
 

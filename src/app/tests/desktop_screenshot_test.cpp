@@ -32,12 +32,23 @@ QImage Screenshot(const std::string& name, const std::string& settings, const st
                                 " --section Kohen=GEN1:1-1:5 --size 1100x700 " + extra +
                                 " --screenshot '" + png.string() + "' 2>/dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return QImage(QString::fromStdString(png.string()));
+    // Read by its bytes: the name need not be UTF-8.
+    std::ifstream in(png, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "PNG");
 }
 
 // Default colours of the etnachta and sof pasuq groups ($00FF70FF, $02FFFF70).
 const QRgb kEtnachta = qRgb(0xFF, 0x70, 0xFF);
 const QRgb kSofPasuk = qRgb(0x70, 0xFF, 0xFF);
+
+// A margin far out of range once left the view blank (and a huge one overflowed); it is
+// brought into range. The picture goes under the very bytes of a name that is not UTF-8.
+TEST(DesktopScreenshot, AMarginOutOfRangeStillShowsTheWordsUnderAnyFileName) {
+    const QImage image = Screenshot("margin-\xff", "[Options]\nMarginWidth=-100000\n");
+    ASSERT_FALSE(image.isNull()) << "written under its own name";
+    EXPECT_GT(Count(image, qRgb(0, 0, 0)), 5000) << "the words are drawn";
+}
 
 TEST(DesktopScreenshot, OpensTheReadingWithGroupColoursWhenSwitchedOn) {
     const QImage plain = Screenshot("plain", "[Options]\nShowTropeGroups=FALSE\n");
