@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace lyrasta {
 
@@ -29,8 +30,8 @@ inline bool SameNoCase(std::string_view a, std::string_view b) {
 inline int RoundEven(double y) { return static_cast<int>(std::nearbyint(y)); }
 
 // Whether v is one of the listed values.
-template <typename T, typename U>
-bool OneOf(const T& v, std::initializer_list<U> list) {
+template <typename T>
+bool OneOf(const T& v, std::initializer_list<std::type_identity_t<T>> list) {
     return std::find(list.begin(), list.end(), v) != list.end();
 }
 

@@ -16,7 +16,8 @@ protected:
 
     // The pitch of the chosen variant's first note: which variant was chosen; -1 for none.
     double Chosen(const RuleContext& c) const {
-        const Melody* m = TStyleIndex(style_).Find(c);
+        const TStyleIndex index(style_);
+        const Melody* m = index.Find(c);
         return !m || m->empty() ? -1 : m->front().pitch - 100;
     }
 
