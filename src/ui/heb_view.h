@@ -30,7 +30,7 @@ using SymbolColourFunction = std::function<Rgb(int category, Rgb background)>;
 struct TPaintStyle {
     bool selection = true;                   // draw the selected word highlighted
     std::function<Rgb(Rgb)> background;      // the group colour as drawn; unchanged when empty
-    SymbolColour symbolColour;               // accent colours; the view's when empty
+    SymbolColourFunction symbolColour;               // accent colours; the view's when empty
     bool colourInk = true;                   // false: text and symbols in black
 };
 

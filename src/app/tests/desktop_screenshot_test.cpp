@@ -47,7 +47,7 @@ const QRgb kSofPasuk = qRgb(0x70, 0xFF, 0xFF);
 TEST(DesktopScreenshot, AMarginOutOfRangeStillShowsTheWordsUnderAnyFileName) {
     const QImage image = Screenshot("margin-\xff", "[Options]\nMarginWidth=-100000\n");
     ASSERT_FALSE(image.isNull()) << "written under its own name";
-    EXPECT_GT(Count(image, qRgb(0, 0, 0)), 5000) << "the words are drawn";
+    EXPECT_GT(CountPixels(image, qRgb(0, 0, 0)), 5000) << "the words are drawn";
 }
 
 TEST(DesktopScreenshot, OpensTheReadingWithGroupColoursWhenSwitchedOn) {
