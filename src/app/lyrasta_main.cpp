@@ -13,6 +13,7 @@
 #include "player/settings_store.h"
 #include "ui/display_fonts.h"
 #include "ui/heb_view.h"
+#include "ui/reading_opener.h"
 #include "ui/synth_link.h"
 #include "ui/trope_player.h"
 
@@ -21,7 +22,10 @@ namespace {
 void Usage(std::ostream& out) {
     out << "usage: lyrasta [--section NAME=REF]... [--title T] [--subtitle S] [--wrapped]\n"
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
-           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH]]\n";
+           "               [--reading NAME [--year Y] [--israel] [--triennial --cycle C]\n"
+           "                [--kind Torah|Haftarah|Reading]]\n"
+           "               [--view modern|stam|tikkun] [--dialog open-reading|calendar]\n"
+           "               [--screenshot FILE.png [--size WxH]]\n";
 }
 
 }  // namespace
@@ -101,16 +105,32 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::processEvents();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
+    lyrasta::ui::TReadingOpener opener(window, settings, options.dataDir, report);
     if (options.reading) {
         const lyrasta::cli::ReadingOptions& r = *options.reading;
         if (!window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, options.type,
                                  options.typeAux}) &&
             headless)
             return 1;
+    } else if (const auto& c = options.catalogueReading) {
+        const lyrasta::TOpenKind kind = c->kind == "Haftarah" ? lyrasta::TOpenKind::Haftarah
+                                        : c->kind == "Reading" ? lyrasta::TOpenKind::Reading
+                                                               : lyrasta::TOpenKind::Torah;
+        if (!opener.OpenNamed({c->reading, c->year, c->cycle, c->israel, c->triennial, kind}) && headless)
+            return 1;
+    } else {
+        // Never an empty window: the reading opened last, or the coming Sabbath's portion.
+        opener.OpenAtStart();
+    }
+    QWidget* shown = &window;
+    if (options.dialog == "open-reading") {
+        shown = &opener.Dialog();
+        if (!headless) opener.ShowDialog();
+        else opener.Dialog().show();
     }
     if (headless) {
         QCoreApplication::processEvents();
-        if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG")) {
+        if (!shown->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
             std::cerr << "lyrasta: cannot write " << options.screenshot << "\n";
             return 1;
         }

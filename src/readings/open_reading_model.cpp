@@ -52,12 +52,25 @@ const std::vector<TReadingGroup>& ReadingGroups() {
     return groups;
 }
 
-std::int32_t HebrewYearOfToday() {
+CivilDate Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+std::int32_t HebrewYearOfToday() {
+    const CivilDate today = Today();
     THebrewCalendar calendar;
-    return calendar.CivilToHebrew(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900).year;
+    return calendar.CivilToHebrew(today.day, today.month, today.year).year;
+}
+
+TComingPortion ComingSabbathPortion(const CivilDate& date, bool israel) {
+    constexpr int kSaturday = 7;
+    const std::int32_t n = CivilToDayNumber(date.day, static_cast<float>(date.month), date.year);
+    TPortionSchedule schedule;
+    const HebrewDate h = schedule.Calendar().DayNumberToHebrewDate(n + (kSaturday - Weekday(n)));
+    return {schedule.PortionForDate(h.day, h.year, israel, true, kSaturday, h.month).portion, h.year};
 }
 
 TOpenReadingModel::TOpenReadingModel(const TCatalogue& catalogue, std::int32_t currentYear, Stored stored)

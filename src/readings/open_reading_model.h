@@ -27,8 +27,18 @@ struct TReadingGroup {
 const std::vector<TReadingGroup>& ReadingGroups();
 constexpr int kHolidayGroup = 6;
 
-// The Hebrew year of a civil date (today's, for the dialog's start).
+// The Hebrew year of today's civil date (the dialog's start).
 std::int32_t HebrewYearOfToday();
+
+// The portion of the Sabbath on or after a civil date (or, when that Sabbath is a festival
+// day, of the next Sabbath that has one), with the Hebrew year it is read in.
+struct TComingPortion {
+    std::string portion;
+    std::int32_t year = 0;
+    bool operator==(const TComingPortion&) const = default;
+};
+TComingPortion ComingSabbathPortion(const CivilDate& date, bool israel);
+CivilDate Today();
 
 class TOpenReadingModel {
 public:

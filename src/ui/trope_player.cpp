@@ -104,9 +104,12 @@ void TTropePlayer::BuildMenus() {
     };
     QMenu* file = addMenu("&File");
     // Dialogs that come with their own features stay visible but disabled until then.
-    for (const char* caption :
-         {"&Open reading", "Open &tutorial", "Open &calendar", "&Print", "&Jump", "C&ustomize"})
-        AddAction(file, caption, [] {}, false);
+    // Named so that the features behind them can take them over.
+    const std::pair<const char*, const char*> commands[] = {
+        {"&Open reading", "mnuOpenReading"}, {"Open &tutorial", "mnuOpenTutorial"},
+        {"Open &calendar", "mnuOpenCalendar"}, {"&Print", "mnuPrint"}, {"&Jump", "mnuJump"},
+        {"C&ustomize", "mnuCustomize"}};
+    for (const auto& [caption, name] : commands) AddAction(file, caption, [] {}, false)->setObjectName(name);
     AddAction(file, "Export audio...", [this] { ExportAudio(); });
     file->addSeparator();
     AddAction(file, "E&xit", [this] { close(); });
@@ -149,9 +152,9 @@ void TTropePlayer::BuildToolbars() {
             return a;
     };
     fileToolbar_ = new QToolBar(this);
-    addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
+    addButton(fileToolbar_, "Open reading", "Open", [] {}, false)->setObjectName("cmdOpen");
     addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
-    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false);
+    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false)->setObjectName("cmdCal");
     addButton(fileToolbar_, "Print", "Print", [] {}, false);
     addButton(fileToolbar_, "Go to or hide section", "Go", [] {}, false);
 

@@ -186,5 +186,18 @@ TEST(OpenReadingModel, YearLabelsCycleRotationAndSettings) {
     EXPECT_EQ(model.Year(), 6000) << "the year stays inside the calendar's range";
 }
 
+// The reading offered on the very first start: the coming Sabbath's portion.
+TEST(OpenReadingModel, ComingSabbathPortion) {
+    struct Row { const char* what; CivilDate date; bool israel; TComingPortion expected; };
+    const Row rows[] = {
+        {"a Thursday", {27, 3, 2025}, false, {"Pekudei", 5785}},
+        {"a Sabbath itself", {26, 10, 2024}, false, {"Bereishis", 5785}},
+        {"the Sabbath is the eighth day of Pesach: the next one", {20, 4, 2022}, false, {"Acharei", 5782}},
+        {"Israel reads that Sabbath", {20, 4, 2022}, true, {"Acharei", 5782}},
+        {"the last week of the year: next year's first portion", {17, 9, 2025}, false, {"Nitzavim", 5785}},
+    };
+    for (const Row& r : rows) EXPECT_EQ(ComingSabbathPortion(r.date, r.israel), r.expected) << r.what;
+}
+
 }  // namespace
 }  // namespace lyrasta
