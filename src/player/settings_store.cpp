@@ -1,14 +1,20 @@
 #include "settings_store.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "text/safe_write.h"
 
 namespace lyrasta {
 
@@ -40,42 +46,40 @@ const std::map<std::string, std::string>& Defaults() {
     return d;
 }
 
-// The section a line opens ("[Name]"), or nothing.
-std::optional<std::string> SectionOf(const std::string& line) {
-    const std::string t = Trim(line);
-    if (t.size() >= 2 && t.front() == '[' && t.back() == ']') return Trim(t.substr(1, t.size() - 2));
-    return std::nullopt;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 std::string UpdateIniSection(const std::string& text, const std::string& section,
                              const std::map<std::string, std::string>& values) {
-    std::vector<std::string> lines = Lines(text);
+    std::string_view rest = text;
+    const bool bom = rest.starts_with(kUtf8Bom);
+    if (bom) rest.remove_prefix(kUtf8Bom.size());
+    std::vector<std::string> lines;
+    bool crlf = false;
+    while (!rest.empty()) {
+        const size_t eol = rest.find('\n');
+        std::string line(rest.substr(0, eol));
+        rest.remove_prefix(eol == std::string_view::npos ? rest.size() : eol + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+            crlf = crlf || lines.empty();  // the first line tells the file's line ends
+        }
+        lines.push_back(std::move(line));
+    }
     std::map<std::string, std::string> pending;
     for (const auto& [k, v] : values) pending[Upper(k)] = k + "=" + v;
+    // Only the first section of the name is edited: it is the one the reader reads.
     int sectionEnd = -1;  // index after the last key line of the section
-    bool inside = false;
+    bool inside = false, seen = false;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (auto s = SectionOf(lines[i])) {
-            inside = Upper(*s) == Upper(section);
+        if (const auto name = IniSectionName(lines[i])) {
+            inside = !seen && IniSameName(*name, section);
+            seen = seen || inside;
             if (inside) sectionEnd = static_cast<int>(i) + 1;
             continue;
         }
         if (!inside) continue;
-        const auto eq = lines[i].find('=');
-        if (eq != std::string::npos) {
-            const auto it = pending.find(Upper(Trim(lines[i].substr(0, eq))));
+        if (const auto key = IniKeyName(lines[i])) {
+            const auto it = pending.find(Upper(std::string(*key)));
             if (it != pending.end()) {
                 lines[i] = it->second;
                 pending.erase(it);
@@ -92,49 +96,91 @@ std::string UpdateIniSection(const std::string& text, const std::string& section
     } else {
         lines.insert(lines.begin() + sectionEnd, added.begin(), added.end());
     }
-    std::string out;
-    for (const std::string& l : lines) out += l + "\n";
+    std::string out(bom ? kUtf8Bom : "");
+    for (const std::string& l : lines) out += l + (crlf ? "\r\n" : "\n");
     return out;
 }
 
 TSettingsStore::TSettingsStore(std::string path) : path_(std::move(path)) {}
 
+namespace {
+
+enum class ReadResult { Read, Missing, Failed };
+
+// A settings file is a few kilobytes; a larger one is not one (or not ours).
+constexpr size_t kMaxSettingsBytes = 1 << 20;
+
+// Reads the whole settings file; a message for a file that exists but cannot be read.
+ReadResult ReadSettingsText(const std::string& path, std::string& text, std::string& problem) {
+    text.clear();
+    const auto failed = [&](int err) {
+        problem = "The settings file " + path + " cannot be read: " + std::strerror(err);
+        return ReadResult::Failed;
+    };
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? ReadResult::Missing : failed(errno);
+    char buf[16384];
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            close(fd);
+            return failed(err);
+        }
+        text.append(buf, static_cast<size_t>(n));
+        if (text.size() > kMaxSettingsBytes) {
+            close(fd);
+            problem = "The settings file " + path + " is larger than a settings file can be (1 MB)";
+            text.clear();
+            return ReadResult::Failed;
+        }
+    }
+    close(fd);
+    if (IsWideText(text)) {
+        problem = "The settings file " + path +
+                  " is written in UTF-16, which cannot be read; save it as UTF-8 (or delete it)";
+        text.clear();
+        return ReadResult::Failed;
+    }
+    return ReadResult::Read;
+}
+
+}  // namespace
+
 void TSettingsStore::Load() {
     changed_.clear();
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    file_ = TIniFile::Parse(text.str());
+    problems_.clear();
+    std::string text, problem;
+    readable_ = ReadSettingsText(path_, text, problem) != ReadResult::Failed;
+    if (!readable_)
+        problems_.push_back(problem + ". The program starts with its default settings and does not "
+                            "change the file.");
+    file_ = TIniFile::Parse(text);
 }
 
 bool TSettingsStore::Save(std::string* error) const {
     if (changed_.empty()) return true;
-    std::string text;
-    if (std::ifstream in(path_, std::ios::binary); in) {
-        std::ostringstream s;
-        s << in.rdbuf();
-        text = s.str();
-    }
+    const auto fail = [&](const std::string& why) {
+        if (error) *error = why + ". The settings of this session are not saved.";
+        return false;
+    };
+    // A file that could not be read is never replaced by one made of defaults.
+    if (!readable_) return fail("The settings file " + path_ + " could not be read when the program started");
     std::error_code ec;
     const auto folder = std::filesystem::path(path_).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    // Write beside the file and rename, so a failed write never leaves half a file.
-    const std::string temp = path_ + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << UpdateIniSection(text, kSection, changed_);
-        if (!out.flush()) {
-            if (error) *error = "The settings file " + path_ + " cannot be written.";
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, path_, ec);
-    if (ec) {
-        if (error) *error = "The settings file " + path_ + " cannot be written: " + ec.message();
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
+    // Another window saving at the same moment finishes first; the file is then read again,
+    // so the keys it saved are kept beside ours.
+    TSafeFile file;
+    if (!file.Open(path_, TSafeFile::OtherWriters::Wait))
+        return fail("The settings file cannot be written: " + file.Error());
+    std::string text, problem;
+    if (ReadSettingsText(path_, text, problem) == ReadResult::Failed) return fail(problem);
+    const std::string updated = UpdateIniSection(text, kSection, changed_);
+    if (!file.Write(updated.data(), updated.size()) || !file.Commit())
+        return fail("The settings file cannot be written: " + file.Error());
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "text/ini_file.h"
 
@@ -18,12 +19,16 @@ public:
     // A store over a file; nothing is read until Load.
     explicit TSettingsStore(std::string path = {});
 
-    // Reads the settings file. A missing or unreadable file leaves every key at its
-    // default. Values are cut to 254 characters, as the settings reader always did.
+    // Reads the settings file. A missing file leaves every key at its default; so does a
+    // file that cannot be read (or is in UTF-16), which is then named in Problems() and never
+    // written. Values are cut to 254 characters, as the settings reader always did.
     void Load();
-    // Writes the keys given with Set since loading into the file, each replacing its line
-    // or appended to the section; creates the file and its folder when missing.
-    // Returns false with a message when the file cannot be written.
+    // What the user should be told about the file read: each a whole sentence.
+    const std::vector<std::string>& Problems() const { return problems_; }
+    // Writes the keys given with Set since loading into the file, each replacing its line in
+    // the first section of the name or appended to it; creates the file and its folder when
+    // missing. The file is read again under a lock just before, so what another window saved
+    // meanwhile is kept. Returns false with a message when the file cannot be written.
     bool Save(std::string* error = nullptr) const;
 
     // The value of a key, or its default (empty for keys without one).
@@ -44,6 +49,8 @@ public:
 private:
     std::string path_;
     TIniFile file_;
+    bool readable_ = true;
+    std::vector<std::string> problems_;
     std::map<std::string, std::string> changed_;  // keys as given
 };
 

@@ -1,10 +1,6 @@
 #include "wave_file.h"
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <limits>
-#include <system_error>
 
 #include "score.h"
 
@@ -19,27 +15,12 @@ void Put16(unsigned char* p, uint16_t v) {
     p[1] = static_cast<unsigned char>(v >> 8);
 }
 
-}  // namespace
+constexpr size_t kHeaderBytes = 44;
+constexpr size_t kBufferBytes = 64 * 1024;
 
-bool WaveFile::Open(const std::string& path) {
-    Close();
-    error_.clear();
-    failed_ = false;
-    path_ = path;
-    dataBytes_ = headerBytes_ = 0;
-    file_ = std::fopen((path + ".part").c_str(), "wb");
-    if (!file_) {
-        error_ = path + ": " + std::strerror(errno);
-        return false;
-    }
-    WriteHeader();
-    return !failed_;
-}
-
-void WaveFile::WriteHeader() {
-    unsigned char h[44];
+void MakeHeader(unsigned char* h, uint32_t dataBytes) {
     std::memcpy(h, "RIFF", 4);
-    Put32(h + 4, 36 + dataBytes_);
+    Put32(h + 4, 36 + dataBytes);
     std::memcpy(h + 8, "WAVEfmt ", 8);
     Put32(h + 16, 16);
     Put16(h + 20, 1);  // PCM
@@ -49,56 +30,59 @@ void WaveFile::WriteHeader() {
     Put16(h + 32, 2);
     Put16(h + 34, 16);
     std::memcpy(h + 36, "data", 4);
-    Put32(h + 40, dataBytes_);
-    const long end = std::ftell(file_);
-    if (std::fseek(file_, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, file_) != sizeof h) failed_ = true;
-    if (end > 0) std::fseek(file_, end, SEEK_SET);
-    std::fflush(file_);
+    Put32(h + 40, dataBytes);
+}
+
+}  // namespace
+
+bool WaveFile::Open(const std::string& path) {
+    file_.Abort();
+    error_.clear();
+    path_ = path;
+    dataBytes_ = 0;
+    buffer_.clear();
+    unsigned char h[kHeaderBytes];
+    MakeHeader(h, 0);
+    if (!file_.Open(path) || !file_.Write(h, sizeof h)) {
+        error_ = file_.Error();
+        file_.Abort();
+        return false;
+    }
+    buffer_.reserve(kBufferBytes);
+    return true;
+}
+
+bool WaveFile::Flush() {
+    if (!buffer_.empty() && !file_.Write(buffer_.data(), buffer_.size())) error_ = file_.Error();
+    buffer_.clear();
+    return error_.empty();
 }
 
 void WaveFile::Write(const int16_t* samples, size_t count) {
-    if (!file_ || failed_) return;
-    // A RIFF file holds at most 4 GB; later samples are dropped.
-    const size_t room = (std::numeric_limits<uint32_t>::max() - 36 - dataBytes_) / 2;
-    count = std::min(count, room);
-    unsigned char buf[2 * 1024];
-    size_t done = 0;
-    while (done < count) {
-        const size_t n = std::min<size_t>(1024, count - done);
-        for (size_t i = 0; i < n; ++i) Put16(buf + 2 * i, static_cast<uint16_t>(samples[done + i]));
-        if (std::fwrite(buf, 2, n, file_) != n) {
-            failed_ = true;
-            error_ = path_ + ": write failed";
-            return;
-        }
-        done += n;
+    if (!file_.IsOpen() || !error_.empty()) return;
+    if (count > (maxDataBytes_ - dataBytes_) / 2) {
+        const double hours = static_cast<double>(kMaxDataBytes) / 2 / kSampleRate / 3600;
+        error_ = path_ + ": the sound is longer than a wave file can hold (4 GB, about " +
+                 std::to_string(static_cast<int>(hours)) + " hours); nothing was written";
+        return;
     }
-    dataBytes_ += static_cast<uint32_t>(2 * count);
-    // Keep the header current about every 1.5 s of sound, so the part written is playable.
-    if (dataBytes_ - headerBytes_ >= 64 * 1024) {
-        WriteHeader();
-        headerBytes_ = dataBytes_;
+    for (size_t i = 0; i < count; ++i) {
+        unsigned char b[2];
+        Put16(b, static_cast<uint16_t>(samples[i]));
+        buffer_.insert(buffer_.end(), b, b + 2);
+        if (buffer_.size() >= kBufferBytes && !Flush()) return;
     }
+    dataBytes_ += 2 * count;
 }
 
 bool WaveFile::Close() {
-    if (!file_) return !failed_;
-    WriteHeader();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!closed || failed_) {
-        if (error_.empty()) error_ = path_ + ": write failed";
-        failed_ = true;
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(path_ + ".part", path_, ec);
-    if (ec) {
-        error_ = path_ + ": " + ec.message();
-        failed_ = true;
-        return false;
-    }
-    return true;
+    if (!file_.IsOpen()) return error_.empty();
+    unsigned char h[kHeaderBytes];
+    MakeHeader(h, static_cast<uint32_t>(dataBytes_));
+    if (error_.empty() && Flush() && file_.WriteAt(0, h, sizeof h) && file_.Commit()) return true;
+    if (error_.empty()) error_ = file_.Error();
+    file_.Abort();
+    return false;
 }
 
 }  // namespace lyrasta::synth

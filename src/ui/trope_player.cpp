@@ -328,6 +328,7 @@ void TTropePlayer::FirstActivation() {
     if (activated_) return;
     activated_ = true;
     settings_.Load();
+    for (const std::string& problem : settings_.Problems()) Message(problem);
     // Where the program is installed, for tools that look for it (kept in the settings file
     // where the platform without a registry has no other place for it).
     settings_.Set("Location", QCoreApplication::applicationFilePath().toStdString());

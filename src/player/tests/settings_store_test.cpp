@@ -7,6 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "player/settings_store.h"
 
 namespace lyrasta {
@@ -92,6 +95,124 @@ TEST(SettingsStore, UnwritableFileIsReportedNotLost) {
     EXPECT_FALSE(store.Save(&error));
     EXPECT_NE(error.find("cannot be written"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir));
+}
+
+// Saving into files as users have them: each row makes its file, loads, changes Volume to 3
+// and saves; the file afterwards is checked byte for byte.
+TEST(SettingsStore, SavingKeepsOrRefusesFilesAsTheyAre) {
+    namespace fs = std::filesystem;
+    const fs::path dir = TempPath("cases");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    struct Row {
+        const char* what;
+        std::string before;             // the file's text ("" with makeFolder: a folder instead)
+        fs::perms mode;                 // its permissions
+        bool linked;                    // config.ini is a link to real/config.ini
+        const char* problem;            // what loading reports ("" nothing)
+        bool saved;
+        std::string after;              // the file's text after saving
+        std::string pitch;              // Pitch as read
+    };
+    const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write;
+    const Row rows[] = {
+        {"a read-only file is not replaced", "[Options]\nPitch=2\n", fs::perms::owner_read, false, "", false,
+         "[Options]\nPitch=2\n", "2"},
+        {"a linked file is written through the link", "; mine\n[Options]\nPitch=2\n", rw, true, "", true,
+         "; mine\n[Options]\nPitch=2\nVolume=3\n", "2"},
+        {"the first of two equal sections is read and written", "[Options]\nPitch=5\n[options]\nPitch=0\n", rw,
+         false, "", true, "[Options]\nPitch=5\nVolume=3\n[options]\nPitch=0\n", "5"},
+        {"UTF-8 with its mark and CR LF line ends is read and kept so",
+         "\xEF\xBB\xBF[Options]\r\nPitch=4\r\n", rw, false, "", true,
+         "\xEF\xBB\xBF[Options]\r\nPitch=4\r\nVolume=3\r\n", "4"},
+        {"UTF-16 is refused, never mixed with bytes", std::string("\xFF\xFE[\0O\0]\0\n\0", 10), rw, false,
+         "is written in UTF-16", false, std::string("\xFF\xFE[\0O\0]\0\n\0", 10), "0"},
+        {"a section header with a comment after it is the section",
+         "[Options] ; the window's\nPitch=6\n", rw, false, "", true,
+         "[Options] ; the window's\nPitch=6\nVolume=3\n", "6"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const fs::path real = dir / (r.linked ? "real" : "") / "config.ini";
+        const fs::path path = dir / "config.ini";
+        fs::remove_all(dir);
+        fs::create_directories(real.parent_path());
+        std::ofstream(real, std::ios::binary) << r.before;
+        fs::permissions(real, r.mode);
+        if (r.linked) fs::create_symlink("real/config.ini", path);
+        TSettingsStore store(path.string());
+        store.Load();
+        EXPECT_EQ(store.Text("Pitch"), r.pitch);
+        if (*r.problem) {
+            ASSERT_EQ(store.Problems().size(), 1u);
+            EXPECT_NE(store.Problems()[0].find(r.problem), std::string::npos) << store.Problems()[0];
+        } else {
+            EXPECT_TRUE(store.Problems().empty());
+        }
+        store.Set("Volume", "3");
+        std::string error;
+        EXPECT_EQ(store.Save(&error), r.saved) << error;
+        if (!r.saved) {
+            EXPECT_NE(error.find("not saved"), std::string::npos) << error;
+        }
+        EXPECT_EQ(ReadAll(real.string()), r.after);
+        EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, r.mode);
+        EXPECT_EQ(fs::is_symlink(path), r.linked);
+        fs::permissions(real, rw);
+    }
+}
+
+TEST(SettingsStore, AFileThatCannotBeReadIsNeverOverwritten) {
+    namespace fs = std::filesystem;
+    const fs::path dir = TempPath("unreadable");
+    fs::remove_all(dir);
+    fs::create_directories(dir / "config.ini");  // reading a folder fails as a damaged file does
+    TSettingsStore store((dir / "config.ini").string());
+    store.Load();
+    ASSERT_EQ(store.Problems().size(), 1u);
+    EXPECT_NE(store.Problems()[0].find("cannot be read: Is a directory"), std::string::npos);
+    EXPECT_EQ(store.Int("Speed"), 140);
+    store.Set("Speed", "80");
+    EXPECT_EQ(store.Int("Speed"), 80);  // kept in memory
+    std::string error;
+    EXPECT_FALSE(store.Save(&error));
+    EXPECT_NE(error.find("could not be read"), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_directory(dir / "config.ini"));
+}
+
+// Two windows closing at the same moment, as two processes: each keeps its own key.
+TEST(SettingsStore, TwoProcessesSavingTogetherBothKeepTheirKeys) {
+    namespace fs = std::filesystem;
+    const fs::path dir = TempPath("two-writers");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string path = (dir / "config.ini").string();
+    std::ofstream(path) << "; notes\n[Options]\nSpeed=80\n";
+    for (int round = 0; round < 20; ++round) {
+        pid_t children[2];
+        for (int w = 0; w < 2; ++w) {
+            children[w] = fork();
+            ASSERT_GE(children[w], 0);
+            if (children[w] == 0) {
+                TSettingsStore store(path);
+                store.Load();
+                store.Set(w == 0 ? "Pitch" : "Volume", std::to_string(round));
+                _exit(store.Save() ? 0 : 1);
+            }
+        }
+        for (pid_t c : children) {
+            int status = 0;
+            waitpid(c, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        TSettingsStore check(path);
+        check.Load();
+        ASSERT_EQ(check.Int("Pitch"), round);
+        ASSERT_EQ(check.Int("Volume"), round);
+        ASSERT_EQ(check.Int("Speed"), 80);
+    }
+    EXPECT_EQ(ReadAll(path).rfind("; notes\n[Options]\nSpeed=80\n", 0), 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 }  // namespace
