@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace lyrasta {
 
@@ -77,6 +78,25 @@ bool DoubledPair(std::string_view last, std::string_view before) {
            (last == "02" && before == "82");
 }
 
+// The stressed syllable of a word whose only accent is prepositive (telisha gedola "14",
+// yetiv "10"): the sign stands before the first letter whatever syllable is stressed.
+// Yetiv marks a word stressed on its first sounded vowel; under telisha gedola the word
+// is stressed on its last syllable, or on the one before when the last has segol (the
+// segolate nouns and verb forms: va-YO-mer, ME-lech).
+size_t PrepositiveStress(const LetterList& w, size_t from, size_t to, bool yetiv) {
+    std::vector<size_t> starts;
+    for (size_t i = from; i < to; ++i)
+        if (w[i].sylStart) starts.push_back(i);
+    if (starts.empty()) return from;
+    if (yetiv) {
+        for (size_t i : starts)
+            if (w[i].vowel.empty() || w[i].vowel[0] != ':') return i;
+        return starts.front();
+    }
+    if (starts.size() > 1 && w[starts.back()].vowel == "E") return starts[starts.size() - 2];
+    return starts.back();
+}
+
 }  // namespace
 
 void Syllabify(LetterList& w, size_t from, size_t to) {
@@ -119,7 +139,8 @@ void SetStress(LetterList& w, size_t from, size_t to) {
     if (!last) return;
     const std::string& l = w[*last].accents;
     if (!before) {
-        MarkStress(w, *last, true);
+        const bool prepositive = l == "14" || l == "10";
+        MarkStress(w, prepositive ? PrepositiveStress(w, from, to, l == "10") : *last, true);
         return;
     }
     const std::string& p = w[*before].accents;

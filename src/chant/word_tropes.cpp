@@ -36,8 +36,10 @@ strucWordTropes WordTropes(const LetterList& letters) {
     // The last three accented letters, from the word's end, with their syllable numbers.
     std::vector<Accent> accents;
     int syllable = w.syllables;
+    int stressed = 0;
     for (int j = n - 1; j >= 0; --j) {
         if (j != n - 1 && letters[j].sylEnd) --syllable;
+        if (letters[j].sylStart && letters[j].stress && stressed == 0) stressed = syllable;
         if (!letters[j].accents.empty() && accents.size() < 3) accents.push_back({letters[j].accents, syllable});
     }
     accents.resize(3);
@@ -59,6 +61,12 @@ strucWordTropes WordTropes(const LetterList& letters) {
     w.third = third.code;
     Name(w.main, "", w.finalStress);
     Name(w.second, w.main.code, w.finalStress);
+
+    // A prepositive trope shown once stands before the word, not on its stressed syllable:
+    // its figure is sung where the word is stressed.
+    if ((w.main.name == "TELISHA_GEDOLA" || w.main.name == "YETIV") && w.second.name != w.main.name &&
+        stressed > 0)
+        w.main.syllable = stressed;
 
     // Telisha gedola with gershayim is sung as gershayim after a telisha gedola.
     if (w.main.name == "TELISHA_GEDOLA_AND_GERSHAYIM" ||

@@ -51,4 +51,16 @@ int VerseEndKind(std::string_view code, int chapter, int verse, bool lastInRange
     return kNotVerseEnd;
 }
 
+std::string ClosingRepeat(std::string_view reference) {
+    static const struct { const char* code; const char* lastVerse; const char* repeat; } kRepeats[] = {
+        {"LAM", "-5:22", "LAM5:21-5:21"}, {"QOH", "-12:14", "QOH12:13-12:13"}};
+    for (const auto& r : kRepeats) {
+        const std::string_view last(r.lastVerse);
+        if (reference.size() > last.size() && reference.substr(0, 3) == r.code &&
+            reference.substr(reference.size() - last.size()) == last)
+            return r.repeat;
+    }
+    return {};
+}
+
 }  // namespace lyrasta

@@ -20,4 +20,9 @@ std::string BookDisplayName(std::string_view code);
 // kNotVerseEnd otherwise.
 int VerseEndKind(std::string_view code, int chapter, int verse, bool lastInRange);
 
+// The verse read again after a reading ends with the last verse of Eichah or Koheles
+// ("LAM5:21-5:21", "QOH12:13-12:13"), for a reading reference such as "LAM1:1-5:22";
+// empty for any other reference.
+std::string ClosingRepeat(std::string_view reference);
+
 }  // namespace lyrasta

@@ -21,6 +21,7 @@ const std::string kPe = "\u05E4", kSamekh = "\u05E1";
 const std::string kChatanHaTorahLabel = "\u05D7\u05EA\u05DF \u05D4\u05EA\u05D5\u05E8\u05D4";
 const std::string kChatanBereishitLabel =
     "\u05D7\u05EA\u05DF \u05D1\u05E8\u05D0\u05E9\u05D9\u05EA \u05D1\u05E8\u05D0";
+const char* kClosingRepeatNote = "(The verse before the last is read again to close the book:)";
 const char* kRepeatedVerseNote =
     "(The last verse of the previous aliyah is repeated as the first verse of this aliyah:)";
 
@@ -174,8 +175,19 @@ void TReadingLoader::LoadReading(const std::string& title, const std::string& su
     for (const Section& s : list)
         if (!s.reference.empty()) PlaceSection(s);
     if (!sections.Maftir.empty()) PlaceMaftir(sections.Maftir);
+    // Eichah and Koheles end by reading their next-to-last verse again, so that the book
+    // does not close on words of sorrow: a reading that ends with the last verse gets it
+    // as one more section.
+    TReadingSections withRepeat = sections;
+    const auto lastGiven = std::find_if(sections.R.rbegin(), sections.R.rend(),
+                                        [](const std::string& r) { return !r.empty(); });
+    if (lastGiven != sections.R.rend() && lastGiven != sections.R.rbegin()) {
+        const size_t next = sections.R.rend() - lastGiven;
+        withRepeat.R[next] = ClosingRepeat(*lastGiven);
+        if (!withRepeat.R[next].empty()) withRepeat.RNote[next] = kClosingRepeatNote;
+    }
     for (int n = 0; n < 5; ++n)
-        if (!sections.R[n].empty()) PlaceReadingSection(n, sections);
+        if (!withRepeat.R[n].empty()) PlaceReadingSection(n, withRepeat);
 
     steps_->FinishReading(table_);
     text_.clear();

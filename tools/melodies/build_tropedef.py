@@ -23,7 +23,10 @@ A source file:
     trope NAME                    the variants of one trope, in order of precedence:
       BEFORE=TIPCHA,ETNACHTA MILEIL=TRUE : e4 | g8 f8 e4 | d4
       DEFAULT : ...
-    trope AZLA = GERESH           the same variants as another trope of this style
+    trope AZLA = GERESH : REASON  the same variants as another trope of this style, with the
+                                  reason the two are sung alike
+    alike MAPACH MERCHA : REASON  tropes allowed to share a figure, with the reason
+                                  (check_tunes.py refuses any other shared figure)
     extend NAME                   variants put before those an included trope already has
 
 A variant line lists its conditions (a comma gives alternatives, written as one variant per
@@ -106,6 +109,7 @@ class Style:
         self.aliases = []         # (name, other)
         self.borrows = []         # (value, source path, written shift or None)
         self.melodies = []
+        self.alike = []           # (set of trope names, reason)
 
     @property
     def bend(self):
@@ -122,6 +126,14 @@ def moved(notes, half_tones):
 
 
 _cache = {}
+
+
+def alike_line(line, where):
+    """The trope names and the reason of an "alike" or alias line."""
+    head, sep, reason = line.partition(" : ")
+    if not sep or not reason.strip():
+        raise SourceError(f"{where}: tropes sung alike need ' : ' and the reason")
+    return [w for w in head.split()[1:] if w != "="], reason.strip()
 
 
 def load(path):
@@ -145,22 +157,32 @@ def load(path):
             if words[0] == "style":
                 in_style = True
             elif words[0] == "include" and len(words) in (2, 4):
-                other = load(HERE / words[1])
+                other = load(path.parent / words[1])
                 without = words[3] if len(words) == 4 and words[2] == "without" else None
                 for name in (n for n in other.order if ":" not in n):
                     style.set_trope(name, [(c, moved(n, other.bend - style.bend))
                                            for c, n in other.tropes[name] if without not in c])
+                style.alike.extend(other.alike)
             elif words[0] == "borrow" and len(words) in (4, 6) and words[2] == "from":
                 shift = int(words[5]) if len(words) == 6 and words[4] == "transpose" else None
-                style.borrows.append((words[1], HERE / words[3], shift))
+                style.borrows.append((words[1], path.parent / words[3], shift))
             elif words[0] == "melody":
                 item = dict(w.split("=", 1) for w in shlex.split(line)[1:])
                 if "LOC" not in item or "TYPE" not in item:
                     raise SourceError(f"{where}: a melody item needs LOC and TYPE")
                 style.melodies.append(item)
-            elif words[0] == "trope" and len(words) == 4 and words[2] == "=":
+            elif words[0] == "trope" and len(words) >= 4 and words[2] == "=":
+                names, reason = alike_line(line, where)
+                if len(names) != 2 or names[0] != words[1]:
+                    raise SourceError(f"{where}: write 'trope NAME = OTHER : reason'")
                 style.aliases.append((words[1], words[3]))
+                style.alike.append((set(names), reason))
                 style.set_trope(words[1], None)
+            elif words[0] == "alike":
+                names, reason = alike_line(line, where)
+                if len(names) < 2:
+                    raise SourceError(f"{where}: 'alike' names two tropes or more")
+                style.alike.append((set(names), reason))
             elif words[0] == "trope" and len(words) == 2:
                 current = words[1]
                 style.set_trope(current, [])

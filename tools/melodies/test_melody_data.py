@@ -16,6 +16,8 @@ import unittest
 HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 from check_tropedef import check_folder  # noqa: E402
+import build_tropedef  # noqa: E402
+import check_tunes  # noqa: E402
 
 ENCODINGS = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else HERE.parent.parent / "data" / "encodings")
 TORAH = "tropedef-01-torah-ashkenazi.xml"
@@ -65,6 +67,41 @@ class MelodyData(unittest.TestCase):
                 self.assertEqual(count, 1, "the fixture pattern must occur")
                 target.write_text(text, encoding="utf-8")
                 report = "\n".join(check_folder(folder))
+                self.assertIn(expected, report)
+
+
+class DistinctTunes(unittest.TestCase):
+    def test_tropes_share_a_figure_only_with_a_reason(self):
+        self.assertEqual(check_tunes.check_folder(), [])
+
+    def test_check_catches_shared_figures(self):
+        # (fault, source, text, replacement, words expected in the report)
+        cases = [
+            ("telisha ketana sung as geresh after kadma", "01-torah-ashkenazi.mel",
+             "  DEFAULT : | g6 a6 b6 a4\n", "  DEFAULT : | g6 a6 g6 f6 g4\n",
+             "GERESH and TELISHA_KETANA sing the same figure (g a g f g)"),
+            ("tarsa sung as zakef katon", "02-torah-sephardi.mel",
+             "  DEFAULT : | a6 b/6 C4\n", "  DEFAULT : | b/6 C6 b/6 a4\n",
+             "TELISHA_KETANA and ZAKEF_KATON sing the same figure"),
+            ("a reason taken away", "02-torah-sephardi.mel",
+             "alike DOUBLE_PASHTA PASHTA", "# alike DOUBLE_PASHTA PASHTA",
+             "DOUBLE_PASHTA and PASHTA sing the same figure"),
+            ("an alias without its reason", "04-haftarah-ashkenazi.mel",
+             "trope AZLA = GERESH : one sign", "trope AZLA = GERESH # one sign",
+             "need ' : ' and the reason"),
+        ]
+        for fault, name, text, replacement, expected in cases:
+            with self.subTest(fault), tempfile.TemporaryDirectory() as folder:
+                for path in HERE.glob("*.mel"):
+                    shutil.copy(path, folder)
+                target = pathlib.Path(folder) / name
+                source = target.read_text(encoding="utf-8")
+                self.assertEqual(source.count(text), 1, "the fixture text must occur once")
+                target.write_text(source.replace(text, replacement), encoding="utf-8")
+                try:
+                    report = "\n".join(check_tunes.check_folder(folder))
+                except build_tropedef.SourceError as err:
+                    report = str(err)
                 self.assertIn(expected, report)
 
 
