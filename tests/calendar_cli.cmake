@@ -20,6 +20,12 @@ set(runs
   "calendar hebrew --from 2024-03-02 --to 2024-03-01"
   "calendar sabbaths --from-year 5785"
   "calendar keys --reading Noach --year five"
+  "calendar keys --reading Mattos+Masei --year 5781"
+  "calendar sabbaths --from-year 5599 --to-year 5600"
+  "calendar keys --reading Noach --year 6001"
+  "calendar hebrew --from 1839-09-01 --to 1839-09-02"
+  "calendar sabbath-of --portion Bereshit --year 5785"
+  "calendar triennial --portion Vayakhel_Pekudei --cycle 2 --year 5785"
 )
 
 set(result "")

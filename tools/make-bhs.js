@@ -20,13 +20,16 @@
 //     and the paragraph gaps are those of the scroll's layout.
 // Twenty verses of the codex lack the sof pasuq at their end (the codex omits it there); a
 // reader still chants a full verse end, so it is supplied (in Exodus 34:6 in place of the
-// paseq that ends the verse there). Numbers 25:19 ends mid-sentence on
-// an etnachta and stays without it.
+// paseq that ends the verse there).
+// Verses are numbered as the weekly readings number them (lib/reading-numbering.js):
+// Exodus 20:13-16 of the codex are one verse 20:13 and the later verses move down three,
+// Deuteronomy 5:17-20 are one verse 5:17 likewise, and the half verse Numbers 25:19, which
+// ends mid-sentence on an etnachta, opens Numbers 26:1.
 
 const fs = require('fs');
 const path = require('path');
 const { BOOKS, SCROLL_BOOKS } = require('./lib/books');
-const { readBook } = require('./lib/oshb');
+const { readReadingBook } = require('./lib/reading-numbering');
 const { convertWord } = require('./lib/hebrew-word');
 const tikkun = require('./lib/tikkun');
 
@@ -36,8 +39,6 @@ const SUPPLIED_SOF_PASUQ = new Set([
   'EXO 14:29', 'EXO 34:6', 'EZE 33:20', 'HOS 4:19', 'HOS 8:9', 'LEV 18:17', 'LEV 19:1',
   'LEV 26:7', 'NUM 7:32', 'NUM 7:40', 'NUM 7:55', 'NUM 7:68',
 ]);
-// The verse that ends without sof pasuq on purpose.
-const OPEN_VERSE_END = 'NUM 25:19';
 
 // Passages written in a layout of their own, whose gaps are part of the writing and not
 // paragraph breaks: the Song at the Sea and the ten sons of Haman.
@@ -101,7 +102,7 @@ function verseItems(code, chapter, verse, tokens, stats) {
       lastWord.paseq = false;
       lastWord.sofPasuq = true;
       stats.supplied.push(ref);
-    } else if (ref !== OPEN_VERSE_END) {
+    } else {
       stats.problems.push(`${ref}: no sof pasuq`);
     }
   }
@@ -136,7 +137,7 @@ function verseItems(code, chapter, verse, tokens, stats) {
 
 function bookText(book, stats) {
   const problems = [];
-  const chapters = readBook(book.osis, problems);
+  const chapters = readReadingBook(book, problems);
   stats.problems.push(...problems);
   if (SCROLL_BOOKS[book.code] !== undefined) applyScrollLayout(book.code, chapters, stats.report);
   const lines = [`~a${book.title}`];

@@ -8,16 +8,18 @@
 //
 // Each line is "CC:VV text" ending in CR LF: chapter and verse in the Hebrew numbering, each
 // of at least two digits ("03:07", "119:105"), the key the program searches for. Verses are
-// numbered as in the Hebrew text; lib/verse-map.js says which English verses fill each one.
+// numbered as in the Hebrew text, which follows the weekly readings' numbering
+// (lib/reading-numbering.js); lib/verse-map.js says which English verses fill each codex verse.
 // The chapters where the numbering differs (Hebrew = English; "+" joins English verses that
 // share one Hebrew verse):
 //   Genesis 32:1 = 31:55, 32:2-33 = 32:1-32;
-//   Exodus 7:26-29 = 8:1-4, 8:1-28 = 8:5-32, 21:37 = 22:1, 22:1-30 = 22:2-31;
+//   Exodus 7:26-29 = 8:1-4, 8:1-28 = 8:5-32, 20:13 = 20:13+20:14+20:15+20:16,
+//     20:14-23 = 20:17-26, 21:37 = 22:1, 22:1-30 = 22:2-31;
 //   Leviticus 5:20-26 = 6:1-7, 6:1-23 = 6:8-30;
-//   Numbers 17:1-15 = 16:36-50, 17:16-28 = 17:1-13, 25:19 = 26:1 (whose second half is
-//     Hebrew 26:1), 30:1 = 29:40, 30:2-17 = 30:1-16;
-//   Deuteronomy 13:1 = 12:32, 13:2-19 = 13:1-18, 23:1 = 22:30, 23:2-26 = 23:1-25,
-//     28:69 = 29:1, 29:1-28 = 29:2-29;
+//   Numbers 17:1-15 = 16:36-50, 17:16-28 = 17:1-13, 26:1 = 26:1 (the whole English verse,
+//     whose first half the codex numbers 25:19), 30:1 = 29:40, 30:2-17 = 30:1-16;
+//   Deuteronomy 5:17 = 5:17+5:18+5:19+5:20, 5:18-30 = 5:21-33, 13:1 = 12:32,
+//     13:2-19 = 13:1-18, 23:1 = 22:30, 23:2-26 = 23:1-25, 28:69 = 29:1, 29:1-28 = 29:2-29;
 //   1 Samuel 21:1 = 20:42 (second half), 21:2-16 = 21:1-15, 24:1 = 23:29, 24:2-23 = 24:1-22;
 //   2 Samuel 19:1 = 18:33, 19:2-44 = 19:1-43;
 //   1 Kings 5:1-14 = 4:21-34, 5:15-32 = 5:1-18, 18:34 = 18:33+18:34, 20:3 = 20:2+20:3,
@@ -52,7 +54,7 @@ const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
 const { BOOKS } = require('./lib/books');
-const { readBook } = require('./lib/oshb');
+const { readReadingBook } = require('./lib/reading-numbering');
 const { readVerseMap, englishSources } = require('./lib/verse-map');
 
 const MODULE = 'engWEB2015eb';
@@ -126,9 +128,13 @@ function bookLines(book, english, verseMap, stats) {
   const eng = english.get(book.sword) || new Map();
   const used = new Set();
   const lines = [];
-  for (const ch of readBook(book.osis)) {
+  for (const ch of readReadingBook(book)) {
     for (const v of ch.verses) {
-      const parts = englishSources(book.osis, verseMap.get(book.osis), ch.chapter, v.verse).map((s) => {
+      // a verse the readings join from several codex verses takes all their English verses
+      const sources = v.sources.flatMap((c) => englishSources(book.osis, verseMap.get(book.osis),
+        c.chapter, c.verse)).filter((s, i, all) => s.title !== undefined
+        || all.findIndex((o) => o.chapter === s.chapter && o.verse === s.verse) === i);
+      const parts = sources.map((s) => {
         if (s.title !== undefined) {
           return titlePart(psalmTitle(eng.get(`${s.title}:1`) || ''), s.part, s.of);
         }

@@ -33,11 +33,36 @@ std::string IsoDate(std::int32_t dayNumber) {
     return buf;
 }
 
+// The Hebrew years whose calendar and reading cycle the program knows.
+constexpr std::int32_t kFirstYear = 5600, kLastYear = 6000;
+
+std::string YearRangeText() { return std::to_string(kFirstYear) + "-" + std::to_string(kLastYear); }
+
 std::int32_t RequireYear(const CliArgs& args, const std::string& name) {
     args.Require(name);
     const long year = *args.Number(name);
-    if (year < 1 || year > 100000) throw UsageError("--" + name + " needs a Hebrew year, not " + std::to_string(year));
+    if (year < kFirstYear || year > kLastYear)
+        throw UsageError("--" + name + " needs a Hebrew year " + YearRangeText() + ", not " + std::to_string(year));
     return static_cast<std::int32_t>(year);
+}
+
+// A civil date whose Hebrew year lies in the years the program knows.
+std::int32_t RequireDate(const CliArgs& args, const std::string& name, THebrewCalendar& calendar) {
+    const std::string text = args.Require(name);
+    const std::int32_t n = ParseIsoDate(name, text);
+    const std::int32_t year = calendar.DayNumberToHebrewDate(n).year;
+    if (year < kFirstYear || year > kLastYear)
+        throw UsageError("--" + name + " " + text + " lies in the Hebrew year " + std::to_string(year) +
+                         ", outside " + YearRangeText());
+    return n;
+}
+
+// The name of a weekly portion as the schedule writes it ("Ki Savo", "Vayakhel+Pekudei").
+std::string RequirePortion(const CliArgs& args, const std::string& name) {
+    const std::string portion = args.Require(name);
+    if (PortionNumber(portion) < 0)
+        throw UsageError("--" + name + ": \"" + portion + "\" is not the name of a weekly portion (such as \"Ki Savo\")");
+    return portion;
 }
 
 // Year types of the Hebrew years met while walking a range, each computed once.
@@ -57,11 +82,11 @@ private:
 
 int Hebrew(const Args& raw) {
     const CliArgs args(raw, {"from", "to"}, {"israel"});
-    const std::int32_t from = ParseIsoDate("from", args.Require("from"));
-    const std::int32_t to = ParseIsoDate("to", args.Require("to"));
+    THebrewCalendar calendar;
+    const std::int32_t from = RequireDate(args, "from", calendar);
+    const std::int32_t to = RequireDate(args, "to", calendar);
     if (to < from) throw UsageError("--to lies before --from");
     const bool israel = args.Has("israel");
-    THebrewCalendar calendar;
     YearTypes yearType(calendar);
     for (std::int32_t n = from; n <= to; ++n) {
         const HebrewDate h = calendar.DayNumberToHebrewDate(n);
@@ -113,7 +138,7 @@ int Sabbaths(const Args& raw) {
 
 int SabbathOf(const Args& raw) {
     const CliArgs args(raw, {"portion", "year"}, {"israel"});
-    const std::string portion = args.Require("portion");
+    const std::string portion = RequirePortion(args, "portion");
     const std::int32_t year = RequireYear(args, "year");
     TPortionSchedule schedule;
     THebrewCalendar& calendar = schedule.Calendar();
@@ -127,24 +152,26 @@ int SabbathOf(const Args& raw) {
 
 int Keys(const Args& raw) {
     const CliArgs args(raw, {"reading", "year"}, {"israel"});
-    const std::string reading = args.Require("reading");
+    args.Require("reading");
     const std::int32_t year = RequireYear(args, "year");
     TPortionSchedule schedule;
-    const SabbathKeyValues keys = SabbathKeys(schedule, reading, year, args.Has("israel"));
-    JsonObject line;
-    line.Add("dateLine", keys.dateLine)
-        .Add("maftir", keys.maftir)
-        .Add("haftarah", keys.haftarah)
-        .Add("roshChodesh", keys.roshChodesh)
-        .Add("erevRoshChodeshSpecial", keys.erevRoshChodeshSpecial)
-        .Add("suffix", keys.suffix);
-    Emit(std::cout, line);
+    for (const std::string& reading : args.All("reading")) {  // one line per reading, in order
+        const SabbathKeyValues keys = SabbathKeys(schedule, reading, year, args.Has("israel"));
+        JsonObject line;
+        line.Add("dateLine", keys.dateLine)
+            .Add("maftir", keys.maftir)
+            .Add("haftarah", keys.haftarah)
+            .Add("roshChodesh", keys.roshChodesh)
+            .Add("erevRoshChodeshSpecial", keys.erevRoshChodeshSpecial)
+            .Add("suffix", keys.suffix);
+        Emit(std::cout, line);
+    }
     return 0;
 }
 
 int Triennial(const Args& raw) {
     const CliArgs args(raw, {"portion", "cycle", "year"}, {"israel"});
-    const std::string portion = args.Require("portion");
+    const std::string portion = RequirePortion(args, "portion");
     const std::string cycle = args.Require("cycle");
     const std::int32_t year = RequireYear(args, "year");
     THebrewCalendar calendar;

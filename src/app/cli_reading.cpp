@@ -33,6 +33,12 @@ ReadingOptions ParseReadingOptions(const CliArgs& args) {
         if (!note && !SplitReadingReference(value, ref))
             throw UsageError("--section " + name + ": \"" + value +
                              "\" is not a reading reference (such as NUM28:9-28:15)");
+        if (!note && name != "SecondMaftir") {
+            const std::string outside =
+                ReferenceOutsideBook(ref, IndexBookText(ReadDataFile(o.dataDir, "bhs/" + ref.book + ".txt")));
+            if (!outside.empty())
+                throw UsageError("--section " + name + ": \"" + value + "\" lies outside its book (" + outside + ")");
+        }
         if (!o.sections.Set(name, value)) {
             std::string known;
             for (const std::string& n : TReadingSections::Names()) known += " " + n;

@@ -25,7 +25,8 @@ const std::vector<std::string>& ReadingValuedOptions();
 const std::vector<std::string>& ReadingSwitches();
 
 // Reads the reading options. A section name that is unknown, a value without "=", a
-// reference that is not a reading reference, or no section at all: UsageError.
+// reference that is not a reading reference or names verses its book does not have, or no
+// section at all: UsageError.
 ReadingOptions ParseReadingOptions(const CliArgs& args);
 
 // Loads the reading into `table`; reports the loader's problems (a book missing, ...) on

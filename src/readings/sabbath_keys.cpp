@@ -79,6 +79,13 @@ SabbathKeyValues SabbathKeys(TPortionSchedule& schedule, std::string_view readin
     if ((readingName == "Haazinu" || readingName == "Vayeilech") && hebrew.month == 1 && hebrew.day >= 3 &&
         hebrew.day <= 8)
         keys.haftarah = "Between Rosh Hashanah and Yom Kippur";
+    // The Haftarot of rebuke and of consolation are not displaced by the new moon's: Masei
+    // on Rosh Chodesh Av keeps "Shim'u" (the Maftir is still that of Rosh Chodesh), and
+    // Re'eh on the eve of Rosh Chodesh Elul keeps its consolation.
+    const bool masei = readingName == "Masei" || readingName == "Mattos+Masei";
+    if ((masei && keys.haftarah == "Shabbas Rosh Chodesh") ||
+        (readingName == "Re'eh" && keys.haftarah == "Shabbas Erev Rosh Chodesh"))
+        keys.haftarah.clear();
     if (keys.roshChodesh) keys.suffix = " (Shvi'i:Rosh Chodesh)";
     return keys;
 }

@@ -1,6 +1,7 @@
 #include "book_facts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace lyrasta {
@@ -54,9 +55,11 @@ int VerseEndKind(std::string_view code, int chapter, int verse, bool lastInRange
 std::string ClosingRepeat(std::string_view reference) {
     static const struct { const char* code; const char* lastVerse; const char* repeat; } kRepeats[] = {
         {"LAM", "-5:22", "LAM5:21-5:21"}, {"QOH", "-12:14", "QOH12:13-12:13"}};
+    std::string code(reference.substr(0, 3));
+    for (char& c : code) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const auto& r : kRepeats) {
         const std::string_view last(r.lastVerse);
-        if (reference.size() > last.size() && reference.substr(0, 3) == r.code &&
+        if (reference.size() > last.size() + 3 && code == r.code &&
             reference.substr(reference.size() - last.size()) == last)
             return r.repeat;
     }

@@ -82,6 +82,28 @@ bool SplitReadingReference(std::string_view text, ReadingReference& out) {
            number(end.substr(0, endColon), out.endChapter) && number(end.substr(endColon + 1), out.endVerse);
 }
 
+int ChapterVerseCount(const BookIndex& index, int chapter) {
+    if (chapter < 1 || chapter > index.chapterCount) return 0;
+    const int next = chapter < index.chapterCount ? index.ChapterFirstVerse(chapter + 1) : index.verseCount + 1;
+    return next - index.ChapterFirstVerse(chapter);
+}
+
+std::string ReferenceOutsideBook(const ReadingReference& ref, const BookIndex& index) {
+    if (index.verseCount == 0) return {};
+    if (ref.startChapter == 0 || ref.endChapter == 0) return "there is no chapter 0";
+    if (ref.startVerse == 0 || ref.endVerse == 0) return "there is no verse 0";
+    const std::string chapters = "the book has " + std::to_string(index.chapterCount) + " chapters";
+    if (ref.startChapter > index.chapterCount) return chapters;
+    auto verses = [&](int chapter) {
+        return "chapter " + std::to_string(chapter) + " has " + std::to_string(ChapterVerseCount(index, chapter)) +
+               " verses";
+    };
+    if (ref.startVerse > ChapterVerseCount(index, ref.startChapter)) return verses(ref.startChapter);
+    if (ref.endChapter <= index.chapterCount && ref.endVerse > ChapterVerseCount(index, ref.endChapter))
+        return verses(ref.endChapter);
+    return {};
+}
+
 ReferenceRange ParseReadingReference(std::string_view reference, const BookIndex& index) {
     ReferenceRange range;
     ReadingReference ref;

@@ -50,6 +50,16 @@ struct ReadingReference {
 // decimal digits, no ":" or "-"). Blanks around the numbers are allowed.
 bool SplitReadingReference(std::string_view text, ReadingReference& out);
 
+// How many verses chapter c of the indexed book has; 0 for a chapter it does not have.
+int ChapterVerseCount(const BookIndex& index, int chapter);
+
+// Why a reference names verses its book does not have, or empty when it does not: a chapter
+// or verse 0, a start past the book's last chapter or past its chapter's last verse, an end
+// verse past its chapter's last verse ("chapter 41 has 57 verses"). An end chapter past the
+// book's last chapter is kept: such a range runs to the end of the book. A book without
+// verses (its text missing) refuses nothing; the missing text is reported on its own.
+std::string ReferenceOutsideBook(const ReadingReference& ref, const BookIndex& index);
+
 struct ReferenceRange {
     bool valid = false;  // the reference has the reference form
     std::string book;

@@ -99,11 +99,17 @@ int TReadingLoader::FindTranslationLine(int chapter, int verse) {
 
 ReferenceRange TReadingLoader::Parse(const std::string& reference, const std::string& section) {
     ReferenceRange r = ParseReadingReference(reference, index_);
+    ReadingReference parts;
+    std::string outside;
     if (!r.valid) {
         problems_.push_back(section + ": \"" + reference + "\" is not a reading reference (such as NUM28:9-28:15)");
-        r.firstSeg = 1;  // an empty range: the section shows its labels but no words
-        r.endSeg = 0;
+    } else if (SplitReadingReference(reference, parts) && !(outside = ReferenceOutsideBook(parts, index_)).empty()) {
+        problems_.push_back(section + ": \"" + reference + "\" lies outside its book (" + outside + ")");
+    } else {
+        return r;
     }
+    r.firstSeg = 1;  // an empty range: the section shows its labels but no words
+    r.endSeg = 0;
     return r;
 }
 

@@ -132,7 +132,9 @@ void TTropePlayer::BuildMenus() {
                                  "SIL International, for the Ezra SIL font\n"
                                  "The Culmus project, for the Stam Ashkenaz CLM font\n"
                                  "The translators of the World English Bible\n"
-                                 "The keepers of the Westminster Leningrad Codex text");
+                                 "The keepers of the Westminster Leningrad Codex text\n"
+                                 "Hebcal (@hebcal/leyning, @hebcal/triennial; BSD-2-Clause), for the "
+                                 "references of the weekly, holiday and triennial readings");
     });
     AddAction(help, "&About", [this] {
         QMessageBox::about(this, "About Lyrasta",

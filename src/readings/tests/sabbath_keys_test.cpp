@@ -47,6 +47,12 @@ TEST(SabbathKeys, KeyTableRows) {
          {"July 25, 1840 / 24 Tammuz, 5600", "", "After 17th of Tammuz", false, false, ""}},
         {"Pinchas on 17 Tammuz", "Pinchas", 5600, kIsrael,
          {"July 18, 1840 / 17 Tammuz, 5600", "", "Before 17th of Tammuz", false, false, ""}},
+        {"Masei on Rosh Chodesh Av keeps its Haftarah of rebuke", "Mattos+Masei", 5781, kDiaspora,
+         {"July 10, 2021 / 1 Av, 5781", "Shabbas Rosh Chodesh", "", false, false, ""}},
+        {"Re'eh on the eve of Rosh Chodesh Elul keeps its consolation", "Re'eh", 5781, kDiaspora,
+         {"Aug. 7, 2021 / 29 Av, 5781", "", "", false, false, ""}},
+        {"Re'eh on Rosh Chodesh Elul reads the Rosh Chodesh Haftarah", "Re'eh", 5782, kDiaspora,
+         {"Aug. 27, 2022 / 30 Av, 5782", "Shabbas Rosh Chodesh", "Shabbas Rosh Chodesh", false, false, ""}},
         {"a portion not read alone that year", "Vayakhel", 5783, kDiaspora, {}},
         {"a holiday reading", "Purim", 5785, kDiaspora, {}},
     };
@@ -68,18 +74,14 @@ std::string ReferenceName(const std::string& haftarahKey) {
     return it == names.end() ? "unknown key " + haftarahKey : it->second;
 }
 
-// Every Sabbath's Haftarah key against the Haftarah as read. The keys follow a simpler rule
-// than the one observed in four places, which are the only departures allowed:
-//  - Masei (alone or with Mattos) on Rosh Chodesh Av is read with the second Haftarah of
-//    rebuke, not that of Rosh Chodesh;
-//  - Re'eh on the eve of Rosh Chodesh Elul keeps its Haftarah of consolation;
+// Every Sabbath's Haftarah key against the Haftarah as read (Masei's own Haftarah is
+// "Shim'u", which the reference names where Rosh Chodesh Av might have displaced it). The
+// keys follow a simpler rule than the one observed in two places, the only departures allowed:
 //  - Ki Seitzei after a Re'eh on Rosh Chodesh Elul also reads the consolation Re'eh missed;
 //  - Kedoshim after an Acharei that was a special Sabbath reads Acharei's Haftarah (Amos 9).
 TEST(SabbathKeys, HaftarahOfEverySabbath5600To6000MatchesTheReadingCycle) {
-    const std::set<std::string> allowed = {
-        "Masei: RoshChodesh where read Shimu", "Mattos+Masei: RoshChodesh where read Shimu",
-        "Re'eh: MacharChodesh where read -", "Ki Seitzei: - where read KiSeitzeiWithReeh",
-        "Kedoshim: - where read Amos9"};
+    const std::set<std::string> allowed = {"Ki Seitzei: - where read KiSeitzeiWithReeh",
+                                           "Kedoshim: - where read Amos9"};
     TPortionSchedule schedule;
     std::set<std::string> departures;
     int compared = 0;
@@ -94,7 +96,8 @@ TEST(SabbathKeys, HaftarahOfEverySabbath5600To6000MatchesTheReadingCycle) {
             ++compared;
             const std::string name(PortionName(portion));
             const std::string got = ReferenceName(SabbathKeys(schedule, name, year, israel).haftarah);
-            if (got == row[w]) continue;
+            const bool ownShimu = got == "-" && row[w] == "Shimu" && (name == "Masei" || name == "Mattos+Masei");
+            if (got == row[w] || ownShimu) continue;
             departures.insert(name + ": " + got + " where read " + row[w]);
         }
     }

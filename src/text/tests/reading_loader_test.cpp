@@ -86,6 +86,29 @@ TEST(BookIndex, ReferencesSelectTheSegmentsOfTheirVerses) {
     }
 }
 
+TEST(BookIndex, ReferencesToVersesTheBookDoesNotHaveAreRefusedWithTheReason) {
+    const BookIndex ix = IndexBookText("~a Numbers\r\nA\r\n~y2 B\r\n~y3 C\r\n~x2 D\r\n~y2 E\r\n");
+    const struct {
+        const char* reference;
+        const char* outside;
+    } cases[] = {
+        {"NUM1:1-2:2", ""},
+        {"NUM2:2-9:1", ""},  // an end past the last chapter runs to the end of the book
+        {"NUM1:2-1:9", "chapter 1 has 3 verses"},  // would run on into chapter 2
+        {"NUM1:4-2:1", "chapter 1 has 3 verses"},
+        {"NUM0:1-1:2", "there is no chapter 0"},
+        {"NUM1:1-0:2", "there is no chapter 0"},
+        {"NUM1:0-1:2", "there is no verse 0"},
+        {"NUM3:1-3:2", "the book has 2 chapters"},
+    };
+    for (const auto& c : cases) {
+        ReadingReference ref;
+        ASSERT_TRUE(SplitReadingReference(c.reference, ref)) << c.reference;
+        EXPECT_EQ(ReferenceOutsideBook(ref, ix), c.outside) << c.reference;
+        EXPECT_EQ(ReferenceOutsideBook(ref, IndexBookText("")), "") << "a missing text refuses nothing";
+    }
+}
+
 TEST(BookIndex, EmptyAndTruncatedTextsIndexWithoutVerses) {
     for (const char* text : {"", "~", "~a", "~a Title", "~y", "~x12", "no markers\r\n"}) {
         const BookIndex ix = IndexBookText(text);
@@ -272,7 +295,8 @@ TEST_F(ReadingLoaderTest, BadReferencesAndMissingBooksShowLabelsButNoWords) {
         size_t problems;
     };
     const Case cases[] = {
-        {"NUM9:1-9:5", {"Arial '[T]' 20 purple E", "Arial 'Numbers' 20 grey E"}, 0},
+        {"NUM9:1-9:5", {"Arial '[T]' 20 purple E", "Arial 'Numbers' 20 grey E"}, 1},
+        {"NUM1:1-1:9", {"Arial '[T]' 20 purple E", "Arial 'Numbers' 20 grey E"}, 1},
         {"NUMx:1-9:5", {"Arial '[T]' 20 purple E", "Arial 'Numbers' 20 grey E"}, 1},
         {"GEN1:1-1:5", {"Arial '[T]' 20 purple E", "Arial 'Genesis ' 20 grey E"}, 1},
         {"N", {"Arial '[T]' 20 purple E", "Arial 'N' 20 grey E"}, 2},
@@ -284,6 +308,10 @@ TEST_F(ReadingLoaderTest, BadReferencesAndMissingBooksShowLabelsButNoWords) {
         EXPECT_EQ(Describe(table), c.items) << c.reference;
         EXPECT_EQ(loader.Problems().size(), c.problems) << c.reference;
     }
+    sections.R[0] = "NUM1:2-1:9";
+    loader.LoadReading("T", "", sections);
+    EXPECT_EQ(loader.Problems(),
+              std::vector<std::string>{"R1: \"NUM1:2-1:9\" lies outside its book (chapter 1 has 4 verses)"});
 }
 
 TEST_F(ReadingLoaderTest, TruncatedBookLoadsWhatItHolds) {
@@ -333,6 +361,19 @@ TEST(BookFacts, VerseEndKinds) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(VerseEndKind(c.book, c.chapter, c.verse, c.last), c.kind) << c.book << c.chapter << ":" << c.verse;
+}
+
+TEST(BookFacts, EichahAndKoholesCloseWithTheVerseBeforeTheLast) {
+    const struct { const char* reference; const char* repeat; } cases[] = {
+        {"LAM1:1-5:22", "LAM5:21-5:21"}, {"lam5:1-5:22", "LAM5:21-5:21"},
+        {"QOH1:1-12:14", "QOH12:13-12:13"},
+        {"LAM5:21-5:21", ""},   // the repeat itself, or a reading already ending with it
+        {"LAM1:1-5:2", ""},     // another verse of the chapter
+        {"LAM1:1-15:22", ""},   // not chapter 5
+        {"EST1:1-5:22", ""},    // another book
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClosingRepeat(c.reference), c.repeat) << c.reference;
 }
 
 TEST(BookFacts, DisplayNames) {
