@@ -14,12 +14,12 @@
 // sedrot.xml: the root holds one element per reading, in the order of the open-reading
 // dialog: the weekly portions (single and combined), the holidays and fasts, the Megillot.
 // A reading's children are its options, with the attributes the program reads:
-//   Torah options (Type "Torah", or "HiHoliday" on Rosh Hashanah and Yom Kippur): Cycle "0"
-//     the annual reading, seven aliyot Kohen ... Shvii; Cycle "4" the weekday reading (its
-//     Name begins "Weekday"); Cycle "1", "2", "3" the triennial reading of that year of the
-//     cycle, or for the twelve portions sometimes read with their neighbour (Vayakhel ...
+//   Torah options (Type "Torah", or "HiHoliday" on Rosh Hashanah and Yom Kippur), the Sabbath
+//     readings first: Cycle "0" the annual reading, seven aliyot Kohen ... Shvii; Cycle "1",
+//     "2", "3" the triennial reading of that year of the cycle, or for the twelve portions sometimes read with their neighbour (Vayakhel ...
 //     Masei) the cycle followed by S or T for each year of the cycle (read separately or
-//     together), e.g. "2SST"; Cycle "5" a
+//     together), e.g. "2SST"; Cycle "4" the weekday reading (its Name begins "Weekday");
+//     Cycle "5" a
 //     holiday's reading, with its own Maftir.
 //   Maftir options (Type "Maftir"): Cycle "0" or a triennial key for the portion's own Maftir;
 //     Special the schedule's key ("Shabbas Rosh Chodesh", "Chanukah Day 3", ...) otherwise.
@@ -274,15 +274,17 @@ function portionReading({ name, parts, source }, table, specials, problems) {
   const l = getLeyningForParsha(source);
   const options = [{ Name: 'Torah reading', Type: 'Torah', Cycle: '0',
     ...aliyotAttributes(l.fullkriyah, { maftir: false }) }];
-  const weekday = l.weekday || getLeyningForParsha(parts[0]).weekday;
-  if (weekday) {
-    options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
-      ...aliyotAttributes(weekday) });
-  }
   const triennial = triennialReadings(source, table);
   for (const t of triennial) {
     options.push({ Name: `Triennial reading, year ${t.cycle[0]}`, Type: 'Torah', Cycle: t.cycle,
       ...aliyotAttributes(t.aliyot, { maftir: false }) });
+  }
+  // after the Sabbath readings, so that the dialog's first Torah option is a Sabbath's in both
+  // cycles
+  const weekday = l.weekday || getLeyningForParsha(parts[0]).weekday;
+  if (weekday) {
+    options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
+      ...aliyotAttributes(weekday) });
   }
   if (l.fullkriyah.M) options.push({ Name: 'Maftir', Type: 'Maftir', Cycle: '0', Maftir: reference(l.fullkriyah.M) });
   for (const t of triennial) {
