@@ -12,6 +12,7 @@
 #include "player/reading_session.h"
 #include "player/settings_store.h"
 #include "ui/display_fonts.h"
+#include "ui/heb_cal.h"
 #include "ui/heb_view.h"
 #include "ui/reading_opener.h"
 #include "ui/synth_link.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
                  options.dataDir.string() + ".";
         return false;
     };
+    s.reloadDefinitions = [&] { session.ReloadDefinitions(); };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);
     };
@@ -127,6 +129,10 @@ int main(int argc, char** argv) {
         shown = &opener.Dialog();
         if (!headless) opener.ShowDialog();
         else opener.Dialog().show();
+    } else if (options.dialog == "calendar") {
+        shown = &opener.Calendar();
+        if (!headless) opener.ShowCalendar();
+        else shown->show();
     }
     if (headless) {
         QCoreApplication::processEvents();

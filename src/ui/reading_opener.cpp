@@ -1,7 +1,13 @@
 #include "reading_opener.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
 
+#include "chant/group_reports.h"
+#include "ui/heb_view.h"
+
+#include "ui/heb_cal.h"
 #include "ui/trope_player.h"
 
 namespace lyrasta::ui {
@@ -29,7 +35,7 @@ const std::vector<TOptionItem>& ListOf(const TOptionLists& lists, TOpenKind kind
 
 TReadingOpener::TReadingOpener(TTropePlayer& window, TSettingsStore& settings, const std::filesystem::path& dataDir,
                                std::function<void(const std::string&, const std::string&)> message)
-    : QObject(&window), window_(window), settings_(settings), message_(std::move(message)) {
+    : QObject(&window), window_(window), dataDir_(dataDir), settings_(settings), message_(std::move(message)) {
     std::string error;
     if (!catalogue_.Load(dataDir, "Encodings\\sedrot.xml", &error)) message_("Parse Error", error);
     dialog_ = std::make_unique<TfrmOpenReading>(catalogue_, settings_, &window_);
@@ -38,9 +44,57 @@ TReadingOpener::TReadingOpener(TTropePlayer& window, TSettingsStore& settings, c
             a->setEnabled(true);
             connect(a, &QAction::triggered, this, [this] { ShowDialog(); });
         }
+    if (auto* groups = window_.findChild<QPushButton*>("cmdGetGroups")) {
+        groups->setEnabled(true);
+        connect(groups, &QPushButton::clicked, this, [this] { GetGroups(); });
+    }
+    calendar_ = std::make_unique<TfrmHebCal>(*dialog_, dialog_.get());
+    dialog_->SetCalendarHandler([this] { calendar_->exec(); });
+    for (const char* name : {"mnuOpenCalendar", "cmdCal"})
+        if (QAction* a = window_.findChild<QAction*>(name)) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [this] { ShowCalendar(); });
+        }
 }
 
-TReadingOpener::~TReadingOpener() = default;
+void TReadingOpener::GetGroups() {
+    TCatalogue torah;
+    std::string error;
+    if (!torah.Load(dataDir_, "Encodings\\torah.xml", &error)) {
+        message_("Parse Error", error);
+        return;
+    }
+    const TXMLelement* container = torah.Root() ? torah.Root()->FirstChild() : nullptr;
+    while (container && container->Type() != TXMLelement::ntElement) container = container->NextSibling();
+    if (!container) {
+        message_("Lyrasta", "Encodings/torah.xml holds no readings.");
+        return;
+    }
+    const std::string title = container->AttributeCount() ? container->AttributeValue("Name") : "";
+    const SabbathKeyValues& keys = dialog_->Model().Keys();
+    bool first = true;
+    for (const TXMLelement* option = container->FirstChild(); option; option = option->NextSibling()) {
+        if (option->Type() != TXMLelement::ntElement || option->AttributeCount() == 0) continue;
+        const TReadingSections sections = OptionSections(*option, keys);
+        if (!window_.OpenReading({title, "", false, sections, option->AttributeValue("Type"),
+                                  option->AttributeValue("TypeAux")}))
+            return;
+        if (!WriteGroupReports(window_.HView().Table(), std::filesystem::current_path(), first, &error)) {
+            message_("Lyrasta", "The group reports cannot be written: " + error);
+            return;
+        }
+        first = false;
+        QApplication::beep();
+    }
+}
+
+void TReadingOpener::ShowCalendar() {
+    if (calendar_->exec() == QDialog::Accepted) ShowDialog();
+}
+
+TReadingOpener::~TReadingOpener() {
+    calendar_.reset();  // a child of the dialog: gone before it
+}
 
 void TReadingOpener::ShowDialog() {
     if (dialog_->exec() == QDialog::Accepted) OpenChoice(dialog_->OpenKind());

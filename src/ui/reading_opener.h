@@ -1,6 +1,6 @@
 #pragma once
 // The main window's front door: "Open reading" and the toolbar's Open button show the
-// open-reading dialog, "Open calendar" and Cal the calendar; the chosen catalogue reading
+// open-reading dialog, "Open calendar" and Cal the calendar window; the chosen catalogue reading
 // is opened in the window and remembered in the settings, so that the next start opens it
 // again (the very first start opens the portion of the coming Sabbath).
 
@@ -17,6 +17,7 @@
 namespace lyrasta::ui {
 
 class TTropePlayer;
+class TfrmHebCal;
 
 // A catalogue reading named on the command line.
 struct TCatalogueChoice {
@@ -36,13 +37,19 @@ public:
     ~TReadingOpener() override;
 
     TfrmOpenReading& Dialog() { return *dialog_; }
+    TfrmHebCal& Calendar() { return *calendar_; }
 
     // Shows the dialog and opens what it chose.
     void ShowDialog();
+    // Shows the calendar; a day chosen with its "Open reading" is then shown in the dialog.
+    void ShowCalendar();
     // Opens the reading of the dialog's current choice for that open button.
     bool OpenChoice(TOpenKind kind);
     // Opens a reading named on the command line; false with a message when it cannot.
     bool OpenNamed(const TCatalogueChoice& choice);
+    // The developer's batch: opens every reading of "Encodings\torah.xml" in turn and writes
+    // the group report files of each into the current folder.
+    void GetGroups();
     // At start without a reading on the command line: the reading opened last, or on the
     // very first start the portion of the coming Sabbath.
     bool OpenAtStart();
@@ -51,10 +58,12 @@ private:
     void Remember(TOpenKind kind);
 
     TTropePlayer& window_;
+    std::filesystem::path dataDir_;
     TSettingsStore& settings_;
     std::function<void(const std::string&, const std::string&)> message_;
     TCatalogue catalogue_;
     std::unique_ptr<TfrmOpenReading> dialog_;
+    std::unique_ptr<TfrmHebCal> calendar_;
 };
 
 }  // namespace lyrasta::ui

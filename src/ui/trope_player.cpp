@@ -63,6 +63,7 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     BuildTabs();
     for (const char* caption : {"Reload", "Get Groups", "Dump SelText"}) {
         auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString("cmd") + QString(caption).remove(' '));
         b->hide();
         developerButtons_.push_back(b);
     }
@@ -477,7 +478,13 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
 }
 
 void TTropePlayer::Reload() {
-    if (readingOpen_) OpenReading(TReadingRequest(reading_));
+    // Edited melody files take effect: the definitions are read again, the same word stays.
+    if (services_.reloadDefinitions) services_.reloadDefinitions();
+    const int selected = hview_->SelectedWord();
+    if (readingOpen_ && OpenReading(TReadingRequest(reading_)) && selected >= 0 && selected < hview_->WordCount()) {
+        hview_->ShowWord(selected, true);
+        ShowCurrentWord();
+    }
 }
 
 void TTropePlayer::DumpSelText() {

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 
 #include <filesystem>
@@ -21,6 +23,7 @@
 
 #include "fixture_reading.h"
 #include "gui_app.h"
+#include "ui/heb_cal.h"
 #include "ui/open_reading_dialog.h"
 #include "ui/reading_opener.h"
 #include "ui/trope_player.h"
@@ -89,6 +92,42 @@ TEST(OpenReadingDialog, ClickingThroughAChoice) {
     EXPECT_EQ(settings.Text("Triennial"), "FALSE");
     EXPECT_EQ(settings.Text("Cycle"), "1");
     EXPECT_EQ(settings.Int("Year"), HebrewYearOfToday()) << "the base year of the cycle";
+}
+
+// The calendar window selects the reading of the day clicked in the dialog.
+TEST(CalendarWindow, ClickingADaySelectsItsReading) {
+    testing::App();
+    TCatalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(CatalogueDir(), "encodings/sedrot.xml"));
+    TSettingsStore settings;
+    TfrmOpenReading dialog(catalogue, settings);
+    TfrmHebCal calendar(dialog);
+    calendar.show();
+    calendar.DrawCal(31, 10, 2024);
+    EXPECT_EQ(calendar.findChild<QLabel*>("lblCMonth")->text(), "Oct. 2024");
+    EXPECT_EQ(calendar.findChild<QLabel*>("lblHMonth")->text(), "Elul 5784/Tishrei 5785");
+
+    calendar.ClickDay(28);  // a Monday: the coming Sabbath's portion, its weekday reading
+    EXPECT_EQ(dialog.Model().ReadingName(), "Noach");
+    ASSERT_GE(dialog.Model().Lists().torahIndex, 0);
+    EXPECT_EQ(dialog.Model().Lists().torah[dialog.Model().Lists().torahIndex].text, "Weekday");
+    EXPECT_FALSE(dialog.Model().MaftirEnabled());
+
+    calendar.DrawCal(14, 3, 2025);
+    calendar.ClickDay(14);  // Purim
+    EXPECT_EQ(dialog.Model().ReadingName(), "Purim");
+    EXPECT_EQ(dialog.findChild<QTabWidget*>("PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(calendar.findChild<QLabel*>("lblDateInfo")->text(), "3-14-2025:Purim ");
+
+    // The month buttons keep the day, shortened to the month's length.
+    calendar.DrawCal(31, 1, 2025);
+    calendar.findChild<QToolButton*>("spinMonthUp")->click();
+    EXPECT_EQ(std::tuple(calendar.Day(), calendar.MonthNumber(), calendar.Year()), std::tuple(28, 2, 2025));
+    calendar.findChild<QToolButton*>("spinYearDown")->click();
+    EXPECT_EQ(std::tuple(calendar.Day(), calendar.MonthNumber(), calendar.Year()), std::tuple(28, 2, 2024));
+    calendar.DrawCal(15, 12, 2024);
+    calendar.findChild<QToolButton*>("spinMonthUp")->click();
+    EXPECT_EQ(std::tuple(calendar.MonthNumber(), calendar.Year()), std::tuple(1, 2025));
 }
 
 struct OpenerWindow {
