@@ -7,15 +7,16 @@
 
 namespace lyrasta {
 
-namespace {
-
-std::string Upper(std::string_view s) {
+std::string UpperCase(std::string_view s) {
     std::string u(s);
     for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return u;
 }
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+namespace {
+
 
 std::string Attr(const TXMLelement& e, std::string_view name) {
     return e.AttributeCount() == 0 ? std::string() : e.AttributeValue(name);
@@ -50,7 +51,7 @@ std::string Title(std::string_view readingName, TOpenKind kind, const TOptionLis
     }
     case TOpenKind::Haftarah: {
         const std::string option = SelectedText(lists.haftarah, lists.haftarahIndex);
-        if (Contains(Upper(option), "MELODY") || option == "Haftarah") return name + ": Haftarah";
+        if (Contains(UpperCase(option), "MELODY") || option == "Haftarah") return name + ": Haftarah";
         return name + ": Haftarah - " + option;
     }
     case TOpenKind::Reading:
@@ -77,10 +78,10 @@ bool TCatalogue::LoadFromText(std::string_view text, std::string* error) {
 const TXMLelement* TCatalogue::ReadingElement(std::string_view name) const {
     const TXMLelement* root = doc_.Root();
     if (!root) return nullptr;
-    const std::string wanted = Upper(name);
+    const std::string wanted = UpperCase(name);
     for (int i = 0; i < root->ChildCount(); ++i) {
         const TXMLelement* e = root->ChildByIndex(i);
-        if (e->Type() == TXMLelement::ntElement && Upper(Attr(*e, "Name")) == wanted) return e;
+        if (e->Type() == TXMLelement::ntElement && UpperCase(Attr(*e, "Name")) == wanted) return e;
     }
     return nullptr;
 }
@@ -171,7 +172,7 @@ TOpenedReading OpenChosenReading(const TXMLelement* reading, std::string_view re
 
     r.type = Attr(*e, "Type");
     r.typeAux = Attr(*e, "TypeAux");
-    r.wrapped = Upper(Attr(*e, "Wrapped")) == "TRUE" || forceWrapping;
+    r.wrapped = UpperCase(Attr(*e, "Wrapped")) == "TRUE" || forceWrapping;
     r.sections = OptionSections(*e, keys);
     r.sections.Maftir = Attr(*e, "Maftir");
     // A Monday and Thursday reading (Cycle 4) has no Maftir.

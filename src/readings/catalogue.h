@@ -17,6 +17,10 @@
 
 namespace lyrasta {
 
+// Names are compared without regard to letter case.
+std::string UpperCase(std::string_view s);
+bool Contains(std::string_view text, std::string_view part);
+
 // The catalogue document, read once and kept.
 class TCatalogue {
 public:

@@ -8,13 +8,6 @@ namespace lyrasta {
 
 namespace {
 
-std::string Upper(std::string_view s) {
-    std::string u(s);
-    for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return u;
-}
-
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 // The single portions that a combined portion joins; Nitzavim+Vayeilech has only its
 // first here, as Vayeilech is also read on its own at the start of some years.
@@ -155,12 +148,12 @@ void TOpenReadingModel::Select(int group, int item) {
 }
 
 bool TOpenReadingModel::SelectReading(std::string_view name) {
-    const std::string wanted = Upper(name);
+    const std::string wanted = UpperCase(name);
     if (wanted.empty()) return false;
     const auto& groups = ReadingGroups();
     for (int g = 0; g < static_cast<int>(groups.size()); ++g)
         for (int i = 0; i < static_cast<int>(groups[g].items.size()); ++i)
-            if (Upper(groups[g].items[i]) == wanted) {
+            if (UpperCase(groups[g].items[i]) == wanted) {
                 Select(g, i);
                 return true;
             }
