@@ -12,8 +12,18 @@
 
 namespace lyrasta::app {
 
+// A reading of the catalogue, chosen as in the open-reading dialog (--reading NAME ...).
+struct CatalogueReadingOption {
+    std::string reading;
+    std::string kind = "Torah";  // the open button: Torah, Haftarah or Reading
+    std::optional<int> year, cycle;
+    bool israel = false, triennial = false;
+};
+
 struct DesktopOptions {
     std::optional<cli::ReadingOptions> reading;  // when a --section is given
+    std::optional<CatalogueReadingOption> catalogueReading;  // when --reading is given
+    std::string dialog;        // --dialog open-reading|calendar: show that window
     std::filesystem::path dataDir;
     std::string type = "Torah", typeAux;
     std::string settingsFile;  // empty: the user's configuration folder

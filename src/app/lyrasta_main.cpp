@@ -21,9 +21,11 @@
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
-#include "ui/single_instance.h"
+#include "ui/heb_cal.h"
 #include "ui/heb_view.h"
 #include "ui/print_reading.h"
+#include "ui/reading_opener.h"
+#include "ui/single_instance.h"
 #include "ui/synth_link.h"
 #include "ui/trope_player.h"
 
@@ -32,7 +34,10 @@ namespace {
 void Usage(std::ostream& out) {
     out << "usage: lyrasta [--section NAME=REF]... [--title T] [--subtitle S] [--wrapped]\n"
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
-           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
+           "               [--reading NAME [--year Y] [--israel] [--triennial --cycle C]\n"
+           "                [--kind Torah|Haftarah|Reading]]\n"
+           "               [--view modern|stam|tikkun] [--pdf FILE.pdf]\n"
+           "               [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
 }
 
 }  // namespace
@@ -132,6 +137,7 @@ int main(int argc, char** argv) {
                               : "The reading has no words:\n" + error;
         return false;
     };
+    s.reloadDefinitions = [&] { session.ReloadDefinitions(); };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);
     };
@@ -144,10 +150,22 @@ int main(int argc, char** argv) {
     lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
     singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
     lyrasta::ui::TfrmSplash splash(&window);
-    auto open = [&](const lyrasta::app::DesktopOptions& o) {
-        if (!o.reading) return true;
-        const lyrasta::cli::ReadingOptions& r = *o.reading;
-        const bool ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+    lyrasta::ui::TReadingOpener opener(window, settings, options.dataDir, report);
+    // The reading named on a command line: by its sections, or from the catalogue; at start
+    // without either, never an empty window: the reading opened last, or the coming Sabbath's.
+    auto open = [&](const lyrasta::app::DesktopOptions& o, bool atStart) {
+        bool ok = true;
+        if (o.reading) {
+            const lyrasta::cli::ReadingOptions& r = *o.reading;
+            ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+        } else if (const auto& c = o.catalogueReading) {
+            const lyrasta::TOpenKind kind = c->kind == "Haftarah" ? lyrasta::TOpenKind::Haftarah
+                                            : c->kind == "Reading" ? lyrasta::TOpenKind::Reading
+                                                                   : lyrasta::TOpenKind::Torah;
+            ok = opener.OpenNamed({c->reading, c->year, c->cycle, c->israel, c->triennial, kind});
+        } else if (atStart) {
+            opener.OpenAtStart();
+        }
         if (ok && !headless && settings.Bool("DebugWindow")) debug.show();
         return ok;
     };
@@ -157,7 +175,7 @@ int main(int argc, char** argv) {
                          std::vector<std::string> a;
                          for (const QString& h : handed) a.push_back(h.toStdString());
                          try {
-                             open(lyrasta::app::ParseDesktopOptions(a));
+                             open(lyrasta::app::ParseDesktopOptions(a), false);
                          } catch (const lyrasta::cli::UsageError& e) {
                              report("Lyrasta", e.what());
                          }
@@ -174,7 +192,7 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
-    if (!open(options) && headless) return 1;
+    if (!open(options, true) && headless) return 1;
     if (!options.pdf.empty()) {
         QCoreApplication::processEvents();
         const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
@@ -189,14 +207,20 @@ int main(int argc, char** argv) {
     if (headless) {
         QCoreApplication::processEvents();
         std::unique_ptr<QWidget> dialog;
-        if (!options.dialog.empty()) {
+        QWidget* shown = &window;
+        if (options.dialog == "open-reading" || options.dialog == "calendar") {
+            shown = options.dialog == "calendar" ? static_cast<QWidget*>(&opener.Calendar()) : &opener.Dialog();
+            shown->show();
+            QCoreApplication::processEvents();
+        } else if (!options.dialog.empty()) {
             dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
             if (!dialog) {
-                std::cerr << "lyrasta: --dialog is one of";
+                std::cerr << "lyrasta: --dialog is one of open-reading calendar";
                 for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
                 std::cerr << "\n";
                 return 2;
             }
+            shown = dialog.get();
         }
         // The picture is made in memory and written under the very bytes of the name given
         // (a name need not be UTF-8), through the safe writer.
@@ -204,7 +228,7 @@ int main(int argc, char** argv) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         std::string error = "the window cannot be drawn as a PNG picture";
-        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(&buffer, "PNG") ||
+        if (!shown->grab().save(&buffer, "PNG") ||
             !lyrasta::WriteFileSafely(options.screenshot, std::string_view(png.constData(), static_cast<size_t>(png.size())), &error)) {
             std::cerr << "lyrasta: cannot write the screenshot: " << error << "\n";
             return 1;

@@ -80,6 +80,7 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     BuildTabs();
     for (const char* caption : {"Reload", "Get Groups", "Dump SelText"}) {
         auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString("cmd") + QString(caption).remove(' '));
         b->hide();
         developerButtons_.push_back(b);
     }
@@ -122,8 +123,11 @@ void TTropePlayer::BuildMenus() {
     };
     QMenu* file = addMenu("&File");
     // Dialogs that come with their own features stay visible but disabled until then.
-    for (const char* caption : {"&Open reading", "Open &tutorial", "Open &calendar"})
-        AddAction(file, caption, [] {}, false);
+    // Named so that the features behind them can take them over.
+    const std::pair<const char*, const char*> pending[] = {
+        {"&Open reading", "mnuOpenReading"}, {"Open &tutorial", "mnuOpenTutorial"},
+        {"Open &calendar", "mnuOpenCalendar"}};
+    for (const auto& [caption, name] : pending) AddAction(file, caption, [] {}, false)->setObjectName(name);
     AddAction(file, "&Print", [this] { PrintReading(); });
     AddAction(file, "&Jump", [this] { ManageSections(); });
     AddAction(file, "C&ustomize", [this] { Customize(); });
@@ -190,9 +194,9 @@ void TTropePlayer::BuildToolbars() {
             return a;
     };
     fileToolbar_ = new QToolBar(this);
-    addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
+    addButton(fileToolbar_, "Open reading", "Open", [] {}, false)->setObjectName("cmdOpen");
     addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
-    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false);
+    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false)->setObjectName("cmdCal");
     addButton(fileToolbar_, "Print", "Print", [this] { PrintReading(); });
     addButton(fileToolbar_, "Go to or hide section", "Go", [this] { ManageSections(); });
 
@@ -550,7 +554,8 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
 
 void TTropePlayer::Reload() {
     if (!readingOpen_) return;
-    // The reloaded reading keeps the selected word.
+    // Edited melody files take effect: the definitions are read again, the same word stays.
+    if (services_.reloadDefinitions) services_.reloadDefinitions();
     memory_.readingKey = ReadingKey(reading_.title, reading_.wrapped, reading_.sections);
     memory_.word = hview_->SelectedWord();
     OpenReading(TReadingRequest(reading_));

@@ -62,6 +62,8 @@ struct TPlayerServices {
     std::function<void()> resetSynthesizer;
     // Rebuild the song of the loaded reading with the window's current choices.
     std::function<void(const strucSongSettings&)> resetSong;
+    // Read the trope definitions and melody styles again (the developer's Reload).
+    std::function<void()> reloadDefinitions;
     // The melody style chosen for a reading type changed (index into its styles).
     std::function<void(const std::string& type, int index)> chooseStyle;
     // Write the range of a play command to a wave file; progress from 0 to 1.
