@@ -23,7 +23,6 @@ struct CatalogueReadingOption {
 struct DesktopOptions {
     std::optional<cli::ReadingOptions> reading;  // when a --section is given
     std::optional<CatalogueReadingOption> catalogueReading;  // when --reading is given
-    std::string dialog;        // --dialog open-reading|calendar: show that window
     std::filesystem::path dataDir;
     std::string type = "Torah", typeAux;
     std::string settingsFile;  // empty: the user's configuration folder
