@@ -110,7 +110,9 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     o.screenshot = a.ValueOr("screenshot", "");
     o.pdf = a.ValueOr("pdf", "");
     o.dialog = a.ValueOr("dialog", "");
-    if (!o.dialog.empty() && o.screenshot.empty()) throw cli::UsageError("--dialog goes with --screenshot");
+    // The reading windows can be shown at start; the other dialogs are drawn for a screenshot.
+    if (!o.dialog.empty() && o.screenshot.empty() && o.dialog != "open-reading" && o.dialog != "calendar")
+        throw cli::UsageError("--dialog goes with --screenshot (except open-reading and calendar)");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

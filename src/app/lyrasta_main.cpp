@@ -193,6 +193,8 @@ int main(int argc, char** argv) {
     if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
+    if (!headless && options.dialog == "open-reading") opener.ShowDialog();
+    if (!headless && options.dialog == "calendar") opener.ShowCalendar();
     if (!options.pdf.empty()) {
         QCoreApplication::processEvents();
         const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
