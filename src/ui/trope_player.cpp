@@ -71,6 +71,9 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     songScroll_->setWidgetResizable(true);
     songScroll_->setFrameShape(QFrame::NoFrame);
     songScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The staff's width follows its height: a scroll bar that came and went with a long
+    // melisma would change the height, then the width, then the bar again without end.
+    songScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     songScroll_->setFocusPolicy(Qt::NoFocus);
     lblStatus_ = new QLabel(this);
     lblStatus_->setObjectName("lblStatus");
