@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "readings/open_reading_model.h"
 #include "readings/portion_schedule.h"
 #include "readings/sabbath_keys.h"
 #include "readings/triennial.h"
@@ -211,6 +213,30 @@ TEST(CatalogueData, EverySabbathFindsTheOptionsItsKeysAskFor) {
         }
     }
     EXPECT_EQ(missing, std::set<std::string>{});
+}
+
+// The afternoon reading of every fast and of Yom Kippur is known to the dialog as such: the
+// Torah option named for the afternoon service takes its own Maftir (the Maftir list and the
+// other readings are switched off) and the afternoon Haftarah can still be opened.
+TEST(CatalogueData, AfternoonReadingsAreKnownByTheirService) {
+    TCatalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(kData));
+    for (const char* reading : {"Fast of Gedalia", "Yom Kippur", "Tenth of Teves", "Fast of Esther",
+                                "Seventeenth of Tammuz", "Tisha B'Av"}) {
+        TOpenReadingModel model(catalogue, 5785, {});
+        ASSERT_TRUE(model.SelectReading(reading));
+        const auto& torah = model.Lists().torah;
+        const auto afternoon = std::find_if(torah.begin(), torah.end(),
+                                            [](const TOptionItem& o) { return o.text == "Minchah"; });
+        ASSERT_NE(afternoon, torah.end()) << reading;
+        model.SelectTorahOption(static_cast<int>(afternoon - torah.begin()));
+        EXPECT_FALSE(model.MaftirEnabled()) << reading;
+        EXPECT_FALSE(model.OpenReadingEnabled()) << reading;
+        EXPECT_TRUE(model.OpenHaftarahEnabled()) << reading;
+        const TOpenedReading opened = model.Open(TOpenKind::Torah);
+        EXPECT_EQ(opened.title, std::string(reading) + ": Minchah");
+        EXPECT_FALSE(opened.sections.Kohen.empty() || opened.sections.Maftir.empty()) << reading;
+    }
 }
 
 }  // namespace
