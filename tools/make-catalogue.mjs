@@ -21,8 +21,8 @@
 //     together), e.g. "2SST"; Cycle "4" the weekday reading (its Name begins "Weekday");
 //     Cycle "5" a
 //     holiday's reading, with its own Maftir.
-//   Maftir options (Type "Maftir"): Cycle "0" or a triennial key for the portion's own Maftir;
-//     Special the schedule's key ("Shabbas Rosh Chodesh", "Chanukah Day 3", ...) otherwise.
+//   Maftir options (Type "Maftir"): a triennial key, then Cycle "0", for the portion's own
+//     Maftir; Special the schedule's key ("Shabbas Rosh Chodesh", "Chanukah Day 3", ...) otherwise.
 //   Haftarah options (Type "Haftarah"): the triennial cycle's Haftarah of each triennial
 //     reading (Cycle its key, listed only in that cycle), then the Ashkenazi custom, then the
 //     Sephardi one where it differs (its Name saying so); Special "" for the portion's own, the
@@ -319,14 +319,16 @@ function portionReading({ name, parts, source }, table, haftTable, specials, pro
     options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
       ...aliyotAttributes(weekday) });
   }
-  const maftir = simchasTorah ? simchasTorah.M : l.fullkriyah.M;
-  if (maftir) options.push({ Name: 'Maftir', Type: 'Maftir', Cycle: '0', Maftir: reference(maftir) });
+  // the triennial Maftir before the annual one, which the dialog lists in both cycles: in
+  // triennial mode the cycle's own Maftir is the one selected
   for (const t of triennial) {
     if (t.aliyot.M && !simchasTorah) {
       options.push({ Name: `Maftir (triennial year ${t.cycle[0]})`, Type: 'Maftir', Cycle: t.cycle,
         Maftir: reference(t.aliyot.M) });
     }
   }
+  const maftir = simchasTorah ? simchasTorah.M : l.fullkriyah.M;
+  if (maftir) options.push({ Name: 'Maftir', Type: 'Maftir', Cycle: '0', Maftir: reference(maftir) });
   // Pinchas has no Sabbath without a key: before the 17th of Tammuz it reads its own Haftarah
   const own = name === 'Pinchas' ? { Special: 'Before 17th of Tammuz' } : {};
   // the triennial cycle's Haftarot first, so that the dialog selects the cycle's own in
