@@ -5,7 +5,8 @@
 //   data/bhs/TRP.txt, TRA.txt     the tutorial, with the common Ashkenazi and the academic names
 //   data/exercises/*.rtf          lesson notes (from the source form of tools/lib/rich-text.js)
 //   data/exercises/*.txt          lesson lines and flash cards, phrases picked from data/bhs
-// Run it after editing a source:  node tools/make-training.js
+// Run it after editing a source:  node tools/make-training.js  ("--out DIR" writes the files
+// under DIR instead of data/, in the same layout).
 //
 // Lesson lines are real phrases: the runs of words that end with the lord being taught,
 // with the servants the text view groups with it. The commonest servant patterns come
@@ -21,6 +22,8 @@ const { readVerses, versePhrases, wordTropes } = require('./lib/trope-phrases');
 const root = path.join(__dirname, '..');
 const dataDir = path.join(root, 'data');
 const sourceDir = path.join(__dirname, 'training');
+const outArg = process.argv.indexOf('--out');
+const outDir = outArg > 0 && process.argv[outArg + 1] ? path.resolve(process.argv[outArg + 1]) : dataDir;
 const CRLF = '\r\n';
 
 // Books searched for phrases, in order of preference. The poetic books (Psalms, Proverbs,
@@ -38,8 +41,9 @@ const BOOK_NAMES = {
   EZR: 'Ezra', NEH: 'Nehemiah', '1CH': '1 Chronicles', '2CH': '2 Chronicles',
 };
 
+// Writes one generated file; returns its path relative to the data folder.
 function write(relative, text, encoding = 'utf8') {
-  const file = path.join(dataDir, relative);
+  const file = path.join(outDir, relative);
   fs.mkdirSync(path.dirname(file), { recursive: true });
   fs.writeFileSync(file, text, encoding);
   return relative;
@@ -79,8 +83,10 @@ function tropesOf(p) {
 // (the flash cards take the next ones, so they differ from the lesson's lines).
 function pickPhrases(lesson, count, skip = 0) {
   const byPattern = new Map();
+  const seen = new Set();
   for (const p of allPhrases()) {
-    if (!lesson.groups.includes(p.group) || !usable(p)) continue;
+    if (!lesson.groups.includes(p.group) || !usable(p) || seen.has(p.tokens.join(' '))) continue;
+    seen.add(p.tokens.join(' '));
     const tropes = tropesOf(p);
     const flat = tropes.flat();
     if (lesson.require.length && !lesson.require.some((a) => flat.includes(a))) continue;
@@ -90,12 +96,17 @@ function pickPhrases(lesson, count, skip = 0) {
     byPattern.get(key).push(p);
   }
   const patterns = [...byPattern.values()].sort((a, b) => b.length - a.length);
+  // One example of each pattern in turn, the commonest first; a lord with few patterns
+  // (one that has no servants) gets further examples of the same ones.
   const picked = [];
-  for (const list of patterns) {
-    if (picked.length >= count) break;
-    if (list.length > skip) picked.push(list[skip]);
+  for (let round = skip; picked.length < count; round++) {
+    const more = patterns.filter((list) => list.length > round);
+    if (more.length === 0) break;
+    for (const list of more) if (picked.length < count) picked.push(list[round]);
   }
-  return picked;
+  // Shortest first: a student starts with the lord alone and adds its servants.
+  return picked.map((p, i) => [p, i]).sort((a, b) => a[0].tokens.length - b[0].tokens.length || a[1] - b[1])
+    .map(([p]) => p);
 }
 
 function reference(p) {
@@ -154,12 +165,57 @@ function writeLesson(lesson, number) {
 
 // Flash cards of one lesson's group: the question shows a phrase, the answer names the
 // lord that ends it and sings the phrase.
+function card(p, trope) {
+  return exerciseLine(p, 'Chant this phrase. Which trope ends it?') + CRLF
+    + exerciseLine(p, `%${trope}% (${reference(p)})`) + CRLF;
+}
+
 function writeCards(lesson, number) {
   const stem = `cards-${String(number).padStart(2, '0')}-${lesson.stem}`;
-  const phrases = pickPhrases(lesson, 12, 1);
-  const cards = phrases.map((p) => exerciseLine(p, 'Chant this phrase. Which trope ends it?') + CRLF
-    + exerciseLine(p, `%${lesson.trope}% (${reference(p)})`) + CRLF);
-  return write(`exercises/${stem}.txt`, cards.join(''), 'latin1').slice(10);
+  return write(`exercises/${stem}.txt`, pickPhrases(lesson, 12, 1).map((p) => card(p, lesson.trope)).join(''),
+    'latin1').slice(10);
+}
+
+// Cards of every group mixed: three phrases of each lesson, dealt in a fixed shuffled order
+// (the program picks the cards at random anyway; the order only spreads the file).
+function writeMixedCards(lessons) {
+  const cards = [];
+  for (const l of lessons) for (const p of pickPhrases(l, 3, 2)) cards.push(card(p, l.trope));
+  const dealt = cards.map((c, i) => [c, (i * 37) % cards.length]).sort((a, b) => a[1] - b[1]).map(([c]) => c);
+  return write('exercises/cards-all-groups.txt', dealt.join(''), 'latin1').slice(10);
+}
+
+// Cards of the trope names: one word with one trope; the answer names it in the student's
+// naming, in Latin letters and in Hebrew.
+const NAMED_TROPES = [
+  ['00', 'SOF_PASUK'], ['92', 'ETNACHTA'], ['80', 'ZAKEF_KATON'], ['85', 'ZAKEF_GADOL'],
+  ['01', 'SEGOL'], ['65', 'SHALSHELET'], ['73', 'TIPCHA'], ['81', 'REVIA'], ['91', 'TEVIR'],
+  ['02', 'ZARKA'], ['03', 'PASHTA'], ['10', 'YETIV'], ['61', 'GERESH'], ['62', 'GERSHAYIM'],
+  ['83', 'PAZER'], ['14', 'TELISHA_GEDOLA'], ['84', 'KARNEI_FARAH'], ['74', 'MUNACH'],
+  ['71', 'MERCHA'], ['72', 'MERCHA_CHEFULAH'], ['70', 'MAPACH'], ['94', 'DARGA'], ['63', 'KADMA'],
+  ['04', 'TELISHA_KETANA'], ['93', 'YERACH_BEN-YOMO'],
+];
+
+function writeNameCards() {
+  const found = new Map();
+  for (const p of allPhrases()) {
+    for (const token of p.tokens) {
+      if (/[*V@{<-]/.test(token)) continue;
+      const tropes = wordTropes(scanWord(token));
+      if (tropes.length !== 1) continue;
+      const list = found.get(tropes[0]) || [];
+      if (list.length < 2 && !list.some((x) => x.token === token)) list.push({ token, p });
+      found.set(tropes[0], list);
+    }
+  }
+  const cards = [];
+  for (const [code, trope] of NAMED_TROPES) {
+    for (const { token, p } of found.get(code) || []) {
+      cards.push(`{What is the name of this trope?} ${token}${CRLF}`
+        + `{%${trope}% - %HEB_VALUE_${trope}% (${reference(p)})} ${token}${CRLF}`);
+    }
+  }
+  return write('exercises/cards-trope-names.txt', cards.join(''), 'latin1').slice(10);
 }
 
 // ---- Tutorials -------------------------------------------------------------------------
@@ -221,6 +277,7 @@ function writeTutorial(code, title, variant, encoding) {
     if (line.startsWith('~ ')) pages.push({ heading: line.slice(2), body: [[]] });
     else if (!pages.length) continue;
     else if (line === '') pages[pages.length - 1].body.push([]);
+    else if (line.startsWith('- ')) pages[pages.length - 1].body.push([line]);
     else if (/^\[.*\]$/.test(line)) pages[pages.length - 1].body.push([exampleWords(line.slice(1, -1))], []);
     else pages[pages.length - 1].body[pages[pages.length - 1].body.length - 1].push(line);
   }
@@ -236,6 +293,30 @@ function writeTutorial(code, title, variant, encoding) {
   if (/[^\x00-\x7f]/.test(text)) throw new Error(`tutorial ${code}: only ASCII text can be shown`);
   write(`bhs/${code}.txt`, text, 'latin1');
   return pages.map((p) => p.heading);
+}
+
+// ---- The blessings --------------------------------------------------------------------
+
+// tools/training/blessings.txt to the book text bhs/BRC.txt and its translation hnv/BRC.eng.
+function writeBlessings() {
+  let text = `~aBlessings${CRLF}`;
+  let english = '';
+  let chapter = 1;
+  for (const line of readSource('blessings.txt').split(/\r?\n/)) {
+    if (line.startsWith('#') || line.trim() === '') continue;
+    const [place, words, translation] = line.split('|').map((x) => x.trim());
+    const [c, v] = place.split(':').map(Number);
+    for (const word of words.split(' ')) {
+      if (!scanWord(word).some((r) => r.letter !== '')) throw new Error(`blessings ${place}: "${word}" has no letters`);
+    }
+    if (!words.endsWith('00')) throw new Error(`blessings ${place}: the verse does not end with sof pasuk`);
+    const marker = c !== chapter ? `~x${c} ` : c === 1 && v === 1 ? '' : `~y${v} `;
+    chapter = c;
+    text += `${marker}${words}${CRLF}`;
+    english += `${String(c).padStart(2, '0')}:${String(v).padStart(2, '0')} ${translation}${CRLF}`;
+  }
+  write('bhs/BRC.txt', text, 'latin1');
+  write('hnv/BRC.eng', english, 'latin1');
 }
 
 // ---- The training document -------------------------------------------------------------
@@ -285,11 +366,26 @@ function main() {
       R1: files.lines, LessonWindow: 40, Wrapped: 'FALSE' };
   }) });
 
+  // Flash cards take Leviticus 6:1 as their place: no special melody of a verse or a
+  // reading's end applies there.
   const cardNotes = write('exercises/cards.rtf', toRichText(readSource('cards.txt'))).slice(10);
-  selections.push({ name: 'Flash cards', options: lessons.filter((l) => l.trope).map((l, i) => ({
-    Name: `${l.name}`, TUTORIAL: 'FLASHCARD', Type: 'Torah', TwoLine: 'TRUE', L1: cardNotes,
-    R1: writeCards(l, i + 1), LessonWindow: 30, FORCEBOOK: 'LEV', FORCECHAPTER: 6, FORCEVERSE: 1,
-  })) });
+  const cardSet = (Name, R1) => ({ Name, TUTORIAL: 'FLASHCARD', Type: 'Torah', TwoLine: 'TRUE',
+    L1: cardNotes, R1, LessonWindow: 30, FORCEBOOK: 'LEV', FORCECHAPTER: 6, FORCEVERSE: 1 });
+  const taught = lessons.filter((l) => l.trope);
+  selections.push({ name: 'Flash cards', options: [
+    cardSet('The names of the tropes', writeNameCards()),
+    ...taught.map((l, i) => cardSet(l.name, writeCards(l, i + 1))),
+    cardSet('All the groups mixed', writeMixedCards(taught)),
+  ] });
+
+  writeBlessings();
+  selections.push({ name: 'Blessings', options: [
+    { Name: 'Before the Torah reading', TUTORIAL: 'HEBTEXT', Type: 'TorahBlessing', R1: 'BRC1:1-1:2' },
+    { Name: 'After the Torah reading', TUTORIAL: 'HEBTEXT', Type: 'TorahBlessing', R1: 'BRC1:3-1:3' },
+    { Name: 'Before the Haftarah', TUTORIAL: 'HEBTEXT', Type: 'HaftarahBlessing', R1: 'BRC2:1-2:1' },
+    { Name: 'After the Haftarah (on a Sabbath)', TUTORIAL: 'HEBTEXT', Type: 'HaftarahBlessing',
+      R1: 'BRC2:2-2:12' },
+  ] });
 
   selections.push({ name: 'Phrase drills: the Torah portions', options: portions().map((p) => ({
     Name: p.name, TUTORIAL: 'DRILL', Type: 'Torah', R1: p.range })) });
