@@ -19,7 +19,7 @@ const HEADER = '{\\rtf1\\ansi\\ansicpg65001\\deff0\\deflang1033'
   + '{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fprq2\\fcharset0 TGBTrope;}}\r\n'
   + '{\\colortbl ;\\red0\\green0\\blue0;\\red51\\green153\\blue102;\\red255\\green153\\blue0;'
   + '\\red255\\green0\\blue0;\\red153\\green153\\blue153;\\red0\\green0\\blue255;}\r\n'
-  + '\\viewkind4\\uc1\\pard\\lang1033\\f0\\fs20\r\n';
+  + '\\pard\\lang1033\\f0\\fs20\r\n';
 
 function escapeText(text) {
   let out = '';

@@ -258,7 +258,7 @@ def attrs_text(attrs):
 SOLFEGE = {"c": "do", "d": "re", "e": "mi", "f": "fa", "g": "sol", "a": "la", "b": "ti"}
 LOW_DIGITS = {"3": "c", "4": "d", "5": "e", "6": "f", "7": "g", "1": "a", "2": "b"}
 ABOVE_HIGH = {"H": "c", "I": "d", "J": "e"}
-ACCIDENTALS = {"#": " sharp", "-": " flat", "/": " a quarter tone flat", "x": " a quarter tone sharp"}
+ACCIDENTALS = {"#": " sharp", "-": " flat", "/": " half-flat", "x": " half-sharp"}
 TYPE_WORDS = {
     "Torah": "Torah", "TorahBlessing": "Torah blessings", "HiHoliday": "High Holiday",
     "Haftarah": "Haftarah", "HaftarahBlessing": "Haftarah blessings", "Esther": "Esther",
@@ -310,6 +310,17 @@ def lesson_note(style, name, variants):
     way = ("rising" if pitch_value(last["pitch"]) > first
            else "falling" if pitch_value(last["pitch"]) < first else "coming back")
     text += f", {way} to {rest}" + (f", {held}." if held else ".")
+    # The variants a student meets in every portion, each in one more sentence.
+    for conds, notes in variants:
+        runs = {k: note_run([n for n in notes if n["kind"] == k]) for k in ("main", "extra")}
+        end = solfege(notes[-1]["pitch"])
+        if conds == {"TROPE_GROUP": "Etnachta"}:
+            text += f" Before %ETNACHTA% it sings {runs['main']} on the stressed syllable and stays on {end}."
+        elif conds == {"END_OF_ALIYAH": "TRUE"}:
+            text += f" At the end of an aliyah it closes broadly with {runs['main']}, ending on {end}."
+        elif conds == {"MILEIL": "TRUE"} and runs["extra"] and not extra:
+            text += (f" On a word stressed before its last syllable, the last syllable takes "
+                     f"{runs['extra']}.")
     return text
 
 
