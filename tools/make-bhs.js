@@ -31,6 +31,7 @@ const path = require('path');
 const { BOOKS, SCROLL_BOOKS } = require('./lib/books');
 const { readReadingBook } = require('./lib/reading-numbering');
 const { convertWord } = require('./lib/hebrew-word');
+const { longQamatsLetter } = require('./lib/qamats');
 const tikkun = require('./lib/tikkun');
 
 // Verses where the codex omits the sof pasuq and the converter supplies it.
@@ -120,7 +121,7 @@ function verseItems(code, chapter, verse, tokens, stats) {
     }
     if (!t.qere) flushPara();
     const { text, notes } = convertWord(t.text, { sofPasuq: t.sofPasuq, paseq: t.paseq,
-      qere: t.qere });
+      qere: t.qere, longQamats: longQamatsLetter(t.parts || t.text, t.morph) });
     notes.forEach((n) => { stats.notes[n] = (stats.notes[n] || 0) + 1; });
     let item = (t.ketiv ? '*' : t.qere ? '**' : '') + text + (t.maqaf ? '-' : '');
     if (t.para) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "player/value_ranges.h"
+
 namespace lyrasta::cli {
 
 CliArgs::CliArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued,
@@ -42,8 +44,11 @@ std::optional<long> CliArgs::Number(const std::string& name) const {
     if (!v) return std::nullopt;
     long n = 0;
     auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), n);
-    if (ec != std::errc() || end != v->data() + v->size())
-        throw UsageError("--" + name + " needs a whole number, not \"" + *v + "\"");
+    const bool whole = end == v->data() + v->size() && (ec == std::errc() || ec == std::errc::result_out_of_range);
+    const TValueRange* range = OptionRange(name);
+    if (whole && range && (ec != std::errc() || n < range->min || n > range->max))
+        throw UsageError("--" + name + " needs a whole number " + RangeText(*range) + ", not " + *v);
+    if (!whole || ec != std::errc()) throw UsageError("--" + name + " needs a whole number, not \"" + *v + "\"");
     return n;
 }
 

@@ -25,7 +25,8 @@ public:
     bool Has(const std::string& name) const;
     std::optional<std::string> Value(const std::string& name) const;
     std::string ValueOr(const std::string& name, const std::string& fallback) const;
-    // The value as a whole number; a usage error when it is not one.
+    // The value as a whole number; a usage error when it is not one or is outside the
+    // option's range (player/value_ranges.h), which the message names.
     std::optional<long> Number(const std::string& name) const;
     std::vector<std::string> All(const std::string& name) const;
     std::string Require(const std::string& name) const;

@@ -50,4 +50,11 @@ int RunSay(const Args& args);
 // --wav OUT [--notes] [--speak] [--volume N]: sings a range of the song into a wave file.
 int RunSing(const Args& args);
 
+// options --reading NAME [--year Y] [--israel] [--triennial --cycle C]: the open-reading
+// dialog's four option lists, open buttons and date line for a reading.
+int RunOptions(const Args& args);
+// open --reading NAME [...] [--kind Torah|Haftarah|Reading] [--option N] [--maftir N]: the
+// reading the dialog's choice opens.
+int RunOpen(const Args& args);
+
 }  // namespace lyrasta::cli

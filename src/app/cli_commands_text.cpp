@@ -19,7 +19,7 @@ int RunCommandText(const Args& argv) {
         Emit(std::cout, o);
     }
     std::cout.flush();
-    return reading.clean ? 0 : 1;
+    return reading.clean && reading.hasMelody ? 0 : 1;
 }
 
 }  // namespace lyrasta::cli

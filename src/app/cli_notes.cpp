@@ -8,6 +8,7 @@
 #include "cli_commands.h"
 #include "cli_song.h"
 #include "json_line.h"
+#include "player/word_tip.h"
 
 namespace lyrasta::cli {
 
@@ -27,7 +28,7 @@ std::string SyllablesJson(const LetterList& letters) {
         auto& [text, notes] = syllables.back();
         text += c.syllable;
         for (int k = 0; k < c.noteCount && k < strucHebChar::kMaxNotes; ++k)
-            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(c.pitches[k])) + "," +
+            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(c.pitches[k] + (c.quarterUp[k] ? 0.5 : 0.0))) + "," +
                      std::to_string(c.lengths[k]) + "]";
     }
     std::string out = "[";
@@ -47,16 +48,14 @@ int RunNotes(const Args& argv) {
     for (int i = 0; i < reading.table.WordCount(); ++i) {
         const LetterList letters = reading.table.SungLetters(i);
         if (letters.empty()) continue;
-        std::string comment;
-        for (const strucHebChar& c : letters) comment += c.comment;
         JsonObject o;
         o.Add("i", i).Add("verse", VerseText(letters.front())).Add("word", reading.table.ItemText(i));
         o.Add("group", reading.table.TropeGroupOf(i)).AddRaw("syllables", SyllablesJson(letters));
-        o.Add("comment", comment);
+        o.Add("comment", TipText(letters));
         Emit(std::cout, o);
     }
     std::cout.flush();
-    return reading.clean ? 0 : 1;
+    return reading.clean && reading.hasMelody ? 0 : 1;
 }
 
 }  // namespace lyrasta::cli

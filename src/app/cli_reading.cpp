@@ -17,9 +17,16 @@ const std::vector<std::string>& ReadingSwitches() {
     return names;
 }
 
+std::filesystem::path DataFolderOption(const CliArgs& args) {
+    const std::filesystem::path dir = args.Has("data") ? std::filesystem::path(*args.Value("data")) : DefaultDataDir();
+    if (const std::string problem = DataFolderProblem(dir); !problem.empty())
+        throw UsageError((args.Has("data") ? "--data: " : "") + problem);
+    return dir;
+}
+
 ReadingOptions ParseReadingOptions(const CliArgs& args) {
     ReadingOptions o;
-    o.dataDir = args.Has("data") ? std::filesystem::path(*args.Value("data")) : DefaultDataDir();
+    o.dataDir = DataFolderOption(args);
     o.title = args.ValueOr("title", "");
     o.subtitle = args.ValueOr("subtitle", "");
     o.wrapped = args.Has("wrapped");

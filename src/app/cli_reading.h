@@ -24,6 +24,10 @@ struct ReadingOptions {
 const std::vector<std::string>& ReadingValuedOptions();
 const std::vector<std::string>& ReadingSwitches();
 
+// The data folder: --data, else the bundled one. A folder that does not exist or cannot be
+// read is a UsageError naming it and the reason.
+std::filesystem::path DataFolderOption(const CliArgs& args);
+
 // Reads the reading options. A section name that is unknown, a value without "=", a
 // reference that is not a reading reference or names verses its book does not have, or no
 // section at all: UsageError.

@@ -18,9 +18,13 @@ int RunSing(const Args& argv) {
     TSungReading reading(args);
     std::vector<std::pair<std::string, bool>> pieces;
     for (const TCommandPiece& piece : RangePieces(args, reading)) pieces.emplace_back(piece.text, piece.final);
+    if (pieces.empty()) {
+        std::cerr << "lyrasta-cli sing: the range holds no words to sing; " << wav << " is not written\n";
+        return 1;
+    }
     const int rc = SingToWave(pieces, wav, args.Has("notes"), std::cout, std::cerr);
     std::cout.flush();
-    return rc != 0 ? rc : reading.clean ? 0 : 1;
+    return rc != 0 ? rc : reading.clean && reading.hasMelody ? 0 : 1;
 }
 
 }  // namespace lyrasta::cli

@@ -1,6 +1,7 @@
 #include "cli_song.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 #include "cli_pronunciation.h"
@@ -44,15 +45,18 @@ TSungReading::TSungReading(const CliArgs& args) {
     CheckType("type", type);
     CheckType("type-aux", aux);
 
+    if (auto file = args.Value("settings"); file && !std::filesystem::exists(*file))
+        throw UsageError("--settings: the settings file " + *file + " does not exist");
     TSettingsStore store(args.ValueOr("settings", DefaultSettingsPath()));
     store.Load();
+    for (const std::string& problem : store.Problems()) std::cerr << "lyrasta-cli: " << problem << "\n";
     settings = ReadSongSettings(store);
     if (auto voice = args.Value("voice")) {
         settings.voice = VoiceIndex(*voice);
         if (settings.voice < 0) throw UsageError("--voice: unknown voice \"" + *voice + "\"");
     }
-    if (auto pitch = args.Number("pitch")) settings.pitch = static_cast<int>(std::clamp(*pitch, -12L, 12L));
-    if (auto speed = args.Number("speed")) settings.speed = static_cast<int>(std::clamp(*speed, 1L, 25L));
+    if (auto pitch = args.Number("pitch")) settings.pitch = static_cast<int>(*pitch);
+    if (auto speed = args.Number("speed")) settings.speed = static_cast<int>(*speed);
     if (auto seed = args.Number("seed")) SeedRandom(static_cast<std::uint32_t>(*seed));
 
     // The data's messages are shown; only a reading that could not be read makes the
@@ -73,7 +77,7 @@ TSungReading::TSungReading(const CliArgs& args) {
         }
     }
     styles_->SetReadingTypes(type, aux);
-    styles_->ChooseReadingStyles();
+    hasMelody = styles_->ChooseReadingStyles();
 
     if (args.Has(kPronunciationOption)) {
         phonemes_ = PhonemeSetFromOption(args, reading.dataDir);
@@ -96,7 +100,11 @@ std::vector<TCommandPiece> RangePieces(const CliArgs& args, TSungReading& readin
                                : range == "section" ? kRangeSection
                                : range == "group"   ? kRangeGroup
                                                     : throw UsageError("--range is word, verse, section or group");
-    reading.table.SetSelectedWord(static_cast<int>(args.Number("word").value_or(0)));
+    const long word = args.Number("word").value_or(0);
+    if (word >= reading.table.WordCount() && reading.table.WordCount() > 0)
+        throw UsageError("--word: the reading has items 0 to " + std::to_string(reading.table.WordCount() - 1) +
+                         ", not " + std::to_string(word));
+    reading.table.SetSelectedWord(static_cast<int>(word));
     strucSingOptions options;
     options.speak = args.Has("speak");
     options.speed = reading.settings.speed;

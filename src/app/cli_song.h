@@ -39,6 +39,7 @@ public:
     // data files that do not parse and styles that cannot be activated) goes to standard
     // error.
     bool clean = true;
+    bool hasMelody = false;  // a melody style to sing the reading in was found
     std::string TranslationLine(int n) const { return loader_ ? loader_->TranslationLine(n) : ""; }
 
 private:

@@ -4,6 +4,7 @@
 
 #include "cli_args.h"
 #include "cli_commands.h"
+#include "cli_reading.h"
 #include "json_line.h"
 #include "text/data_files.h"
 #include "text/trope_definitions.h"
@@ -14,7 +15,7 @@ int RunStyles(const Args& argv) {
     const CliArgs args(argv, {"data"}, {});
     TTropeDefinitions docs;
     bool clean = true;
-    docs.LoadTropeDefinitions(args.Has("data") ? std::filesystem::path(*args.Value("data")) : DefaultDataDir(), [&](const std::string& title, const std::string& text) {
+    docs.LoadTropeDefinitions(DataFolderOption(args), [&](const std::string& title, const std::string& text) {
         std::cerr << "lyrasta-cli styles: " << title << ": " << text << "\n";
         clean = false;
     });

@@ -32,16 +32,46 @@ namespace {
 
 std::vector<std::string> DesktopValuedOptions() {
     std::vector<std::string> valued = cli::ReadingValuedOptions();
-    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "size", "dialog"})
+    for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "pdf", "size", "reading", "year",
+                          "cycle", "kind", "dialog"})
         valued.push_back(n);
     return valued;
+}
+
+std::vector<std::string> DesktopSwitches() {
+    std::vector<std::string> switches = cli::ReadingSwitches();
+    switches.insert(switches.end(), {"israel", "triennial"});
+    return switches;
+}
+
+int NumberIn(const cli::CliArgs& a, const std::string& name, int low, int high) {
+    const long v = *a.Number(name);
+    if (v < low || v > high)
+        throw cli::UsageError("--" + name + " must lie between " + std::to_string(low) + " and " + std::to_string(high));
+    return static_cast<int>(v);
+}
+
+CatalogueReadingOption ParseCatalogueReading(const cli::CliArgs& a) {
+    CatalogueReadingOption c;
+    c.reading = a.Require("reading");
+    c.kind = a.ValueOr("kind", "Torah");
+    if (c.kind != "Torah" && c.kind != "Haftarah" && c.kind != "Reading")
+        throw cli::UsageError("--kind must be Torah, Haftarah or Reading, not \"" + c.kind + "\"");
+    if (a.Has("year")) c.year = NumberIn(a, "year", 5600, 6000);
+    c.israel = a.Has("israel");
+    c.triennial = a.Has("triennial");
+    if (a.Has("cycle")) {
+        if (!c.triennial) throw cli::UsageError("--cycle needs --triennial");
+        c.cycle = NumberIn(a, "cycle", 1, 3);
+    }
+    return c;
 }
 
 }  // namespace
 
 SplitArguments SplitDesktopArguments(const std::vector<std::string>& args) {
     const std::vector<std::string> valued = DesktopValuedOptions();
-    const std::vector<std::string>& switches = cli::ReadingSwitches();
+    const std::vector<std::string> switches = DesktopSwitches();
     auto listed = [](const std::vector<std::string>& v, const std::string& name) {
         return std::find(v.begin(), v.end(), name) != v.end();
     };
@@ -61,18 +91,28 @@ SplitArguments SplitDesktopArguments(const std::vector<std::string>& args) {
 }
 
 DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
-    const cli::CliArgs a(args, DesktopValuedOptions(), cli::ReadingSwitches());
+    const cli::CliArgs a(args, DesktopValuedOptions(), DesktopSwitches());
     DesktopOptions o;
     if (a.Has("section")) o.reading = cli::ParseReadingOptions(a);
-    o.dataDir = a.Has("data") ? std::filesystem::path(*a.Value("data")) : DefaultDataDir();
+    if (a.Has("reading")) {
+        if (o.reading) throw cli::UsageError("--reading and --section cannot be given together");
+        o.catalogueReading = ParseCatalogueReading(a);
+    } else {
+        for (const char* n : {"year", "cycle", "kind", "israel", "triennial"})
+            if (a.Has(n)) throw cli::UsageError(std::string("--") + n + " needs --reading");
+    }
+    o.dataDir = cli::DataFolderOption(a);
     o.type = a.ValueOr("type", "Torah");
     o.typeAux = a.ValueOr("type-aux", "");
     CheckType("type", o.type);
     CheckType("type-aux", o.typeAux);
     o.settingsFile = a.ValueOr("settings", "");
     o.screenshot = a.ValueOr("screenshot", "");
+    o.pdf = a.ValueOr("pdf", "");
     o.dialog = a.ValueOr("dialog", "");
-    if (!o.dialog.empty() && o.screenshot.empty()) throw cli::UsageError("--dialog goes with --screenshot");
+    // The reading windows can be shown at start; the other dialogs are drawn for a screenshot.
+    if (!o.dialog.empty() && o.screenshot.empty() && o.dialog != "open-reading" && o.dialog != "calendar")
+        throw cli::UsageError("--dialog goes with --screenshot (except open-reading and calendar)");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

@@ -3,6 +3,7 @@
 // window to a PNG after loading and exits.
 
 #include <QApplication>
+#include <QBuffer>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -16,11 +17,15 @@
 #include "app/dialog_screenshot.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
+#include "text/safe_write.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
-#include "ui/single_instance.h"
+#include "ui/heb_cal.h"
 #include "ui/heb_view.h"
+#include "ui/print_reading.h"
+#include "ui/reading_opener.h"
+#include "ui/single_instance.h"
 #include "ui/synth_link.h"
 #include "ui/trope_player.h"
 
@@ -29,7 +34,10 @@ namespace {
 void Usage(std::ostream& out) {
     out << "usage: lyrasta [--section NAME=REF]... [--title T] [--subtitle S] [--wrapped]\n"
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
-           "               [--view modern|stam|tikkun] [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
+           "               [--reading NAME [--year Y] [--israel] [--triennial --cycle C]\n"
+           "                [--kind Torah|Haftarah|Reading]]\n"
+           "               [--view modern|stam|tikkun] [--pdf FILE.pdf]\n"
+           "               [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
 }
 
 }  // namespace
@@ -39,11 +47,14 @@ int main(int argc, char** argv) {
     // whatever the toolkit leaves of the rest is then checked with them.
     const lyrasta::app::SplitArguments split =
         lyrasta::app::SplitDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
-    // A screenshot is drawn off screen, and so is the window where there is no display at
-    // all (a server, a container): the toolkit would otherwise stop for want of one.
-    const bool screenshot = std::find(split.own.begin(), split.own.end(), "--screenshot") != split.own.end();
+    // A screenshot or a PDF is drawn off screen, and so is the window where there is no
+    // display at all (a server, a container): the toolkit would otherwise stop for want of one.
+    auto given = [&split](const char* option) {
+        return std::find(split.own.begin(), split.own.end(), option) != split.own.end();
+    };
     const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
-    if ((screenshot || noDisplay) && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if ((given("--screenshot") || given("--pdf") || noDisplay) && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::vector<char*> toolkitArgv{argv[0]};
     for (const std::string& a : split.rest) toolkitArgv.push_back(const_cast<char*>(a.c_str()));
     int toolkitArgc = static_cast<int>(toolkitArgv.size());
@@ -63,7 +74,7 @@ int main(int argc, char** argv) {
         Usage(std::cerr);
         return 2;
     }
-    const bool headless = !options.screenshot.empty();
+    const bool headless = !options.screenshot.empty() || !options.pdf.empty();
     // One program per user: a second start hands its command line to the first and ends.
     lyrasta::ui::TSingleInstance instance;
     if (!headless) {
@@ -90,6 +101,10 @@ int main(int argc, char** argv) {
     for (const std::string& problem : fonts.Problems()) report("Fonts", problem);
     lyrasta::TSettingsStore settings(options.settingsFile.empty() ? lyrasta::DefaultSettingsPath()
                                                                   : options.settingsFile);
+    if (std::error_code ec; !options.settingsFile.empty() && !std::filesystem::exists(options.settingsFile, ec))
+        report("Settings", "The settings file " + options.settingsFile +
+                               " does not exist; the program starts with its default settings and makes the "
+                               "file when the window closes.");
     lyrasta::TReadingSession session(options.dataDir, report);
 
     lyrasta::ui::TPlayerServices services;
@@ -115,11 +130,14 @@ int main(int argc, char** argv) {
         }
         for (int i = 0; i < table.WordCount(); ++i)
             if (table.IsHebrewWord(i)) return true;
-        // Missing data files read as empty texts: say so rather than show a bare heading.
-        error += (error.empty() ? "" : "\n") + std::string("The reading has no words: its book texts were not found under ") +
-                 options.dataDir.string() + ".";
+        // Say why rather than show a bare heading: the loader's problems name the book files
+        // that are missing or refused; without any, the sections hold no verses.
+        error = error.empty() ? "The reading has no words: its sections hold no verses of the book texts under " +
+                                    options.dataDir.string() + "."
+                              : "The reading has no words:\n" + error;
         return false;
     };
+    s.reloadDefinitions = [&] { session.ReloadDefinitions(); };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);
     };
@@ -132,10 +150,22 @@ int main(int argc, char** argv) {
     lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
     singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
     lyrasta::ui::TfrmSplash splash(&window);
-    auto open = [&](const lyrasta::app::DesktopOptions& o) {
-        if (!o.reading) return true;
-        const lyrasta::cli::ReadingOptions& r = *o.reading;
-        const bool ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+    lyrasta::ui::TReadingOpener opener(window, settings, options.dataDir, report);
+    // The reading named on a command line: by its sections, or from the catalogue; at start
+    // without either, never an empty window: the reading opened last, or the coming Sabbath's.
+    auto open = [&](const lyrasta::app::DesktopOptions& o, bool atStart) {
+        bool ok = true;
+        if (o.reading) {
+            const lyrasta::cli::ReadingOptions& r = *o.reading;
+            ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
+        } else if (const auto& c = o.catalogueReading) {
+            const lyrasta::TOpenKind kind = c->kind == "Haftarah" ? lyrasta::TOpenKind::Haftarah
+                                            : c->kind == "Reading" ? lyrasta::TOpenKind::Reading
+                                                                   : lyrasta::TOpenKind::Torah;
+            ok = opener.OpenNamed({c->reading, c->year, c->cycle, c->israel, c->triennial, kind});
+        } else if (atStart) {
+            opener.OpenAtStart();
+        }
         if (ok && !headless && settings.Bool("DebugWindow")) debug.show();
         return ok;
     };
@@ -145,7 +175,7 @@ int main(int argc, char** argv) {
                          std::vector<std::string> a;
                          for (const QString& h : handed) a.push_back(h.toStdString());
                          try {
-                             open(lyrasta::app::ParseDesktopOptions(a));
+                             open(lyrasta::app::ParseDesktopOptions(a), false);
                          } catch (const lyrasta::cli::UsageError& e) {
                              report("Lyrasta", e.what());
                          }
@@ -162,21 +192,47 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
-    if (!open(options) && headless) return 1;
+    if (!open(options, true) && headless) return 1;
+    if (!headless && options.dialog == "open-reading") opener.ShowDialog();
+    if (!headless && options.dialog == "calendar") opener.ShowCalendar();
+    if (!options.pdf.empty()) {
+        QCoreApplication::processEvents();
+        const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
+                                                                                     : window.kTitle;
+        std::string error;
+        if (!lyrasta::ui::ExportPdf(window.HView(), title, options.pdf, error)) {
+            std::cerr << "lyrasta: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
     if (headless) {
         QCoreApplication::processEvents();
         std::unique_ptr<QWidget> dialog;
-        if (!options.dialog.empty()) {
+        QWidget* shown = &window;
+        if (options.dialog == "open-reading" || options.dialog == "calendar") {
+            shown = options.dialog == "calendar" ? static_cast<QWidget*>(&opener.Calendar()) : &opener.Dialog();
+            shown->show();
+            QCoreApplication::processEvents();
+        } else if (!options.dialog.empty()) {
             dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
             if (!dialog) {
-                std::cerr << "lyrasta: --dialog is one of";
+                std::cerr << "lyrasta: --dialog is one of open-reading calendar";
                 for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
                 std::cerr << "\n";
                 return 2;
             }
+            shown = dialog.get();
         }
-        if (!(dialog ? dialog.get() : static_cast<QWidget*>(&window))->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
-            std::cerr << "lyrasta: cannot write " << options.screenshot << "\n";
+        // The picture is made in memory and written under the very bytes of the name given
+        // (a name need not be UTF-8), through the safe writer.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        std::string error = "the window cannot be drawn as a PNG picture";
+        if (!shown->grab().save(&buffer, "PNG") ||
+            !lyrasta::WriteFileSafely(options.screenshot, std::string_view(png.constData(), static_cast<size_t>(png.size())), &error)) {
+            std::cerr << "lyrasta: cannot write the screenshot: " << error << "\n";
             return 1;
         }
         return 0;

@@ -19,9 +19,11 @@ int SingToWave(const std::vector<std::pair<std::string, bool>>& pieces, const st
     };
     std::mutex mutex;
     std::vector<Line> lines;
+    bool sung = false;  // once the text is sung, the shutdown's own end notification is not part of it
     TSynthesizer synth;
     synth.L1([&](const SynthEvent& e) {
         std::lock_guard lock(mutex);
+        if (sung) return;
         JsonObject o;
         if (e.kind == SynthEvent::Kind::Index)
             o.Add("event", "index").Add("mark", static_cast<long long>(e.value));
@@ -46,6 +48,10 @@ int SingToWave(const std::vector<std::pair<std::string, bool>>& pieces, const st
     for (const auto& [text, final] : pieces) synth.L4(text, final ? 1 : 0);
     synth.L9();
     synth.WaitUntilIdle();
+    {
+        std::lock_guard lock(mutex);
+        sung = true;
+    }
     synth.L3();
     std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
         return std::llround(a.ms) != std::llround(b.ms) ? a.ms < b.ms : a.order < b.order;

@@ -50,6 +50,11 @@ std::string PitchName(double value) {
     };
     const int whole = static_cast<int>(value);
     if (whole == value && whole >= 1 && whole <= 40) return names[whole - 1];
+    // A quarter tone: the natural note above lowered ("b/"), or the one below raised ("ax").
+    if (whole + 0.5 == value && whole >= 1 && whole < 40) {
+        const std::string above = names[whole];
+        return above.size() == 1 ? above + "/" : std::string(names[whole - 1]) + "x";
+    }
     std::string text = std::to_string(value);
     text.erase(text.find_last_not_of('0') + 1);
     if (!text.empty() && text.back() == '.') text.pop_back();

@@ -1,5 +1,7 @@
 #include "melody_rules.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,18 +10,6 @@
 namespace lyrasta {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // The conditions a variant may carry, by attribute name.
 enum Condition {
@@ -96,7 +86,7 @@ bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleCont
 }
 
 // The variants of a trope element: its element children (comments are not variants).
-std::vector<strucRuleVariant> ReadVariants(const TXMLelement* trope, bool withMelodies) {
+std::vector<strucRuleVariant> ReadVariants(const TXMLelement* trope) {
     std::vector<strucRuleVariant> variants;
     for (const TXMLelement* v = trope->FirstChild(); v; v = v->NextSibling()) {
         if (v->Type() != TXMLelement::ntElement) continue;
@@ -105,7 +95,7 @@ std::vector<strucRuleVariant> ReadVariants(const TXMLelement* trope, bool withMe
             if (const int k = ConditionOf(v->AttributeName(a)); k >= 0) r.conditions[k] = v->AttributeValueAt(a);
         r.isDefault = r.conditions[kDefault] == "TRUE";
         r.notes = v->ChildByName("Notes");
-        if (withMelodies) r.melody = ReadMelody(r.notes);
+        r.melody = ReadMelody(r.notes);
         variants.push_back(std::move(r));
     }
     return variants;
@@ -139,22 +129,10 @@ std::string TropeGroupName(int group) {
     return group >= 0 && group <= 16 ? names[group] : "";
 }
 
-const TXMLelement* FindTropeMelody(const TXMLelement* style, const RuleContext& context) {
-    if (!style || context.trope.empty()) return nullptr;
-    const std::string trope = LookupName(context.trope);
-    for (const TXMLelement* e = style->FirstChild(); e; e = e->NextSibling()) {
-        if (!IsTropeElement(e) || !SameNoCase(e->AttributeValue("Name"), trope)) continue;
-        const std::vector<strucRuleVariant> variants = ReadVariants(e, false);
-        const int chosen = ChooseVariant(variants, context);
-        return chosen < 0 ? nullptr : variants[chosen].notes;
-    }
-    return nullptr;
-}
-
 TStyleIndex::TStyleIndex(const TXMLelement* style) {
     if (!style) return;
     for (const TXMLelement* e = style->FirstChild(); e; e = e->NextSibling())
-        if (IsTropeElement(e)) tropes_.try_emplace(Upper(e->AttributeValue("Name")), ReadVariants(e, true));
+        if (IsTropeElement(e)) tropes_.try_emplace(Upper(e->AttributeValue("Name")), ReadVariants(e));
 }
 
 const Melody* TStyleIndex::Find(const RuleContext& context) const {
@@ -169,19 +147,16 @@ const Melody* TStyleIndex::Find(const RuleContext& context) const {
 Melody ReadMelody(const TXMLelement* notes) {
     Melody melody;
     if (!notes) return melody;
-    auto attribute = [](const TXMLelement* e, const char* name) {
-        return e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
-    };
     for (int i = 0; i < notes->ChildCount(); ++i) {
         const TXMLelement* e = notes->ChildByIndex(i);
         if (e->Type() != TXMLelement::ntElement) continue;
         MelodyNote n;
-        n.pitch = PitchValue(attribute(e, "Pitch"));
-        const std::string duration = attribute(e, "Duration");
+        n.pitch = PitchValue(Attribute(e, "Pitch"));
+        const std::string duration = Attribute(e, "Duration");
         std::from_chars(duration.data(), duration.data() + duration.size(), n.duration);
-        n.upbeat = Upper(attribute(e, "Upbeat")) == "TRUE";
-        n.extra = !n.upbeat && Upper(attribute(e, "Extra")) == "TRUE";
-        const std::string tie = attribute(e, "Continue");
+        n.upbeat = Upper(Attribute(e, "Upbeat")) == "TRUE";
+        n.extra = !n.upbeat && Upper(Attribute(e, "Extra")) == "TRUE";
+        const std::string tie = Attribute(e, "Continue");
         n.tied = !tie.empty();
         n.tiedTrue = Upper(tie) == "TRUE";
         melody.push_back(n);

@@ -54,9 +54,6 @@ struct RuleContext {
 // empty for 0 and numbers outside 0..16.
 std::string TropeGroupName(int group);
 
-// The notes element of the variant that fits the context, or none.
-const TXMLelement* FindTropeMelody(const TXMLelement* style, const RuleContext& context);
-
 // One variant of a trope: its conditions by kind (empty when not given) and its notes.
 inline constexpr int kRuleConditionKinds = 18;
 struct strucRuleVariant {
@@ -66,8 +63,7 @@ struct strucRuleVariant {
     Melody melody;                       // the notes read
 };
 
-// A style's tropes read once, for the many lookups of a song build. Finds the same
-// variants as FindTropeMelody.
+// A style's tropes read once, for the many lookups of a song build.
 class TStyleIndex {
 public:
     explicit TStyleIndex(const TXMLelement* style);

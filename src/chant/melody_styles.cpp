@@ -1,5 +1,7 @@
 #include "melody_styles.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -8,15 +10,6 @@
 namespace lyrasta {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string Attribute(const TXMLelement* e, const char* name) {
-    return e && e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
-}
 
 const std::vector<std::string> kNoNames;
 const std::string kNoText;
@@ -176,7 +169,11 @@ bool TMelodyStyles::ActivateStyle(const std::string& name, const std::string& ty
         encoding_ = nullptr;
         locations_.clear();
         items_.clear();
-        if (message_) message_("Parse Error getting style", documents_.DefinitionsDocument().LastErrorText());
+        if (message_) {
+            const std::string& why = documents_.DefinitionsDocument().LastErrorText();
+            message_("Parse Error getting style",
+                     why.empty() ? "the melody definitions hold no style \"" + name + "\" for " + type : why);
+        }
         return false;
     }
     LoadSpecialMelodyLocations();

@@ -1,5 +1,7 @@
 #include "note_placement.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,14 +11,20 @@ namespace lyrasta {
 
 namespace {
 
-int RoundEven(double y) { return static_cast<int>(std::nearbyint(y)); }
-
 const MelodyNote* NoteAt(const Melody* m, int i) {
     if (!m || i < 0 || i >= static_cast<int>(m->size())) return nullptr;
     return &(*m)[i];
 }
 
 int Size(const Melody* m) { return m ? static_cast<int>(m->size()) : 0; }
+
+// A vocal shva and the hurried (chataf) vowels are sung as a fraction of a full vowel,
+// so that a student does not learn to drag them.
+constexpr int kReducedVowelShare = 3;
+
+bool ReducedVowel(const strucHebChar& c) {
+    return (c.vowel == ":" && c.variant) || c.vowel == ":A" || c.vowel == ":F" || c.vowel == ":E";
+}
 
 // One pass over the letters singing one melody.
 struct Pass {
@@ -63,6 +71,10 @@ public:
             if (start >= letters_.size()) break;
             start = RunPass(pass, start);
         }
+        // The verse ends on this word: its last sung vowel falls, though the mark stands on
+        // a last letter that is seldom voiced.
+        if (EndsVerse(letters_) && lastNote_)
+            lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, current_));
         strucHebChar& last = letters_.back();
         const double pause = in_.pauseDivisor > 0 ? beat_ / in_.pauseDivisor / 2 : beat_ / 100.0 / 2;
         last.synth += "_<" + std::to_string(RoundEven(pause)) + ",>";
@@ -169,6 +181,10 @@ private:
         if (f <= 0) f = 1;
         ms = RoundEven(ms / f);
         length = RoundEven(f * length);
+        if (ReducedVowel(c)) {
+            ms = RoundEven(static_cast<double>(ms) / kReducedVowelShare);
+            length *= kReducedVowelShare;
+        }
         double pitch = n.pitch;
         if (pass.pitchLink && i == 0 && Size(pass.before) > 0) pitch = pass.before->back().pitch;
         RenderPending(c, pitch + in_.pitchOffset);
@@ -199,7 +215,6 @@ private:
             SingNote(c, *n, first, ending ? second : first, ending && ornament, 1, p);
         }
         if (elideHere && Size(in_.next) > 0) SingNote(c, in_.next->front(), first, second, ornament, 1, p);
-        if (c.accents == "00" || c.accents.find("V:") != std::string::npos) c.synth += VerseFall(second, current_);
         c.noteCount = p;
     }
 
@@ -230,6 +245,7 @@ private:
     // (a syllable after the stress that is not the word's last is sung three times faster).
     void SingNote(strucHebChar& c, const MelodyNote& n, const std::string& first,
                   const std::string& ending, bool ornament, int slow, int& p) {
+        if (ReducedVowel(c)) slow *= kReducedVowelShare;
         const int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
         if (slow != 1) ms = RoundEven(static_cast<double>(ms) / slow);
@@ -240,8 +256,11 @@ private:
 
     void Store(strucHebChar& c, double pitch, int length, int& p) {
         current_ = pitch + in_.pitchOffset;
+        lastNote_ = &c;
+        lastNoteEnd_ = c.synth.size();
         if (p < strucHebChar::kMaxNotes && length != 0) {
             c.pitches[p] = static_cast<int>(pitch);
+            c.quarterUp[p] = pitch - c.pitches[p] >= 0.25;
             c.lengths[p] = length;
             ++p;
         }
@@ -277,11 +296,19 @@ private:
     bool pending_ = false;
     int syllable_ = 1;
     int tieShift_ = 0;
+    strucHebChar* lastNote_ = nullptr;  // the letter of the last note sung, and where it ends
+    size_t lastNoteEnd_ = 0;
     const Pass* pass_ = nullptr;
     strucMelodyCounts counts_;
 };
 
 }  // namespace
+
+bool EndsVerse(const LetterList& letters) {
+    return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) {
+        return c.accents == "00" || c.accents.find("V:") != std::string::npos;
+    });
+}
 
 int BeatLength(int tempo) { return RoundEven(120000.0 / std::max(1, tempo)); }
 

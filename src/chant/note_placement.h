@@ -37,6 +37,9 @@ struct strucPlacement {
 
 void PlaceNotes(LetterList& letters, strucPlacement& placement);
 
+// The verse ends on this word: a letter carries the sof pasuq or a verse-end mark.
+bool EndsVerse(const LetterList& letters);
+
 // The beat in milliseconds for a tempo value: 120000 / tempo, halves to even.
 int BeatLength(int tempo);
 

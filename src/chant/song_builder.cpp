@@ -1,5 +1,7 @@
 #include "song_builder.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -16,21 +18,6 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-std::string Attribute(const TXMLelement* e, const char* name) {
-    return e && e->AttributeCount() > 0 ? e->AttributeValue(name) : std::string();
-}
-
 int Number(const std::string& text) {
     try {
         return text.empty() ? 0 : std::stoi(text);
@@ -39,21 +26,31 @@ int Number(const std::string& text) {
     }
 }
 
-bool OneOf(int v, std::initializer_list<int> list) { return std::find(list.begin(), list.end(), v) != list.end(); }
-
-// A sung word of the reading, as it passes through the builder's window.
+// A sung word of the reading, as it passes through the builder's window. Words without
+// an accent of their own are sung as lead-in syllables of the word after them, as a
+// reader does: they join it here and take its upbeats.
 struct SungWord {
-    int item = 0;
-    // The word's letters: the item's own, or for a joined pair a copy of the pair's sung
-    // letters that is stored back once the word is sung.
-    LetterList* letters = nullptr;
-    std::unique_ptr<LetterList> pair;
+    int item = 0;  // the item whose trope the word is sung with
+    // The items sung together, in order, each with the number of its sung letters.
+    std::vector<std::pair<int, size_t>> parts;
+    LetterList letters;             // a copy of the parts' sung letters, stored back once sung
     strucWordTropes tropes;
     int group = 0;
     bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
     bool noPretonic = false;     // the stressed syllable is the word's first
     const Melody* mainMelody = nullptr;
+
+    // The first letter of the item itself (its location and the notes shown for it).
+    strucHebChar& Head() { return letters[letters.size() - parts.back().second]; }
 };
+
+bool HasAccent(const LetterList& letters) {
+    return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) { return !c.accents.empty(); });
+}
+
+bool SameVerse(const strucHebChar& a, const strucHebChar& b) {
+    return a.book == b.book && a.chapter == b.chapter && a.verse == b.verse;
+}
 
 bool NoPretonic(const strucWordTropes& t) {
     return (t.finalStress && t.syllables == 1) || (!t.finalStress && t.syllables == 2);
@@ -135,23 +132,22 @@ public:
     }
 
     bool Run() {
+        SungWord leadIn;  // unaccented words waiting for the word they lead into
         for (int i = 0; i < table_.WordCount(); ++i) {
             const HxWord* item = table_.Item(i);
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
-            SungWord w;
+            LetterList letters = table_.SungLetters(i);
+            if (letters.empty()) continue;
+            // Only a sung word of the same verse takes lead-in words (not a note of the text).
+            if (!item->sung || !SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
+                Flush(leadIn);
+            SungWord& w = leadIn;
             w.item = i;
-            if (item->pairFirst >= 0) {
-                w.pair = std::make_unique<LetterList>(table_.SungLetters(i));
-                w.letters = w.pair.get();
-            } else {
-                w.letters = table_.OwnLetters(i);
-            }
-            if (w.letters->empty()) continue;
-            w.tropes = WordTropes(*w.letters);
-            w.group = table_.TropeGroupOf(i);
-            w.noPretonic = NoPretonic(w.tropes);
-            words_.push_back(std::move(w));
+            w.parts.emplace_back(i, letters.size());
+            w.letters.insert(w.letters.end(), letters.begin(), letters.end());
+            if (!item->sung || HasAccent(letters)) Flush(leadIn);
         }
+        Flush(leadIn);
         bool afterEtnachta = false;
         for (SungWord& w : words_) {
             if (w.group == 2) afterEtnachta = true;
@@ -161,6 +157,26 @@ public:
         for (size_t k = 0; k < words_.size(); ++k)
             if (!Sing(k)) return false;
         return true;
+    }
+
+private:
+    // Ends a word of the walk: its tropes are read over all its letters.
+    void Flush(SungWord& w) {
+        if (w.parts.empty()) return;
+        w.tropes = WordTropes(w.letters);
+        w.group = table_.TropeGroupOf(w.item);
+        w.noPretonic = NoPretonic(w.tropes);
+        words_.push_back(std::move(w));
+        w = SungWord{};
+    }
+
+    // Writes the song of a word back into the items it was sung from.
+    void Store(const SungWord& w) {
+        size_t at = 0;
+        for (const auto& [item, count] : w.parts) {
+            table_.StoreSungLetters(item, LetterList(w.letters.begin() + at, w.letters.begin() + at + count));
+            at += count;
+        }
     }
 
 private:
@@ -175,7 +191,7 @@ private:
         SungWord* prev2 = At(k, -2);
         SungWord* next = At(k, 1);
         SungWord* next2 = At(k, 2);
-        strucHebChar& first = w.letters->front();
+        strucHebChar& first = w.Head();
         const bool finalStress = w.tropes.finalStress;
 
         // Location
@@ -186,7 +202,9 @@ private:
         const bool startOfVerse = k == 0 || chapter != lastChapter_ || verse != lastVerse_;
         lastChapter_ = chapter;
         lastVerse_ = verse;
-        positionInVerse_ = startOfVerse ? 1 : positionInVerse_ + 1;
+        // Each word counts, a lead-in word as well: special melodies name words by position.
+        const int words = static_cast<int>(w.parts.size());
+        positionInVerse_ = startOfVerse ? words : positionInVerse_ + words;
         const bool sofPasuk = w.group == 1 || w.group == 4;
 
         const SpecialMelody special = SpecialMelodies(book + std::to_string(chapter) + ":" + std::to_string(verse), first);
@@ -311,11 +329,11 @@ private:
         };
         const int mainSyl = w.tropes.main.syllable;
         const int secondSyl = w.tropes.second.syllable;
-        const int lordPause = mDisj ? PauseDivisor(M) : 0;
+        const double lordPause = mDisj ? PauseDivisor(M) : 0;
         std::string note;
         bool sung = true;
         bool mayElide = false;
-        strucHebChar& last = w.letters->back();
+        strucHebChar& last = w.letters.back();
 
         if (melodyItem) {
             place(mainMelody, mainSyl);
@@ -326,7 +344,7 @@ private:
             place(secondMelody, secondSyl);
             linkToPrevious();
         } else if (M != S && mc == "05" && !sc.empty()) {
-            note = S + kCrLf;
+            note = nameOfS() + kCrLf;
             place(secondMelody, secondSyl);
             linkToPrevious();
             p.pauseDivisor = 8;
@@ -352,8 +370,8 @@ private:
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
         } else if ((M == "ETNACHTA" || M == "SILLUQ") && S == "TIPCHA") {
-            note = nameOfM() + " with " + nameOfS() + "." + kCrLf + "Note: The " + S + " on the same word as " +
-                   nameOfM() + " is called a MAYELA, but is chanted like a " + S + "." + kCrLf;
+            note = nameOfM() + " with " + nameOfS() + "." + kCrLf + "Note: The " + nameOfS() + " on the same word as " +
+                   nameOfM() + " is called a MAYELA, but is chanted like a " + nameOfS() + "." + kCrLf;
             placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
@@ -384,11 +402,18 @@ private:
             p.pauseDivisor = lordPause;
             mayElide = true;
             if (M.find('V') != std::string::npos && finalStress) last.meteg = true;
+        } else if (M.empty() && S.empty() && Recite(prev)) {
+            // Words without an accent and no accented word after them in the verse are
+            // recited on the note the reader holds.
+            place(&recitation_, w.tropes.syllables);
         } else {
             sung = false;
         }
 
         if (sung) {
+            // The reader breathes longest at the end of a verse, whatever tropes its last
+            // word carries (the silluq before it gives no pause of its own).
+            if (EndsVerse(w.letters)) p.pauseDivisor = PauseDivisor("SOF_PASUK");
             last.comment += note;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
@@ -403,11 +428,11 @@ private:
                 p.elision = elision;
                 p.next = Lookup(e);
             }
-            PlaceNotes(*w.letters, p);
+            PlaceNotes(w.letters, p);
             if (p.elision == 1 || p.elision == 2)
                 last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
         }
-        if (w.pair) table_.StoreSungLetters(w.item, *w.pair);
+        Store(w);
 
         lastPosition_ = position;
         lastBeforeThat_ = beforeThat;
@@ -460,17 +485,27 @@ private:
     // servant, by the Masoretic bracket mark or, before revia, by the setting.
     void ReadLegarmeh(SungWord& next) {
         if (next.tropes.main.name != "PESIK") return;
-        const std::string& bracket = next.letters->back().bracket;
+        const std::string& bracket = next.letters.back().bracket;
         if (bracket == "+") {
             next.tropes.second.name = "MUNACH_LEGARMEH";
-            next.letters->front().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
+            next.Head().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
         } else if (bracket == "-") {
             next.tropes.second.name = "MUNACH";
-            next.letters->front().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
+            next.Head().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
         } else if (next.group == 7 && next.tropes.second.name == "MUNACH" &&
                    (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
             next.tropes.second.name = "MUNACH_LEGARMEH";
         }
+    }
+
+    // The note to recite unaccented words on: the last note sung before them. False when
+    // nothing was sung before them.
+    bool Recite(const SungWord* prev) {
+        recitation_.clear();
+        if (!prev || !prev->mainMelody || prev->mainMelody->empty()) return false;
+        recitation_.push_back(prev->mainMelody->back());
+        recitation_.front().upbeat = recitation_.front().extra = recitation_.front().tied = false;
+        return true;
     }
 
     // The melody of a trope in the current style (read once per style and build).
@@ -508,6 +543,7 @@ private:
     const MessageFunc& message_;
     std::vector<SungWord> words_;
     std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
+    Melody recitation_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;
     bool secondOn_ = false;

@@ -1,5 +1,7 @@
 #include "syllables.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <optional>
@@ -63,12 +65,6 @@ void MarkStress(LetterList& w, size_t i, bool primary) {
     const std::optional<size_t> s = SyllableStartAtOrBefore(w, i);
     strucHebChar& c = w[s ? *s : i];
     (primary ? c.stress : c.stress2) = true;
-}
-
-bool OneOf(std::string_view s, std::initializer_list<std::string_view> set) {
-    for (std::string_view x : set)
-        if (s == x) return true;
-    return false;
 }
 
 // The accent that only marks the word's position, and the copy that marks its stress.

@@ -1,5 +1,7 @@
 #include "word_analysis.h"
 
+#include "text/text_helpers.h"
+
 #include <string_view>
 
 #include "chant/syllables.h"
@@ -23,12 +25,6 @@ bool DageshOf(const strucHebChar* c) { return c && c->dagesh; }
 bool MetegOf(const strucHebChar* c) { return c && c->meteg; }
 bool MaqafOf(const strucHebChar* c) { return c && c->maqaf; }
 bool HasAccents(const strucHebChar* c) { return c && !c->accents.empty(); }
-
-bool OneOf(std::string_view s, std::initializer_list<std::string_view> set) {
-    for (std::string_view x : set)
-        if (s == x) return true;
-    return false;
-}
 
 bool IsWordFinal(const LetterList& w, size_t i) { return i + 1 == w.size() || w[i].maqaf; }
 

@@ -40,7 +40,16 @@ strucWordTropes WordTropes(const LetterList& letters) {
     for (int j = n - 1; j >= 0; --j) {
         if (j != n - 1 && letters[j].sylEnd) --syllable;
         if (letters[j].sylStart && letters[j].stress && stressed == 0) stressed = syllable;
-        if (!letters[j].accents.empty() && accents.size() < 3) accents.push_back({letters[j].accents, syllable});
+        const std::string& a = letters[j].accents;
+        if (a.empty()) continue;
+        // A paseq written on the same letter as the trope before it (azla with paseq on
+        // one letter) is a mark of its own after that trope.
+        if (a.size() > 2 && a.compare(a.size() - 2, 2, "05") == 0) {
+            if (accents.size() < 3) accents.push_back({"05", syllable});
+            if (accents.size() < 3) accents.push_back({a.substr(0, a.size() - 2), syllable});
+        } else if (accents.size() < 3) {
+            accents.push_back({a, syllable});
+        }
     }
     accents.resize(3);
     Accent main = accents[0], second = accents[1], third = accents[2];
@@ -80,7 +89,8 @@ strucWordTropes WordTropes(const LetterList& letters) {
     return w;
 }
 
-int PauseDivisor(const std::string& trope) {
+double PauseDivisor(const std::string& trope) {
+    if (trope == "SOF_PASUK") return 0.625;
     if (trope == "ETNACHTA") return 2;
     for (const char* t : {"ZAKEF_GADOL", "ZAKEF_KATON", "SHALSHELET", "PAZER", "SEGOL"})
         if (trope == t) return 4;

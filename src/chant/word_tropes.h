@@ -27,8 +27,10 @@ struct strucWordTropes {
 
 strucWordTropes WordTropes(const LetterList& letters);
 
-// Divisor of the pause after a word ending in this trope: 2 after etnachta, 4 after the
-// other strong dividers, 6 otherwise.
-int PauseDivisor(const std::string& trope);
+// Divisor of the pause after a word ending in this trope (the pause is half a beat over
+// the divisor), as a reader breathes: longest at the end of a verse (about four fifths of
+// a beat), then etnachta (2), zakef, segol and the other strong dividers (4), the minor
+// dividers (6).
+double PauseDivisor(const std::string& trope);
 
 }  // namespace lyrasta

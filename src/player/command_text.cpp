@@ -1,5 +1,7 @@
 #include "command_text.h"
 
+#include "text/text_helpers.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -8,8 +10,6 @@
 namespace lyrasta {
 
 namespace {
-
-int RoundEven(double y) { return static_cast<int>(std::nearbyint(y)); }
 
 // Items that carry letters to sing: words, and of a joined pair only its first item.
 bool GivesLetters(const TWordTable& table, int i) {
@@ -98,7 +98,7 @@ std::vector<TCommandPiece> SingRange(const TWordTable& table, SingRangeMode mode
         if (!GivesLetters(table, w)) continue;
         const LetterList letters = table.SungLetters(w);
         piece += " [:index mark " + std::to_string(w) + "] [";
-        bool versEnd = false;
+        bool verseEnd = false;
         std::string accents;
         for (const strucHebChar& c : letters) {
             if (c.kq == 2) break;
@@ -110,13 +110,13 @@ std::vector<TCommandPiece> SingRange(const TWordTable& table, SingRangeMode mode
             } else {
                 piece += c.synth;
             }
-            if (c.verseEnd) versEnd = true;
+            if (c.verseEnd) verseEnd = true;
         }
         piece += "] ";
         if (options.speak)
             if (const int factor = SpokenPauseFactor(accents))
                 piece += "[ . _<" + std::to_string(RoundEven(static_cast<double>(beat) / factor)) + ">]";
-        if (versEnd) {
+        if (verseEnd) {
             if (options.speak) piece += "[ . _<800,>]";
             piece += "\tMessage-ID:" + VerseReference(letters.front());
             writer.Submit(piece, false);

@@ -32,14 +32,26 @@ class StaffWriter {
 public:
     std::vector<TStaffSymbol> out;
 
-    void Add(int lengthCode, const std::string& syllable, int p) {
+    // A note at staff position p, or with `quarterUp` a quarter tone above it: written as
+    // the natural note above with a half flat, or as the natural note itself with a half
+    // sharp when the note above is a flat.
+    void Add(int lengthCode, const std::string& syllable, int p, bool quarterUp = false) {
+        Accidental half = Accidental::None;
+        if (quarterUp && p + 1 >= -11 && p + 1 <= kHighest) {
+            if (kPlaces[p + 1 + 11].flat) {
+                half = Accidental::HalfSharp;
+            } else {
+                half = Accidental::HalfFlat;
+                ++p;
+            }
+        }
         if (p < kLowest || p > kHighest) return;
         TStaffSymbol s;
         s.position = p;
         s.syllable = syllable;
         if (p == -13) {
             s.kind = StaffKind::Clef;
-            flats_.fill(false);
+            inForce_.fill(Accidental::Natural);
         } else if (p == -14 || p == -12) {
             s.kind = StaffKind::Blank;
             s.shortPiece = p == -14;
@@ -49,16 +61,22 @@ public:
             NoteValueOf(lengthCode, s.value, s.dots);
             s.stemDown = p > 10;
             s.offset = place.offset;
-            bool& inForce = flats_[place.letter - 1];
-            if (place.flat && !inForce) s.accidental = Accidental::Flat;
-            if (!place.flat && inForce) s.accidental = Accidental::Natural;
-            inForce = place.flat;
+            // An accidental holds for the rest of the word on its letter.
+            Accidental& inForce = inForce_[place.letter - 1];
+            const Accidental wanted = half != Accidental::None ? half : place.flat ? Accidental::Flat : Accidental::Natural;
+            if (wanted != inForce) s.accidental = wanted;
+            inForce = wanted;
         }
         out.push_back(s);
     }
 
 private:
-    std::array<bool, 7> flats_{};
+    std::array<Accidental, 7> inForce_ = MakeNaturals();
+    static std::array<Accidental, 7> MakeNaturals() {
+        std::array<Accidental, 7> a;
+        a.fill(Accidental::Natural);
+        return a;
+    }
 };
 
 }  // namespace
@@ -113,9 +131,9 @@ std::vector<TStaffSymbol> StaffSymbols(const LetterList& letters) {
                         if (letters[k].noteCount == 0) following += letters[k].syllable;
             }
             const int count = std::min(c.noteCount, strucHebChar::kMaxNotes);
-            staff.Add(c.lengths[0], pending + c.syllable + following, c.pitches[0] - 12);
+            staff.Add(c.lengths[0], pending + c.syllable + following, c.pitches[0] - 12, c.quarterUp[0]);
             if (!following.empty()) staff.Add(0, "", -14);
-            for (int k = 1; k < count; ++k) staff.Add(c.lengths[k], "  -", c.pitches[k] - 12);
+            for (int k = 1; k < count; ++k) staff.Add(c.lengths[k], "  -", c.pitches[k] - 12, c.quarterUp[k]);
             pending.clear();
         } else if (c.sylStart) {
             pending = c.syllable;

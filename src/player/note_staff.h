@@ -1,7 +1,8 @@
 #pragma once
 // The melody of one word as a short line of music: a treble clef, one note per sung note
 // of the word with its syllable written below, flats and naturals as a singer reads them
-// within the word. This works out what to draw; the window draws it.
+// within the word, and the quarter tones of the eastern modes with a half flat or half
+// sharp. This works out what to draw; the window draws it.
 
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@
 namespace lyrasta {
 
 enum class StaffKind { Clef, Note, Blank };
-enum class Accidental { None, Flat, Natural };
+enum class Accidental { None, Flat, Natural, HalfFlat, HalfSharp };
 
 struct TStaffSymbol {
     StaffKind kind = StaffKind::Blank;

@@ -10,6 +10,7 @@ void TPlayback::Submit(int kind) {
     }
     stoppedByUser_ = false;
     if (developerControls_) spacePlaying_ = true;
+    playing_ = true;
     host_.SingRange(kind);
 }
 
@@ -74,11 +75,12 @@ void TPlayback::ToggleSpace() {
 
 void TPlayback::OnIndex(int word) {
     if (restarting_) return;  // the rest of a text being replaced
+    afterRestart_ = false;
     if (mode_ != kPlayWord) host_.ShowWord(word, true);
     if (songStale_) {
         // Sing on from this word with the new settings; a replay keeps looping.
         const bool wasReplaying = replaying_;
-        restarting_ = true;
+        restarting_ = afterRestart_ = true;
         Stop();
         restarting_ = false;
         replaying_ = wasReplaying;
@@ -94,7 +96,11 @@ void TPlayback::OnIndex(int word) {
 }
 
 void TPlayback::OnEnd(int code) {
-    if (code != kEndOfText || restarting_) return;
+    // The end of a reset that stopped nothing, or that made way for the text sung on
+    // from the word being sung (it comes before that text's first word, however late),
+    // changes nothing.
+    if (code != kEndOfText || !playing_ || restarting_ || afterRestart_) return;
+    playing_ = false;
     cutting_ = false;
     const int selected = host_.SelectedWord();
     switch (mode_) {

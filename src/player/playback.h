@@ -83,6 +83,8 @@ private:
     bool stoppedByUser_ = false;  // the text now ending was cut short by Stop
     bool cutting_ = false;        // the replay loop was cut at its moved end
     bool restarting_ = false;     // a range is being restarted with a rebuilt song
+    bool playing_ = false;        // a text was submitted and its end has not come
+    bool afterRestart_ = false;   // sung on after a setting changed: no word heard yet
 };
 
 }  // namespace lyrasta

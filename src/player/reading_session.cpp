@@ -11,6 +11,12 @@ TReadingSession::TReadingSession(std::filesystem::path dataDir, MessageFunc mess
     phonemeText_ = ReadDataFile(dataDir_, "encodings/phonemes.ini");
 }
 
+void TReadingSession::ReloadDefinitions() {
+    docs_.LoadTropeDefinitions(dataDir_, message_);
+    styles_ = std::make_unique<TMelodyStyles>(docs_, message_);
+    catalogueBuilt_ = false;
+}
+
 void TReadingSession::LoadPhonemes(const std::string& pronunciation) {
     if (phonemes_.Pronunciation() != pronunciation || phonemes_.Pronunciation().empty())
         phonemes_ = LoadPhonemeSet(phonemeText_, pronunciation);

@@ -30,6 +30,8 @@ public:
                                   const std::string& subtitle, bool wrapped,
                                   const TReadingSections& sections, const std::string& type,
                                   const std::string& typeAux, const strucSongSettings& settings);
+    // Reads the trope definitions again; the melody styles are rebuilt at the next Open.
+    void ReloadDefinitions();
     // Analyses every word again with the settings' pronunciation and rebuilds the song.
     void ResetSong(TWordTable& table, const strucSongSettings& settings);
 

@@ -1,10 +1,13 @@
 #include "settings_store.h"
 
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cctype>
-#include <charconv>
+#include <climits>
+#include <optional>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,16 +17,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "player/value_ranges.h"
 #include "text/safe_write.h"
 
 namespace lyrasta {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string Trim(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r");
@@ -158,6 +157,28 @@ void TSettingsStore::Load() {
         problems_.push_back(problem + ". The program starts with its default settings and does not "
                             "change the file.");
     file_ = TIniFile::Parse(text);
+    CheckRanges();
+}
+
+void TSettingsStore::CheckRanges() {
+    static const std::string kMissing = "\x01";
+    for (const TValueRange& r : SettingRanges()) {
+        const std::string text = file_.ReadString(kSection, r.name, kMissing);
+        if (text == kMissing) continue;
+        const std::string setting = "The setting " + std::string(r.name) + "=" + text + " in " + path_;
+        std::optional<double> value = ParseRealNumber(text);
+        if (r.whole) {
+            const auto whole = ParseWholeNumber(text);
+            value = whole ? std::optional<double>(static_cast<double>(*whole)) : std::nullopt;
+        }
+        if (!value) {
+            problems_.push_back(setting + " is not " + (r.whole ? "a whole number" : "a number") + "; " +
+                                Default(std::string(r.name)) + " is used.");
+        } else if (*value < static_cast<double>(r.min) || *value > static_cast<double>(r.max)) {
+            problems_.push_back(setting + " is out of range (" + RangeText(r) + "); " +
+                                std::to_string(*value < static_cast<double>(r.min) ? r.min : r.max) + " is used.");
+        }
+    }
 }
 
 bool TSettingsStore::Save(std::string* error) const {
@@ -198,27 +219,17 @@ std::string TSettingsStore::Text(const std::string& key) const {
 bool TSettingsStore::Bool(const std::string& key) const { return Upper(Text(key)) == "TRUE"; }
 
 int TSettingsStore::Int(const std::string& key) const {
-    const auto parse = [](const std::string& s, int& v) {
-        const std::string t = Trim(s);
-        const char* b = t.data() + (t.size() > 1 && t[0] == '+' ? 1 : 0);
-        const auto [p, ec] = std::from_chars(b, t.data() + t.size(), v);
-        return ec == std::errc() && p == t.data() + t.size() && !t.empty();
-    };
-    int v = 0;
-    if (parse(Text(key), v)) return v;
-    return parse(Default(key), v) ? v : 0;
+    auto v = ParseWholeNumber(Text(key));
+    if (!v) v = ParseWholeNumber(Default(key));
+    const TValueRange* r = SettingRange(key);
+    return static_cast<int>(std::clamp(v.value_or(0), r ? r->min : INT_MIN, r ? r->max : INT_MAX));
 }
 
 double TSettingsStore::Real(const std::string& key) const {
-    const auto parse = [](const std::string& s, double& v) {
-        const std::string t = Trim(s);
-        char* end = nullptr;
-        v = std::strtod(t.c_str(), &end);
-        return !t.empty() && end == t.c_str() + t.size();
-    };
-    double v = 0;
-    if (parse(Text(key), v)) return v;
-    return parse(Default(key), v) ? v : 0;
+    auto v = ParseRealNumber(Text(key));
+    if (!v) v = ParseRealNumber(Default(key));
+    const TValueRange* r = SettingRange(key);
+    return r ? std::clamp(v.value_or(0), static_cast<double>(r->min), static_cast<double>(r->max)) : v.value_or(0);
 }
 
 void TSettingsStore::Set(const std::string& key, const std::string& value) {

@@ -23,7 +23,8 @@ public:
     // file that cannot be read (or is in UTF-16), which is then named in Problems() and never
     // written. Values are cut to 254 characters, as the settings reader always did.
     void Load();
-    // What the user should be told about the file read: each a whole sentence.
+    // What the user should be told about the file read, each a whole sentence: a file that
+    // cannot be read, a number that is not one or is out of its range.
     const std::vector<std::string>& Problems() const { return problems_; }
     // Writes the keys given with Set since loading into the file, each replacing its line in
     // the first section of the name or appended to it; creates the file and its folder when
@@ -35,7 +36,8 @@ public:
     std::string Text(const std::string& key) const;
     // True when the value, upper-cased, is "TRUE".
     bool Bool(const std::string& key) const;
-    // The value as a whole number; the key's default when it is not one.
+    // The value as a whole number; the key's default when it is not one. A number out of
+    // the key's range (value_ranges.h) is brought to the nearer end; Load names it.
     int Int(const std::string& key) const;
     double Real(const std::string& key) const;
     // Remembers a value to write at close.
@@ -47,6 +49,7 @@ public:
     static std::string Default(const std::string& key);
 
 private:
+    void CheckRanges();
     std::string path_;
     TIniFile file_;
     bool readable_ = true;

@@ -12,10 +12,11 @@ strucSongSettings ReadSongSettings(const TSettingsStore& store) {
     const int pronunciation = store.Int("Pronunciation");
     if (pronunciation >= 0 && pronunciation < static_cast<int>(kPronunciations.size()))
         s.pronunciation = std::string(kPronunciations[pronunciation]);
-    s.voice = std::max(0, store.Int("Voice"));
-    s.pitch = std::clamp(store.Int("Pitch"), -12, 12);
-    s.speed = std::clamp(SpeedFromSetting(store.Int("Speed")), 1, 25);
-    s.volume = std::clamp(store.Int("Volume"), 1, 10);
+    // The store keeps every number within its range.
+    s.voice = store.Int("Voice");
+    s.pitch = store.Int("Pitch");
+    s.speed = SpeedFromSetting(store.Int("Speed"));
+    s.volume = store.Int("Volume");
     s.enableElisions = store.Bool("EnableElisions");
     s.notLegarmehBeforeRevia = store.Bool("NotLegarmehBeforeRevia");
     s.upbeatFactor = store.Real("UpbeatFactor");

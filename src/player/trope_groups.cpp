@@ -78,7 +78,7 @@ bool WordHasCode(const LetterList& word, std::string_view code) {
 
 }  // namespace
 
-const TropeGroupInfo& TropeGroupOf(int group) {
+const TropeGroupInfo& TropeGroupInfoOf(int group) {
     return Table()[group >= 0 && group < kTropeGroupCount ? group : 0];
 }
 

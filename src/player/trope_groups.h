@@ -49,7 +49,7 @@ struct TropeGroupInfo {
 };
 
 // The group table, indexed by group number 0..16; out-of-range numbers give group 0.
-const TropeGroupInfo& TropeGroupOf(int group);
+const TropeGroupInfo& TropeGroupInfoOf(int group);
 
 // Assigns every item of the word table its trope group, walking from the last item to the
 // first, and marks a munach before a paseq that is read as a munach legarmeh.

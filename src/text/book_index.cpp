@@ -16,6 +16,28 @@ void Set(std::vector<T>& table, int at, T value) {
 
 }  // namespace
 
+std::string BookTextProblem(std::string_view text) {
+    // A CR ends a line's length as LF does (translations of old have lines ended by CR).
+    size_t line = 1, lineStart = 0, wordStart = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() || text[i] == '\n' || text[i] == '\r';
+        if (end || text[i] == ' ' || text[i] == '\t') {
+            if (i - wordStart > kMaxBookWordBytes)
+                return "has a word longer than " + std::to_string(kMaxBookWordBytes) + " characters (line " +
+                       std::to_string(line) + ")";
+            wordStart = i + 1;
+        }
+        if (end) {
+            if (i - lineStart > kMaxBookLineBytes)
+                return "has a line longer than " + std::to_string(kMaxBookLineBytes) + " characters (line " +
+                       std::to_string(line) + ")";
+            lineStart = i + 1;
+            if (i < text.size() && text[i] == '\n') ++line;
+        }
+    }
+    return {};
+}
+
 BookIndex IndexBookText(std::string_view text) {
     BookIndex ix;
     int r = 1;

@@ -17,6 +17,16 @@
 
 namespace lyrasta {
 
+// The longest line and word a book text may have. The books' longest verse line is about
+// 500 characters and their longest word about 30; a text beyond these limits is not a book
+// text, and reading its words would take memory and time out of all proportion.
+inline constexpr size_t kMaxBookLineBytes = 16 * 1024;
+inline constexpr size_t kMaxBookWordBytes = 256;
+
+// Why a text cannot be read as a book text ("" when it can): a line or word beyond the
+// limits, named by its line number.
+std::string BookTextProblem(std::string_view text);
+
 struct BookIndex {
     // segStart[s]: the byte offset where segment s begins (1-based); segStart[segCount + 1]
     // is the length of the text. verseSeg[v]: the segment where book-wide verse v's text

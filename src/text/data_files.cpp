@@ -1,10 +1,18 @@
 #include "data_files.h"
 
+#include "data_archives.h"
+#include "text/text_helpers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lyrasta {
 
@@ -13,11 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 // Glob match with "*" and "?", letter case ignored.
 bool Matches(std::string_view pattern, std::string_view name) {
@@ -78,36 +81,110 @@ std::optional<fs::path> ResolveDataPath(const fs::path& dataDir, std::string_vie
     return at;
 }
 
-std::string ReadDataFile(const fs::path& dataDir, std::string_view relative) {
-    const auto path = ResolveDataPath(dataDir, relative);
-    std::error_code ec;
-    if (!path || !fs::is_regular_file(*path, ec)) return {};
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) return {};
-    std::string bytes(fs::file_size(*path, ec), '\0');
-    if (ec) return {};
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));  // a file cut short while read gives what was there
+std::string DataFolderProblem(const fs::path& dataDir) {
+    struct stat st{};
+    if (stat(dataDir.c_str(), &st) != 0)
+        return "the data folder " + dataDir.string() + " cannot be used: " + std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return "the data folder " + dataDir.string() + " is not a folder";
+    if (access(dataDir.c_str(), R_OK | X_OK) != 0)
+        return "the data folder " + dataDir.string() + " cannot be read: " + std::strerror(errno);
+    return {};
+}
+
+namespace {
+
+// The file or folder `relative` names; nothing, with `why` naming the data folder or the
+// first component that is missing, when there is none. *found gets the path under the data
+// folder by the names the entries really have ("/" after each).
+std::optional<fs::path> Locate(const fs::path& dataDir, std::string_view relative, std::string& why,
+                               std::string* found = nullptr) {
+    if (why = DataFolderProblem(dataDir); !why.empty()) return std::nullopt;
+    fs::path at = dataDir;
+    for (const std::string& part : Components(relative)) {
+        const auto next = FindEntry(at, part);
+        if (!next) {
+            why = (at / part).string() + " is missing";
+            return std::nullopt;
+        }
+        at = *next;
+        if (found) *found += at.filename().string() + "/";
+    }
+    return at;
+}
+
+}  // namespace
+
+std::string ReadDataFile(const fs::path& dataDir, std::string_view relative, std::string* problem) {
+    std::string ignored;
+    std::string& why = problem ? *problem : ignored;
+    why.clear();
+    const auto found = Locate(dataDir, relative, why);
+    if (!found) {
+        // A file that is not there as a file may be packed in the data archives.
+        std::string packed = ReadFromArchive(dataDir, relative);
+        if (!packed.empty()) why.clear();
+        return packed;
+    }
+    const fs::path& at = *found;
+    const int fd = open(at.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st{};
+    if (fd < 0 || fstat(fd, &st) != 0) {
+        why = at.string() + " cannot be read: " + std::strerror(errno);
+        if (fd >= 0) close(fd);
+        return {};
+    }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        why = at.string() + " is not a file";
+        return {};
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxDataFileBytes) {
+        close(fd);
+        why = at.string() + " is larger than a data file can be (" + std::to_string(kMaxDataFileBytes >> 20) +
+              " MB)";
+        return {};
+    }
+    std::string bytes(static_cast<size_t>(st.st_size), '\0');
+    size_t done = 0;  // a file cut short while read gives what was there
+    while (done < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            why = at.string() + " cannot be read: " + std::strerror(errno);
+            close(fd);
+            return {};
+        }
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    close(fd);
+    bytes.resize(done);
     return bytes;
 }
 
-std::vector<std::string> ListDataFiles(const fs::path& dataDir, std::string_view pattern) {
+std::vector<std::string> ListDataFiles(const fs::path& dataDir, std::string_view pattern, std::string* problem) {
+    std::string ignored;
+    std::string& why = problem ? *problem : ignored;
+    why.clear();
     std::vector<std::string> parts = Components(pattern);
     if (parts.empty()) return {};
     const std::string filePattern = parts.back();
     parts.pop_back();
-    std::string dirRelative;
-    for (const std::string& p : parts) dirRelative += p + "/";
-    const auto dir = ResolveDataPath(dataDir, dirRelative);
+    std::string asked, dirRelative;
+    for (const std::string& p : parts) asked += p + "/";
+    const auto dir = Locate(dataDir, asked, why, &dirRelative);
     std::vector<std::string> found;
-    std::error_code ec;
     if (!dir) return found;
-    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code ec;
+    fs::directory_iterator it(*dir, ec);
+    if (ec) why = dir->string() + " cannot be read: " + ec.message();
+    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (it->is_regular_file(ec) && Matches(filePattern, name))
-            found.push_back((fs::relative(it->path(), dataDir, ec)).generic_string());
+        // Named as asked, so that links in the folder or to it stay links.
+        if (it->is_regular_file(ec) && Matches(filePattern, name)) found.push_back(dirRelative + name);
     }
     std::sort(found.begin(), found.end());
+    if (found.empty() && why.empty()) why = "no file " + filePattern + " in " + dir->string();
     return found;
 }
 

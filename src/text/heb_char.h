@@ -48,6 +48,7 @@ struct strucHebChar {
     static constexpr int kMaxNotes = 49;
     std::array<int, kMaxNotes> pitches{};
     std::array<int, kMaxNotes> lengths{};
+    std::array<bool, kMaxNotes> quarterUp{};  // the note lies a quarter tone above its pitch
     int noteCount = 0;
 
     std::string comment;    // comments in angle brackets, each followed by a blank

@@ -6,6 +6,7 @@
 
 #include "book_facts.h"
 #include "data_files.h"
+#include "hk_streams.h"
 #include "word_display.h"
 #include "word_scanner.h"
 
@@ -73,14 +74,40 @@ std::string TReadingLoader::TranslationLine(int n) const {
 }
 
 void TReadingLoader::ReadBook(const std::string& code) {
-    text_ = ReadDataFile(dataDir_, "bhs/" + code + ".txt");
-    translation_ = ReadDataFile(dataDir_, "hnv/" + code + ".eng");
-    index_ = IndexBookText(text_);
-    book_ = code;
-    if (text_.empty()) problems_.push_back("the book text bhs/" + code + ".txt is missing or empty");
+    // A corrupt archive entry is named with the error's text; the file then reads as empty.
+    auto read = [this](const std::string& file, std::string* problem) {
+        try {
+            return ReadDataFile(dataDir_, file, problem);
+        } catch (const ECorruptFile& e) {
+            problems_.push_back(file + ": " + e.what());
+            if (problem) problem->clear();
+            return std::string();
+        }
+    };
+    std::string problem;
+    const std::string file = "bhs/" + code + ".txt";
+    const size_t named = problems_.size();
+    std::string text = read(file, &problem);
+    if (problem.empty() && text.empty() && problems_.size() == named) problem = file + " is empty";
+    if (!problem.empty()) problems_.push_back("the book text " + problem);
+    std::string translation = read("hnv/" + code + ".eng", nullptr);  // a book may have none
+    if (const std::string bad = BookTextProblem(translation); !bad.empty()) {
+        problems_.push_back("the translation hnv/" + code + ".eng " + bad + "; it is not shown");
+        translation.clear();
+    }
+    UseBookText(code, std::move(text), "the book text " + file);
+    translation_ = std::move(translation);
 }
 
 void TReadingLoader::SetBookText(const std::string& code, std::string text) {
+    UseBookText(code, std::move(text), "the text of " + code);
+}
+
+void TReadingLoader::UseBookText(const std::string& code, std::string text, const std::string& name) {
+    if (const std::string bad = BookTextProblem(text); !bad.empty()) {
+        problems_.push_back(name + " " + bad + "; it is not read");
+        text.clear();
+    }
     text_ = std::move(text);
     translation_.clear();
     index_ = IndexBookText(text_);

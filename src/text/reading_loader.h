@@ -69,6 +69,7 @@ public:
     // Reads and indexes a book's text and translation and makes it the current book.
     void ReadBook(const std::string& code);
     // Makes a text held in memory the current book (exercise pages), without translation.
+    // A text with a line or word beyond the limits of book texts is refused (Problems()).
     void SetBookText(const std::string& code, std::string text);
     // The index of the current book.
     const BookIndex& Index() const { return index_; }
@@ -119,6 +120,7 @@ private:
     std::string book_;
     std::vector<std::string> translations_;
     std::vector<std::string> problems_;
+    void UseBookText(const std::string& code, std::string text, const std::string& name);
 
     // Loader state kept during one LoadReading.
     std::string sectionName_;

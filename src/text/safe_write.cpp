@@ -153,6 +153,7 @@ TSafeFile::Outcome TSafeFile::TryOpen(const std::string& path) {
     error_.clear();
     target_ = path;
     temp_.clear();
+    if (path.empty() || path.back() == '/') return Fail("no file name given", 0), Outcome::Failed;
     if (!FollowLinks(path, final_)) return Fail("", errno), Outcome::Failed;
     struct stat st{};
     if (stat(final_.c_str(), &st) == 0) {

@@ -1,5 +1,7 @@
 #include "trope_definitions.h"
 
+#include "text/text_helpers.h"
+
 #include <cctype>
 
 #include "data_files.h"
@@ -8,25 +10,18 @@ namespace lyrasta {
 
 namespace {
 
-std::string Upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
-
-// An attribute's value without reporting a missing attribute: lookups over many
-// elements expect most of them to lack the one they look for.
-std::string Attribute(const TXMLelement& e, std::string_view name) {
-    for (int i = 0; i < e.AttributeCount(); ++i)
-        if (Upper(e.AttributeName(i)) == Upper(name)) return e.AttributeValueAt(i);
-    return {};
-}
-
 void LoadAll(TXMLParser& parser, const std::filesystem::path& dataDir, std::string_view pattern,
              const char* title, const MessageFunc& message) {
-    for (const std::string& file : ListDataFiles(dataDir, pattern)) {
-        if (!parser.LoadFromText(ReadDataFile(dataDir, file)) && message)
-            message(title, parser.LastErrorText());
+    std::string problem;
+    const std::vector<std::string> files = ListDataFiles(dataDir, pattern, &problem);
+    if (files.empty() && message) message(title, problem);
+    for (const std::string& file : files) {
+        const std::string text = ReadDataFile(dataDir, file, &problem);
+        if (!problem.empty()) {
+            if (message) message(title, problem);
+        } else if (!parser.LoadFromText(text) && message) {
+            message(title, file + ": " + parser.LastErrorText());
+        }
     }
 }
 
@@ -43,7 +38,7 @@ TXMLelement* ChildByNameAttribute(const TXMLelement* element, std::string_view n
     if (!element) return nullptr;
     const std::string wanted = Upper(name);
     for (TXMLelement* c = element->FirstChild(); c; c = c->NextSibling())
-        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(*c, "Name")) == wanted) return c;
+        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(c, "Name")) == wanted) return c;
     return nullptr;
 }
 
@@ -51,8 +46,8 @@ TXMLelement* StyleByNameAndType(const TXMLelement* root, std::string_view name, 
     if (!root) return nullptr;
     const std::string wantedName = Upper(name), wantedType = Upper(type);
     for (TXMLelement* c = root->FirstChild(); c; c = c->NextSibling()) {
-        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(*c, "Name")) == wantedName &&
-            Upper(Attribute(*c, "Type")) == wantedType)
+        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(c, "Name")) == wantedName &&
+            Upper(Attribute(c, "Type")) == wantedType)
             return c;
     }
     return nullptr;
@@ -66,9 +61,9 @@ TropeNames TropeNameIn(const TXMLelement* encoding, std::string_view trope, std:
     const TXMLelement* entry = ChildByNameAttribute(encoding, name);
     if (!entry) return {};
     const std::string before = "BEFORE_" + std::string(context);
-    if (std::string latin = Attribute(*entry, before + "_VALUE"); !context.empty() && !latin.empty())
-        return {latin, Attribute(*entry, before + "_HEB_VALUE")};
-    return {Attribute(*entry, "VALUE"), Attribute(*entry, "HEB_VALUE")};
+    if (std::string latin = Attribute(entry, before + "_VALUE"); !context.empty() && !latin.empty())
+        return {latin, Attribute(entry, before + "_HEB_VALUE")};
+    return {Attribute(entry, "VALUE"), Attribute(entry, "HEB_VALUE")};
 }
 
 }  // namespace lyrasta

@@ -179,4 +179,8 @@ private:
 // Replaces "&", ">", "<", the double and the single quote by their entities.
 std::string XMLEscape(std::string_view text);
 
+// The value of an attribute (letter case ignored), without recording an error: empty text
+// when the element is none or lacks it. For lookups over many elements that mostly lack it.
+std::string Attribute(const TXMLelement* e, std::string_view name);
+
 }  // namespace lyrasta

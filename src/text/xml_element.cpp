@@ -1,4 +1,6 @@
 #include <algorithm>
+
+#include "text/text_helpers.h"
 #include <cctype>
 
 #include "xml.h"
@@ -6,14 +8,6 @@
 namespace lyrasta {
 
 namespace {
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 }  // namespace
 
@@ -138,6 +132,12 @@ TXMLelement* TXMLelement::Delete() {
                            [this](const auto& c) { return c.get() == this; });
     siblings.erase(it);  // frees this node
     return result;
+}
+
+std::string Attribute(const TXMLelement* e, std::string_view name) {
+    for (int i = 0; e && i < e->AttributeCount(); ++i)
+        if (SameNoCase(e->AttributeName(i), name)) return e->AttributeValueAt(i);
+    return {};
 }
 
 }  // namespace lyrasta

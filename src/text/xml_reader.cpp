@@ -1,5 +1,7 @@
 // The reader of XML documents: one pass over the bytes with a state machine.
 
+#include "text/text_helpers.h"
+
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -14,12 +16,6 @@ namespace {
 bool IsBlank(int c) { return c == ' ' || c == '\n'; }
 bool IsLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsNameStart(int c) { return IsLetter(c) || c == '_' || c == ':'; }
-
-std::string Upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // The value of `name=` in a declaration, in either kind of quote; empty when absent.
 std::string DeclarationValue(std::string_view decl, std::string_view name) {

@@ -1,9 +1,10 @@
 // The writer of XML documents: declaration, document type, then the tree with one blank
 // of indentation per level.
 
-#include <fstream>
 
 #include "xml.h"
+
+#include "safe_write.h"
 
 namespace lyrasta {
 
@@ -75,11 +76,8 @@ std::string TXMLParser::SaveToText() const {
 }
 
 bool TXMLParser::SaveToFile(const std::string& fileName) const {
-    if (fileName.empty()) return false;
-    std::ofstream f(fileName, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f << SaveToText();
-    return static_cast<bool>(f.flush());
+    // Through the safe writer: the earlier document stays whole until the new one is complete.
+    return !fileName.empty() && WriteFileSafely(fileName, SaveToText());
 }
 
 }  // namespace lyrasta

@@ -105,7 +105,7 @@ void TfrmAdjustColor::Apply() {
         if (group == kGroupEndOfBook) view_.SetGroupColour(kGroupEndOfChapter, ToRgb(c));
     }
     for (const TColourGroup& g : ColourGroups())
-        settings_.Set(std::string(TropeGroupOf(g.group).colourKey),
+        settings_.Set(std::string(TropeGroupInfoOf(g.group).colourKey),
                       SettingColourText(ToSettingColour(view_.GroupColour(g.group))));
     SaveOrSay(this, settings_);
 }

@@ -1,5 +1,7 @@
 #include "display_fonts.h"
 
+#include <QFont>
+
 #include <fontconfig/fontconfig.h>
 #include <hb.h>
 
@@ -179,8 +181,16 @@ double TDisplayFonts::Ascent(FontRole role, int pixelSize) const {
 const QRawFont& TDisplayFonts::RawFont(FontRole role, int pixelSize) {
     const auto key = std::make_pair(static_cast<int>(role), pixelSize);
     auto it = raw_.find(key);
-    if (it == raw_.end())
-        it = raw_.emplace(key, QRawFont(FilePath(role), pixelSize)).first;
+    if (it == raw_.end()) {
+        // Taken from the registered font, the raw font knows its file, so a PDF embeds it
+        // with its characters (text that can be searched and copied) instead of outlines.
+        QFont font(Family(role));
+        font.setPixelSize(pixelSize);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        QRawFont raw = QRawFont::fromFont(font);
+        if (!raw.isValid() || raw.familyName() != Family(role)) raw = QRawFont(FilePath(role), pixelSize);
+        it = raw_.emplace(key, raw).first;
+    }
     return it->second;
 }
 

@@ -5,10 +5,6 @@
 
 namespace lyrasta::ui {
 
-int RoundEven(double v) {
-    return static_cast<int>(std::nearbyint(v));  // the default rounding mode: halves to even
-}
-
 std::string ItemDrawText(const HxWord& w) {
     return w.hebrew && (w.text.empty() || w.text.back() != ' ') ? w.text + " " : w.text;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "text/text_helpers.h"
 #include "text/word_table.h"
 #include "ui/display_fonts.h"
 
@@ -32,8 +33,6 @@ inline const std::string kLineStartMark = " \u05E9";    // ignored at the start 
 // from the next word (on its left, as the line runs right to left).
 std::string ItemDrawText(const HxWord& w);
 
-// Rounds to the nearest integer, halves to even.
-int RoundEven(double v);
 
 struct LayoutOptions {
     int viewMode = 0;           // 0 modern letters, 1 scroll letters, 2 both (tikkun)

@@ -101,7 +101,7 @@ Rgb THebViewClass::GroupColour(int group) const {
     return group >= 0 && group < kGroupCount ? groupColours_[group] : kWhite;
 }
 
-void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColour colour) {
+void THebViewClass::SetSymbolColouring(SymbolCategories categories, SymbolColourFunction colour) {
     categories_ = std::move(categories);
     symbolColour_ = std::move(colour);
     categoryCache_.assign(table_.WordCount(), {});
@@ -219,21 +219,24 @@ bool THebViewClass::IsDrawnSelected(int index) const {
 }
 
 void THebViewClass::Paint(QPainter& painter) {
+    painter.fillRect(0, 0, SurfaceWidth(), SurfaceHeight(), Qt::white);
+    const int pos = ScrollPosition();
+    PaintLines(painter, pos, std::min(pos + layout_.LinesPerPage() + 1, layout_.LineCount()), TPaintStyle{});
+}
+
+void THebViewClass::PaintLines(QPainter& painter, int firstLine, int endLine, const TPaintStyle& style) {
     const int width = SurfaceWidth();
-    painter.fillRect(0, 0, width, SurfaceHeight(), Qt::white);
     const int n = WordCount();
     if (n == 0) return;
-    const int pos = ScrollPosition();
     const int lh = layout_.LineHeight();
-    const int first = layout_.LineStart(pos, n);
-    const int last = layout_.LineStart(std::min(pos + layout_.LinesPerPage() + 1,
-                                                 layout_.LineCount()), n);
+    const int first = layout_.LineStart(firstLine, n);
+    const int last = layout_.LineStart(endLine, n);
     for (int i = first; i < last; ++i) {
         const HxWord& w = *table_.Item(i);
         if ((ViewMode() == 0 || w.scroll) && (w.hebrew || !IsParagraphMark(w.text)))
-            PaintItem(painter, i, 1);
+            PaintItem(painter, i, 1, firstLine, style);
         if (w.rule) {
-            const int y = w.y - (pos - 1) * lh - 2;
+            const int y = w.y - (firstLine - 1) * lh - 2;
             painter.setPen(Qt::black);
             if (ViewMode() == 2) {
                 painter.drawLine(10, y, width / 2 - 20, y);
@@ -246,11 +249,12 @@ void THebViewClass::Paint(QPainter& painter) {
     if (ViewMode() != 2) return;
     for (int i = first; i < last; ++i) {
         const HxWord& w = *table_.Item(i);
-        if (w.hebrew || !IsParagraphMark(w.text)) PaintItem(painter, i, 2);
+        if (w.hebrew || !IsParagraphMark(w.text)) PaintItem(painter, i, 2, firstLine, style);
     }
 }
 
-void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
+void THebViewClass::PaintItem(QPainter& painter, int index, int column, int topLine,
+                              const TPaintStyle& style) {
     const HxWord& w = *table_.Item(index);
     const FontRole role = layout_.ItemRole(w, column);
     const int px = layout_.ItemPixels(w, column);
@@ -258,9 +262,10 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     const double factor =
         layout_.options.lineHeightFactor == 0 ? 1.0 : layout_.options.lineHeightFactor;
 
-    const Rgb b = showTropeGroups_ ? GroupColour(w.group) : kWhite;
-    Rgb fill = b, ink = role == FontRole::Scroll ? kBlack : w.colour;
-    if (IsDrawnSelected(index)) {
+    Rgb b = showTropeGroups_ ? GroupColour(w.group) : kWhite;
+    if (style.background) b = style.background(b);
+    Rgb fill = b, ink = role == FontRole::Scroll || !style.colourInk ? kBlack : w.colour;
+    if (style.selection && IsDrawnSelected(index)) {
         fill = kSelectionFill;
         // The group colour becomes the text colour on the highlight, where it reads well
         // enough; black or white otherwise.
@@ -274,7 +279,7 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     }
     const int x = column == 1 ? w.x1 : w.x2;
     const int width = column == 1 ? w.width1 : w.width2;
-    const int top = w.y - ScrollPosition() * lh + q;
+    const int top = w.y - topLine * lh + q;
 
     if (w.hebrew) painter.fillRect(x, top, width, lh - 4, ToQColor(fill));
     if (w.underline && showUnderlines_) {
@@ -304,7 +309,10 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column) {
     for (const ShapedGlyph& g : shaped.glyphs) {
         int category = g.source < static_cast<int>(categories->size()) ? (*categories)[g.source] : 0;
         if (!showTropeColors_ && category != 4) category = 0;
-        const Rgb c = category == 0 ? ink : symbolColour_(category, b);
+        if (!style.colourInk) category = 0;
+        const Rgb c = category == 0            ? ink
+                      : style.symbolColour ? style.symbolColour(category, b)
+                                           : symbolColour_(category, b);
         auto run = std::find_if(runs.begin(), runs.end(), [&](const Run& r) { return r.colour == c; });
         if (run == runs.end()) run = runs.insert(runs.end(), Run{c, {}, {}});
         run->glyphs.push_back(g.glyph);

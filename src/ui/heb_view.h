@@ -23,7 +23,16 @@ namespace lyrasta::ui {
 // of a doubled accent), and the colour a category is drawn in on a background.
 using SymbolCategories =
     std::function<std::vector<int>(const HxWord& item, const std::u32string& text)>;
-using SymbolColour = std::function<Rgb(int category, Rgb background)>;
+using SymbolColourFunction = std::function<Rgb(int category, Rgb background)>;
+
+// How the lines are drawn: on the screen with the selection and the view's colours; on
+// paper with print colours, or all in black on a printer without colours.
+struct TPaintStyle {
+    bool selection = true;                   // draw the selected word highlighted
+    std::function<Rgb(Rgb)> background;      // the group colour as drawn; unchanged when empty
+    SymbolColourFunction symbolColour;               // accent colours; the view's when empty
+    bool colourInk = true;                   // false: text and symbols in black
+};
 
 class THebViewClass : public QWidget {
     Q_OBJECT
@@ -71,7 +80,7 @@ public:
     void SetShowExtendedTropeGroups(bool on) { showExtended_ = on; }
     void SetGroupColour(int group, Rgb colour);
     Rgb GroupColour(int group) const;
-    void SetSymbolColouring(SymbolCategories categories, SymbolColour colour);
+    void SetSymbolColouring(SymbolCategories categories, SymbolColourFunction colour);
 
     int ScrollPosition() const;
     void SetScrollPosition(int pos);
@@ -85,6 +94,8 @@ public:
     int HitTest(QPoint p) const;
     // Draws the visible lines onto a painter the size of the surface.
     void Paint(QPainter& painter);
+    // Draws lines first to end - 1 (0-based), line `first` at the painter's top.
+    void PaintLines(QPainter& painter, int first, int end, const TPaintStyle& style);
 
 signals:
     void OnimgMouseUp();
@@ -103,7 +114,7 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
 
 private:
-    void PaintItem(QPainter& painter, int index, int column);
+    void PaintItem(QPainter& painter, int index, int column, int topLine, const TPaintStyle& style);
     bool IsDrawnSelected(int index) const;
 
     TDisplayFonts& fonts_;
@@ -114,7 +125,7 @@ private:
     bool showExtended_ = false;
     std::array<Rgb, kGroupCount> groupColours_;
     SymbolCategories categories_;
-    SymbolColour symbolColour_;
+    SymbolColourFunction symbolColour_;
     // The symbol categories of each item's modern-letter text, worked out once per layout.
     std::vector<std::vector<int>> categoryCache_;
 };

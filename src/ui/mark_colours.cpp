@@ -19,7 +19,7 @@ bool IsAccentMark(char32_t c) { return c >= 0x0591 && c <= 0x05AF; }
 std::array<Rgb, 17> GroupColours(const TSettingsStore& settings) {
     std::array<Rgb, 17> out;
     for (int g = 0; g < kTropeGroupCount; ++g) {
-        const TropeGroupInfo& info = TropeGroupOf(g);
+        const TropeGroupInfo& info = TropeGroupInfoOf(g);
         SettingColour colour = info.defaultColour;
         if (!info.colourKey.empty())
             if (auto c = ParseColourSetting(settings.Text(std::string(info.colourKey)))) colour = *c;

@@ -67,6 +67,19 @@ void DrawNatural(QPainter& p, double x, double y, double s) {
     p.drawLine(QPointF(x, y + 1.2 * s), QPointF(x + 1.4 * s, y + 0.6 * s));
 }
 
+// A quarter tone down: a flat with a stroke through its stem, as the eastern modes write it.
+void DrawHalfFlat(QPainter& p, double x, double y, double s) {
+    DrawFlat(p, x, y, s);
+    p.drawLine(QPointF(x - 0.8 * s, y - 1.6 * s), QPointF(x + 0.8 * s, y - 2.4 * s));
+}
+
+// A quarter tone up: a sharp with a single upright.
+void DrawHalfSharp(QPainter& p, double x, double y, double s) {
+    p.drawLine(QPointF(x + 0.7 * s, y - 2.6 * s), QPointF(x + 0.7 * s, y + 2.6 * s));
+    p.drawLine(QPointF(x - 0.2 * s, y - 0.5 * s), QPointF(x + 1.6 * s, y - 1.1 * s));
+    p.drawLine(QPointF(x - 0.2 * s, y + 1.1 * s), QPointF(x + 1.6 * s, y + 0.5 * s));
+}
+
 }  // namespace
 
 void TNoteDisplay::paintEvent(QPaintEvent*) {
@@ -93,6 +106,8 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
             p.setBrush(Qt::black);
             if (s.accidental == Accidental::Flat) DrawFlat(p, nx, ny, step);
             if (s.accidental == Accidental::Natural) DrawNatural(p, nx, ny, step);
+            if (s.accidental == Accidental::HalfFlat) DrawHalfFlat(p, nx, ny, step);
+            if (s.accidental == Accidental::HalfSharp) DrawHalfSharp(p, nx, ny, step);
             if (s.accidental != Accidental::None) nx += 2.5 * step;
             for (int l : LedgerOffsets(s.offset))
                 p.drawLine(QPointF(nx - step * 0.8, yOf(l)), QPointF(nx + step * 3.2, yOf(l)));

@@ -28,6 +28,7 @@
 #include "chant/melody_styles.h"
 #include "chant/phoneme_set.h"
 #include "player/voices.h"
+#include "player/word_tip.h"
 #include "ui/heb_view.h"
 #include "ui/mark_colours.h"
 #include "ui/note_display.h"
@@ -70,6 +71,9 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     songScroll_->setWidgetResizable(true);
     songScroll_->setFrameShape(QFrame::NoFrame);
     songScroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The staff's width follows its height: a scroll bar that came and went with a long
+    // melisma would change the height, then the width, then the bar again without end.
+    songScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     songScroll_->setFocusPolicy(Qt::NoFocus);
     lblStatus_ = new QLabel(this);
     lblStatus_->setObjectName("lblStatus");
@@ -79,6 +83,7 @@ TTropePlayer::TTropePlayer(TDisplayFonts& fonts, TSettingsStore& settings,
     BuildTabs();
     for (const char* caption : {"Reload", "Get Groups", "Dump SelText"}) {
         auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString("cmd") + QString(caption).remove(' '));
         b->hide();
         developerButtons_.push_back(b);
     }
@@ -121,11 +126,16 @@ void TTropePlayer::BuildMenus() {
     };
     QMenu* file = addMenu("&File");
     // Dialogs that come with their own features stay visible but disabled until then.
-    for (const char* caption : {"&Open reading", "Open &tutorial", "Open &calendar", "&Print"})
-        AddAction(file, caption, [] {}, false);
+    // Named so that the features behind them can take them over.
+    const std::pair<const char*, const char*> pending[] = {
+        {"&Open reading", "mnuOpenReading"}, {"Open &tutorial", "mnuOpenTutorial"},
+        {"Open &calendar", "mnuOpenCalendar"}};
+    for (const auto& [caption, name] : pending) AddAction(file, caption, [] {}, false)->setObjectName(name);
+    AddAction(file, "&Print", [this] { PrintReading(); });
     AddAction(file, "&Jump", [this] { ManageSections(); });
     AddAction(file, "C&ustomize", [this] { Customize(); });
     exportAudio_ = AddAction(file, "Export audio...", [this] { ExportAudio(); }, false);
+    AddAction(file, "Export PDF...", [this] { ExportPdfFile(); });
     AddAction(file, "&Reload <F9>", [this] { Reload(); });
     file->addSeparator();
     AddAction(file, "E&xit", [this] { close(); });
@@ -187,10 +197,10 @@ void TTropePlayer::BuildToolbars() {
             return a;
     };
     fileToolbar_ = new QToolBar(this);
-    addButton(fileToolbar_, "Open reading", "Open", [] {}, false);
+    addButton(fileToolbar_, "Open reading", "Open", [] {}, false)->setObjectName("cmdOpen");
     addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
-    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false);
-    addButton(fileToolbar_, "Print", "Print", [] {}, false);
+    addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false)->setObjectName("cmdCal");
+    addButton(fileToolbar_, "Print", "Print", [this] { PrintReading(); });
     addButton(fileToolbar_, "Go to or hide section", "Go", [this] { ManageSections(); });
 
     playToolbar_ = new QToolBar(this);
@@ -365,7 +375,6 @@ void TTropePlayer::FirstActivation() {
     if (activated_) return;
     activated_ = true;
     settings_.Load();
-    for (const std::string& problem : settings_.Problems()) Message(problem);
     for (const std::string& problem : settings_.Problems()) Message(problem);
     // Where the program is installed, for tools that look for it (kept in the settings file
     // where the platform without a registry has no other place for it).
@@ -548,7 +557,8 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
 
 void TTropePlayer::Reload() {
     if (!readingOpen_) return;
-    // The reloaded reading keeps the selected word.
+    // Edited melody files take effect: the definitions are read again, the same word stays.
+    if (services_.reloadDefinitions) services_.reloadDefinitions();
     memory_.readingKey = ReadingKey(reading_.title, reading_.wrapped, reading_.sections);
     memory_.word = hview_->SelectedWord();
     OpenReading(TReadingRequest(reading_));
@@ -668,9 +678,7 @@ void TTropePlayer::ShowCurrentWord() {
     const TWordTable& t = hview_->Table();
     const int s = hview_->SelectedWord();
     const LetterList letters = t.SungLetters(s);
-    std::string tips;
-    for (const strucHebChar& c : letters) tips += c.comment + " ";
-    lblTips_->setText(QString::fromStdString(tips));
+    lblTips_->setText(QString::fromStdString(TipText(letters)));
     pnlSong_->ShowWord(letters);
     const LetterList* own = t.OwnLetters(s);
     const int line = own && !own->empty() ? own->front().translation : 0;

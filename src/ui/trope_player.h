@@ -28,6 +28,7 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
@@ -39,6 +40,7 @@ namespace lyrasta::ui {
 
 class THebViewClass;
 class TNoteDisplay;
+class TfrmPrintDialog;
 
 // A reading as the command line or the open-reading dialog names it.
 struct TReadingRequest {
@@ -60,6 +62,8 @@ struct TPlayerServices {
     std::function<void()> resetSynthesizer;
     // Rebuild the song of the loaded reading with the window's current choices.
     std::function<void(const strucSongSettings&)> resetSong;
+    // Read the trope definitions and melody styles again (the developer's Reload).
+    std::function<void()> reloadDefinitions;
     // The melody style chosen for a reading type changed (index into its styles).
     std::function<void(const std::string& type, int index)> chooseStyle;
     // Write the range of a play command to a wave file; progress from 0 to 1.
@@ -178,6 +182,10 @@ private:
     void Reload();
     void DumpSelText();
     void ExportAudio();
+    // File menu and toolbar "Print": the print dialog, then the pages on the printer.
+    void PrintReading();
+    // File menu "Export PDF...": the printed pages into a PDF file.
+    void ExportPdfFile();
     int TranslationHeight() const;
     void BuildMelodyChoice(QHBoxLayout& melodyPage);
     QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> run,
@@ -202,6 +210,8 @@ private:
     std::map<std::string, std::string> melodies_;  // reading type -> style name
     std::vector<std::string> styles_;  // of the open reading's type
     QString melodyHelp_;
+    std::shared_ptr<QPrinter> printer_;  // kept with the dialog's choices while the program runs
+    TfrmPrintDialog* printDialog_ = nullptr;
 
     QToolBar* menuToolbar_ = nullptr;
     QToolBar* fileToolbar_ = nullptr;

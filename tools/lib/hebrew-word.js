@@ -107,7 +107,8 @@ function positionalCode(mark, index, count, endsInPashta) {
 }
 
 // Converts one word; options.paseq and options.sofPasuq add the marks that follow it in the
-// text, options.qere says the word is written after a qere mark. Returns { text, notes } where notes lists what could not be written exactly (for the
+// text, options.qere says the word is written after a qere mark, options.longQamats names
+// the letter whose qamats is read long whatever the rule says (bracket mark "-"). Returns { text, notes } where notes lists what could not be written exactly (for the
 // generator's report).
 function convertWord(word, options = {}) {
   const notes = [];
@@ -190,11 +191,11 @@ function convertWord(word, options = {}) {
 
   // A meteg written before the vowel keeps its place; everything else follows the vowel.
   const text = letters
-    .map((l) => {
+    .map((l, index) => {
       const beforeVowel = l.after.filter((a) => a === '95' || a === '35');
       const afterVowel = l.after.filter((a) => a !== '95' && a !== '35');
       return l.before.join('') + l.code + (l.dagesh ? '.' : '') + beforeVowel.join('') +
-        l.vowel + afterVowel.join('');
+        l.vowel + afterVowel.join('') + (index === options.longQamats ? ']-' : '');
     })
     .join('');
   return { text, notes };

@@ -1,7 +1,8 @@
 'use strict';
 // Reads one book of the Open Scriptures Hebrew Bible (OSIS XML of the Westminster Leningrad
 // Codex) into chapters of verses, each verse a list of tokens in reading order:
-//   { kind: 'word', text, ketiv, qere, maqaf, paseq, sofPasuq }   one <w> element
+//   { kind: 'word', text, ketiv, qere, maqaf, paseq, sofPasuq, parts, morph }   one <w> element
+// (parts: the text with its morphemes divided by "/"; morph: the source's morphology code)
 //   { kind: 'P' } / { kind: 'S' }                                 open / closed paragraph
 // Ketiv words are the unpointed <w> elements that a <note type="variant"> follows (as many
 // as its catchWord names); the qere words of its <rdg type="x-qere"> follow them. Notes of
@@ -14,7 +15,7 @@ const WLC_DIR = path.join(__dirname, '..', 'node_modules', 'morphhb', 'wlc');
 
 const TOKEN = new RegExp(
   [
-    '<w\\b[^>]*>([\\s\\S]*?)</w>',
+    '<w\\b([^>]*)>([\\s\\S]*?)</w>',
     '<seg type="([^"]+)"[^>]*>[\\s\\S]*?</seg>',
     '<note type="variant">([\\s\\S]*?)</note>',
     '<note\\b[^>]*>[\\s\\S]*?</note>',
@@ -29,6 +30,13 @@ function wordText(inner) {
 function newWord(text, extra) {
   return { kind: 'word', text, ketiv: false, qere: false, maqaf: false, paseq: false,
     sofPasuq: false, ...extra };
+}
+
+// A word of the text from its <w> element's attributes and content.
+function wordOf(attributes, inner, extra) {
+  const morph = (/\bmorph="([^"]*)"/.exec(attributes) || [, ''])[1];
+  const parts = inner.replace(/<[^>]*>/g, '').trim();
+  return newWord(wordText(inner), { parts, morph, ...extra });
 }
 
 // Applies a seg mark to the last word of a token list; returns false when it is not one.
@@ -46,11 +54,11 @@ function applySeg(tokens, type) {
 
 function parseQere(rdg) {
   const tokens = [];
-  const re = /<w\b[^>]*>([\s\S]*?)<\/w>|<seg type="([^"]+)"[^>]*>[\s\S]*?<\/seg>/g;
+  const re = /<w\b([^>]*)>([\s\S]*?)<\/w>|<seg type="([^"]+)"[^>]*>[\s\S]*?<\/seg>/g;
   let m;
   while ((m = re.exec(rdg)) !== null) {
-    if (m[1] !== undefined) tokens.push(newWord(wordText(m[1]), { qere: true }));
-    else applySeg(tokens, m[2]);
+    if (m[2] !== undefined) tokens.push(wordOf(m[1], m[2], { qere: true }));
+    else applySeg(tokens, m[3]);
   }
   return tokens;
 }
@@ -60,12 +68,12 @@ function parseVerse(content, problems, ref) {
   let m;
   TOKEN.lastIndex = 0;
   while ((m = TOKEN.exec(content)) !== null) {
-    if (m[1] !== undefined) {
-      tokens.push(newWord(wordText(m[1])));
-    } else if (m[2] !== undefined) {
-      applySeg(tokens, m[2]);
+    if (m[2] !== undefined) {
+      tokens.push(wordOf(m[1], m[2]));
     } else if (m[3] !== undefined) {
-      const catchWord = (/<catchWord>([\s\S]*?)<\/catchWord>/.exec(m[3]) || [, ''])[1];
+      applySeg(tokens, m[3]);
+    } else if (m[4] !== undefined) {
+      const catchWord = (/<catchWord>([\s\S]*?)<\/catchWord>/.exec(m[4]) || [, ''])[1];
       // The ketiv is as many words before the note as it takes to spell the catchWord.
       const bare = (text) => text.replace(/[\s\u05BE/]+/g, '');
       const expected = bare(catchWord);
@@ -78,7 +86,7 @@ function parseVerse(content, problems, ref) {
       }
       if (expected !== found) problems.push(`${ref}: ketiv "${found}" differs from "${expected}"`);
       ketiv.forEach((w) => { w.ketiv = true; });
-      const rdg = /<rdg type="x-qere"\s*(\/>|>([\s\S]*?)<\/rdg>)/.exec(m[3]);
+      const rdg = /<rdg type="x-qere"\s*(\/>|>([\s\S]*?)<\/rdg>)/.exec(m[4]);
       if (rdg && rdg[2] !== undefined) tokens.push(...parseQere(rdg[2]));
     }
   }

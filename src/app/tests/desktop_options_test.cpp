@@ -34,6 +34,29 @@ TEST(DesktopOptions, BadValuesAreUsageErrors) {
         EXPECT_THROW(ParseDesktopOptions(args), cli::UsageError) << args[0] << " " << args.back();
 }
 
+TEST(DesktopOptions, CatalogueReadingAndDialog) {
+    const DesktopOptions o = ParseDesktopOptions({"--reading", "Vayakhel+Pekudei", "--year", "5784", "--israel",
+                                                  "--triennial", "--cycle", "2", "--kind", "Haftarah", "--dialog",
+                                                  "calendar"});
+    ASSERT_TRUE(o.catalogueReading);
+    EXPECT_EQ(o.catalogueReading->reading, "Vayakhel+Pekudei");
+    EXPECT_EQ(o.catalogueReading->year, 5784);
+    EXPECT_EQ(o.catalogueReading->cycle, 2);
+    EXPECT_TRUE(o.catalogueReading->israel && o.catalogueReading->triennial);
+    EXPECT_EQ(o.catalogueReading->kind, "Haftarah");
+    EXPECT_EQ(o.dialog, "calendar");
+    const std::vector<std::vector<std::string>> bad = {
+        {"--reading", "Noach", "--year", "5599"},         {"--reading", "Noach", "--cycle", "2"},
+        {"--reading", "Noach", "--triennial", "--cycle", "4"}, {"--reading", "Noach", "--kind", "Maftir"},
+        {"--year", "5785"},                                {"--reading", "Noach", "--section", "R1=GEN1:1-1:2"},
+        {"--dialog", "print"},
+    };
+    for (const auto& args : bad)
+        EXPECT_THROW(ParseDesktopOptions(args), cli::UsageError) << args[0] << " " << args.back();
+    EXPECT_EQ(SplitDesktopArguments({"--reading", "Noach", "--israel", "-platform", "xcb"}).own,
+              (std::vector<std::string>{"--reading", "Noach", "--israel"}));
+}
+
 }  // namespace
 }  // namespace lyrasta::app
 

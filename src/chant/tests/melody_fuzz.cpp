@@ -39,11 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TXMLelement* root = doc.Root();
     if (!root) return 0;
     for (const TXMLelement* style = root->FirstChild(); style; style = style->NextSibling()) {
+        const TStyleIndex index(style);
         for (const TXMLelement* trope = style->FirstChild(); trope; trope = trope->NextSibling()) {
             RuleContext c;
             c.trope = trope->AttributeCount() ? trope->AttributeValue("Name") : "";
             c.groupPosition = "END";
-            const Melody m = ReadMelody(FindTropeMelody(style, c));
+            const Melody* found = index.Find(c);
+            const Melody m = found ? *found : Melody{};
             for (int syllables = 0; syllables <= 5; ++syllables) {
                 LetterList word = FuzzWord();
                 strucPlacement p;

@@ -16,8 +16,9 @@ protected:
 
     // The pitch of the chosen variant's first note: which variant was chosen; -1 for none.
     double Chosen(const RuleContext& c) const {
-        const Melody m = ReadMelody(FindTropeMelody(style_, c));
-        return m.empty() ? -1 : m.front().pitch - 100;
+        const TStyleIndex index(style_);
+        const Melody* m = index.Find(c);
+        return !m || m->empty() ? -1 : m->front().pitch - 100;
     }
 
     TXMLParser doc_;
@@ -94,7 +95,9 @@ TEST_F(MelodyRules, NeighbourAndFlagConditions) {
 }
 
 TEST_F(MelodyRules, NotesReadTheirAttributes) {
-    const Melody m = ReadMelody(FindTropeMelody(style_, Ctx("MUNACH")));
+    const TStyleIndex index(style_);
+    ASSERT_NE(index.Find(Ctx("MUNACH")), nullptr);
+    const Melody m = *index.Find(Ctx("MUNACH"));
     ASSERT_EQ(m.size(), 3u);
     EXPECT_EQ(m[0].pitch, 105);
     EXPECT_EQ(m[0].duration, 8);
@@ -118,6 +121,16 @@ TEST(PitchNames, ScaleNamesAndNumbers) {
         {"A", 34}, {"I#", 40}, {"J-", 40}, {"17.5", 17.5}, {"-2", -2}, {"Q", 0}, {"", 0},
     };
     for (const auto& r : rows) EXPECT_EQ(PitchValue(r.text), r.value) << r.text;
+}
+
+TEST(PitchNames, QuarterTonesAreNamedAsTheMelodiesWriteThem) {
+    // Below a natural note it is lowered ("b/"); below a sharp the note under it is raised.
+    const struct { double value; const char* name; } rows[] = {
+        {23.5, "b/"}, {22.5, "ax"}, {16.5, "e/"}, {13.5, "cx"}, {22, "a"}, {17.25, "17.25"}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(PitchName(r.value), r.name) << r.value;
+        if (r.value * 2 == static_cast<int>(r.value * 2)) EXPECT_EQ(PitchValue(r.name), r.value) << r.name;
+    }
 }
 
 TEST(PitchNames, HighLastComparesTheLastTwoMainNotes) {

@@ -227,8 +227,49 @@ TEST_F(NotePlacement, VerseEndFallsAfterTheLastNoteThenPauses) {
     EXPECT_THAT(w[2].synth, ::testing::EndsWith("_<71,>"));
 }
 
+TEST_F(NotePlacement, VerseFallsOnTheLastSungVowelWhenTheMarkStandsOnASilentLetter) {
+    // e-RETS: the verse-end mark stands on the tsade, which has no vowel; the fall is sung
+    // on the stressed vowel, before the closing consonant, and the pause ends the word.
+    LetterList w = Word({{")", "", "~eh", true, true}, {"R", "~r", "~eh", true, false, "75"},
+                         {"C", "~ts", "", false, true, "00"}});
+    w[1].stress = true;
+    const Melody m = Notes({{"d"}, {"c"}});
+    strucPlacement p;
+    p.main = &m;
+    p.mainSyllable = 2;
+    p.tempo = 140;
+    p.pauseDivisor = 0.625;
+    PlaceNotes(w, p);
+    EXPECT_THAT(w[1].synth, ::testing::EndsWith("~eh<10,3131>~eh<10,1131>"));
+    EXPECT_THAT(w[2].synth, ::testing::Not(HasSubstr("<10,3")));
+    EXPECT_THAT(w[2].synth, ::testing::EndsWith("_<686,>"));
+}
+
+TEST_F(NotePlacement, ReducedVowelsAreSungAsAThirdOfTheirNote) {
+    // be-RE-shit with its vocal shva, and a chataf patach, against a full vowel: the same
+    // upbeat (1500 ms / 10 = 150 ms) lasts a third on the reduced vowels.
+    const Melody m = Notes({{"c", 10, true}, {"e"}});
+    const struct { const char* vowel; bool vocal; int length; const char* ms; } rows[] = {
+        {"", false, 10, "<100,"},   // full vowel: 150 ms
+        {":", true, 30, "<25,"},    // vocal shva: 50 ms
+        {":A", false, 30, "<25,"},  // chataf patach: 50 ms
+    };
+    for (const auto& r : rows) {
+        LetterList w = Word({{"B", "~b", "~eh", true, true}, {"R", "~r", "~ey", true, false}, {"$", "~sh", "", false, true}});
+        w[0].vowel = r.vowel;
+        w[0].variant = r.vocal;
+        strucPlacement p;
+        p.main = &m;
+        p.mainSyllable = 2;
+        PlaceNotes(w, p);
+        EXPECT_THAT(Lengths(w[0]), ElementsAre(r.length)) << r.vowel;
+        EXPECT_THAT(w[0].synth, HasSubstr(r.ms)) << r.vowel;
+    }
+}
+
 TEST_F(NotePlacement, WordEndPauseFollowsTheDivisor) {
-    const struct { double divisor; const char* pause; } rows[] = {{2, "_<214,>"}, {0, "_<4,>"}, {6, "_<71,>"}};
+    const struct { double divisor; const char* pause; } rows[] = {
+        {0.625, "_<686,>"}, {2, "_<214,>"}, {0, "_<4,>"}, {6, "_<71,>"}};
     const Melody m = Notes({{"g"}});
     for (const auto& r : rows) {
         LetterList w = Davar();

@@ -88,12 +88,12 @@ TEST_F(SongBuilder, WordCasesPlaceTheirMelodiesAndExplainThem) {
         {"K one trope", {{2, "80"}}, 2, "Zakef Katon.\r\n", {{99}, {99}, {105}}},
         {"D servant and lord", {{0, "74"}, {2, "80"}}, 2, "Shofar Holech with Zakef Katon.\r\n", {{101}, {99}, {105}}},
         {"B sof pasuk sings its silluq", {{1, "75"}, {2, "00"}}, 1, "Sof Pasuk\r\n", {{99}, {103}, {103}}},
-        {"C pesik sings the trope before it", {{1, "74"}, {2, "05"}}, 1, "MUNACH\r\n", {{99}, {101}, {101}}},
+        {"C pesik sings the trope before it, by its shown name", {{1, "74"}, {2, "05"}}, 1, "Munach\r\n", {{99}, {101}, {101}}},
         {"F two lords are switched", {{0, "91"}, {2, "81"}}, 2,
          "Revii with Tevir.\r\nNote: The two lord tropes on one word are switched when sung.\r\n", {{106}, {99}, {107}}},
         {"G mayela", {{0, "73"}, {2, "92"}}, 2,
-         "Etnachta with Tipcha.\r\nNote: The TIPCHA on the same word as Etnachta is called a MAYELA, but is chanted "
-         "like a TIPCHA.\r\n",
+         "Etnachta with Tipcha.\r\nNote: The Tipcha on the same word as Etnachta is called a MAYELA, but is chanted "
+         "like a Tipcha.\r\n",
          {{102}, {99}, {104}}},
         {"H silluq with mercha", {{0, "71"}, {2, "75"}}, 2, "Sof Pasuk with Mercha.", {{113}, {99}, {103}}},
         {"I doubled segol", {{1, "31"}, {2, "01"}}, 1,
@@ -153,6 +153,36 @@ TEST_F(SongBuilder, JoinedPairIsSungOnceIntoItsOwnItems) {
     EXPECT_EQ(Pitches(Letters(0)[0]), (std::vector<int>{99}));
     EXPECT_EQ(Pitches(Letters(1)[1]), (std::vector<int>{105}));
     EXPECT_EQ(Letters(1).back().comment, "Zakef Katon.\r\n");
+}
+
+TEST_F(SongBuilder, WordsWithoutAnAccentLeadIntoTheNextWord) {
+    // et-kol-esev: a maqaf chain of three, and a ketiv's qere without an accent of its own
+    // before a word with one: the unaccented words are sung as upbeats of the accented
+    // word, each into its own item, and the verse ends with the reader's long breath.
+    auto add = [&](LetterList letters, int pairing) {
+        letters.front().book = "GEN";
+        letters.front().chapter = 2;
+        letters.front().verse = 1;
+        table_.AddWord("w", "TGBT", 20, {}, false, false, true, false, true, false, pairing, 0,
+                       std::make_unique<LetterList>(std::move(letters)));
+    };
+    add(OpenSyllables(1, {}, -1), kPairOpen);
+    add(OpenSyllables(1, {}, -1), kPairClose);
+    add(OpenSyllables(2, {{1, "80"}}, 1), kPairNone);
+    add(OpenSyllables(2, {}, -1), kPairNone);
+    add(OpenSyllables(2, {{0, "75"}, {1, "00"}}, 0), kPairNone);
+    ASSERT_TRUE(Build());
+    for (int item : {0, 1, 3}) {
+        bool sung = false;
+        for (const strucHebChar& c : Letters(item)) sung = sung || c.noteCount > 0;
+        EXPECT_TRUE(sung) << "item " << item;
+    }
+    EXPECT_EQ(NotesOf(2), (Notes2{{99}, {105}}));
+    EXPECT_EQ(Letters(2).back().comment, "Zakef Katon.\r\n");
+    EXPECT_EQ(Letters(0).back().comment, "");
+    // 1500 ms / 0.625 / 2 after the verse; the lead-in word does not pause before its word.
+    EXPECT_THAT(Letters(4).back().synth, ::testing::EndsWith("_<1200,>"));
+    EXPECT_THAT(Letters(3).back().synth, ::testing::Not(::testing::HasSubstr("_<")));
 }
 
 TEST_F(SongBuilder, SpecialMelodyItemsOfAVerse) {

@@ -22,6 +22,8 @@ TEST(WordTropes, MainAndSecondTropeWithTheirSyllables) {
         {"servant and lord", {{0, "74"}, {3, "92"}}, 3, "ETNACHTA", 4, "MUNACH", 1},
         {"pesik after a servant stays", {{1, "74"}, {3, "05"}}, 1, "PESIK", 4, "MUNACH", 2},
         {"pesik with two tropes before it drops", {{0, "70"}, {1, "74"}, {3, "05"}}, 1, "MUNACH", 2, "MAPACH", 1},
+        {"azla with paseq on one letter after a mahpach", {{0, "70"}, {2, "6305"}}, 2, "KADMA", 3, "MAPACH", 1},
+        {"azla with paseq on one letter alone", {{2, "6305"}}, 2, "PESIK", 3, "KADMA", 3},
         {"pashta over a double pashta after a mahpach", {{0, "70"}, {1, "33"}, {3, "03"}}, 1, "DOUBLE_PASHTA", 2, "MAPACH", 1},
         {"sof pasuk with silluq and tipcha", {{0, "73"}, {1, "75"}, {3, "00"}}, 1, "SILLUQ", 2, "TIPCHA", 1},
         {"sof pasuk with silluq and mercha", {{0, "71"}, {1, "75"}, {3, "00"}}, 1, "SILLUQ", 2, "MERCHA", 1},
@@ -57,9 +59,9 @@ TEST(WordTropes, SyllablesCountBackFromClosedSyllables) {
 }
 
 TEST(WordTropes, PauseDivisors) {
-    const struct { const char* trope; int divisor; } rows[] = {
-        {"ETNACHTA", 2}, {"ZAKEF_GADOL", 4}, {"ZAKEF_KATON", 4}, {"SHALSHELET", 4}, {"PAZER", 4}, {"SEGOL", 4},
-        {"Vl", 4}, {"Vl3", 4}, {"V:", 6}, {"TIPCHA", 6}, {"SOF_PASUK", 6}, {"", 6},
+    const struct { const char* trope; double divisor; } rows[] = {
+        {"SOF_PASUK", 0.625}, {"ETNACHTA", 2}, {"ZAKEF_GADOL", 4}, {"ZAKEF_KATON", 4}, {"SHALSHELET", 4}, {"PAZER", 4}, {"SEGOL", 4},
+        {"Vl", 4}, {"Vl3", 4}, {"V:", 6}, {"TIPCHA", 6}, {"", 6},
     };
     for (const auto& r : rows) EXPECT_EQ(PauseDivisor(r.trope), r.divisor) << r.trope;
 }

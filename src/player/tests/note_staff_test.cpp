@@ -78,6 +78,23 @@ TEST(NoteStaff, FlatsHoldWithinTheWord) {
     EXPECT_EQ(notes[3].accidental, Accidental::Flat);
 }
 
+TEST(NoteStaff, QuarterTonesGetAHalfFlatOrAHalfSharp) {
+    // The neutral steps of the eastern modes: a quarter tone above B flat is written as B
+    // with a half flat, a quarter tone above A (the note above is a flat) as A with a half
+    // sharp; a plain B after the half flat needs its natural again, a second half flat not.
+    LetterList word = {Letter("a", true, true, {{23, 4}, {23, 4}, {24, 4}, {22, 4}, {23, 4}})};
+    word[0].quarterUp[0] = word[0].quarterUp[1] = word[0].quarterUp[3] = true;
+    const auto notes = Notes(StaffSymbols(word));
+    ASSERT_EQ(notes.size(), 5u);
+    const struct { int position; Accidental accidental; } expected[] = {
+        {12, Accidental::HalfFlat}, {12, Accidental::None}, {12, Accidental::Natural},
+        {10, Accidental::HalfSharp}, {11, Accidental::Flat}};
+    for (size_t k = 0; k < notes.size(); ++k) {
+        EXPECT_EQ(notes[k].position, expected[k].position) << k;
+        EXPECT_EQ(notes[k].accidental, expected[k].accidental) << k;
+    }
+}
+
 TEST(NoteStaff, EdgesOfTheRangeAndWordsWithoutMelody) {
     // Position 25 (C6) needs two ledger lines above; -14 and below are left out.
     const LetterList high = {Letter("a", true, true, {{37, 4}, {-2, 4}, {13, 4}})};

@@ -33,7 +33,9 @@ public:
     TPlayback player{*this};
     int selected = 1;
     bool reentrant = false;     // ShowWord lets waiting notifications run, as the window's does
+    bool lateResetEnd = false;  // the end of a reset is posted after the caller has gone on
     std::deque<Note> queue;     // notifications posted and not yet handled
+    std::deque<Note> late;      // reset ends not yet posted
     std::vector<int> path;      // every word the highlight moved to
     std::vector<int> submittedFrom;
     int resets = 0, songBuilds = 0, shown = 0;
@@ -59,6 +61,7 @@ public:
             for (int w = s; w <= n - 2; ++w)
                 if (kReading[w + 1].group != kReading[s].group) { last = w; break; }
         submittedFrom.push_back(s);
+        Post();
         for (int w = s; w <= last; ++w)
             if (kReading[w].hebrew) queue.push_back({false, w});
         queue.push_back({true, kEndOfText});
@@ -66,7 +69,12 @@ public:
     void ResetSynthesizer() override {
         ++resets;
         queue.clear();
-        queue.push_back({true, kEndOfText});  // the end of a text cut short is reported too
+        // The end of a text cut short is reported too, also when nothing was playing.
+        (lateResetEnd ? late : queue).push_back({true, kEndOfText});
+    }
+    void Post() {
+        queue.insert(queue.end(), late.begin(), late.end());
+        late.clear();
     }
     void ResetSong() override { ++songBuilds; }
     void ShowCurrentWord() override { ++shown; }
@@ -81,6 +89,7 @@ public:
     }
     // Runs the synthesizer for a number of notifications, or until it falls silent.
     void Run(int count = 1000) {
+        Post();
         for (int k = 0; k < count && !queue.empty(); ++k) Deliver();
     }
 };
@@ -143,22 +152,41 @@ TEST(Playback, ReplayLoopsAndItsEndMovesFromTheNextPass) {
 }
 
 TEST(Playback, StaleSongIsRebuiltAndTheRangeRestartsFromTheSungWord) {
-    for (bool replay : {false, true}) {
-        FakeHost host;
-        host.selected = 1;
-        if (replay) host.player.ReplayUntilStopped();
-        else host.player.PlaySection();
-        host.Run(2);                    // words 1 and 2
-        host.player.MarkSongStale();    // the speed box changed
-        host.Run(1);                    // word 3 arrives: rebuild and sing on from 3
-        EXPECT_EQ(host.songBuilds, 1);
-        EXPECT_EQ(host.submittedFrom.back(), 3);
-        EXPECT_FALSE(host.player.SongStale());
-        host.path.clear();
-        host.Run(6);
-        EXPECT_EQ(host.path, (std::vector<int>{3, 4, 6, 7, 8, 9}))
-            << "the old text's notifications are dropped";
-        EXPECT_EQ(host.player.Replaying(), replay) << "a replay keeps looping";
+    struct Case {
+        const char* name;
+        void (TPlayback::*command)();
+        int start;
+        int heard;               // notifications heard before the setting changes
+        std::vector<int> after;  // the highlight from the restart on
+        int finalSelection;
+        int events;              // notifications of the restarted text
+    };
+    const std::vector<Case> cases = {
+        {"section", &TPlayback::PlaySection, 1, 2, {3, 4, 6, 7, 8, 9}, 9, 7},
+        {"replay keeps looping", &TPlayback::ReplayUntilStopped, 1, 2, {3, 4, 6, 7, 8, 9, 1}, 1, 7},
+        {"verse sings on to its end", &TPlayback::PlayVerse, 1, 2, {3, 4, 6}, 6, 3},
+        {"group sings on and returns to its start", &TPlayback::PlayGroup, 6, 1, {7, 6}, 6, 2},
+    };
+    for (const Case& c : cases) {
+        for (bool late : {false, true}) {
+            FakeHost host;
+            host.lateResetEnd = late;
+            host.selected = c.start;
+            (host.player.*c.command)();
+            host.Run(c.heard);
+            host.player.MarkSongStale();  // the speed box changed
+            host.Run(1);                  // the next word arrives: rebuild and sing on from it
+            EXPECT_EQ(host.songBuilds, 1) << c.name;
+            EXPECT_EQ(host.submittedFrom.back(), c.after.front()) << c.name;
+            EXPECT_FALSE(host.player.SongStale()) << c.name;
+            host.path.clear();
+            // The new text's words and its end (and first the reset's end, when late).
+            host.Run(c.events + (late ? 1 : 0));
+            EXPECT_EQ(host.path, c.after) << c.name << (late ? " (late reset end)" : "")
+                                          << ": the old text and the reset are not heard";
+            EXPECT_EQ(host.selected, c.finalSelection) << c.name;
+            EXPECT_EQ(host.player.Replaying(), c.command == &TPlayback::ReplayUntilStopped) << c.name;
+        }
     }
 }
 
@@ -178,6 +206,33 @@ TEST(Playback, StopCutsPlayingAndDoesNothingElseWhenSilent) {
     host.player.Stop();
     EXPECT_EQ(host.selected, 2) << "the highlight stays on the word being sung";
     EXPECT_TRUE(host.queue.empty());
+
+    // After a trope group or a replay has ended, the student selects another word; Stop
+    // then leaves it selected, however late the reset's end arrives.
+    for (bool late : {false, true}) {
+        for (bool replay : {false, true}) {
+            FakeHost after;
+            after.lateResetEnd = late;
+            after.selected = 1;
+            if (replay) {
+                after.player.ReplayUntilStopped();
+                after.Run(3);
+                after.player.Stop();
+            } else {
+                after.player.PlayGroup();
+            }
+            after.Run();
+            after.selected = 7;
+            after.path.clear();
+            after.player.Stop();
+            after.Run();
+            EXPECT_EQ(after.selected, 7) << (replay ? "replay" : "group") << (late ? " (late reset end)" : "");
+            EXPECT_TRUE(after.path.empty());
+            after.player.PlayWord();
+            after.Run();
+            EXPECT_EQ(after.selected, 7) << "the next play sings from the selection";
+        }
+    }
 }
 
 }  // namespace

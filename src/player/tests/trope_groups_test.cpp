@@ -104,10 +104,10 @@ TEST(AssignTropeGroups, MunachBeforePaseqIsReadAsLegarmeh) {
 }
 
 TEST(TropeGroupTable, ColoursAndSettingsKeys) {
-    EXPECT_EQ(TropeGroupOf(kGroupSofPasuk).colourKey, "clSofPasuk");
-    EXPECT_EQ(TropeGroupOf(kGroupSofPasuk).defaultColour, 0x02FFFF70u);
-    EXPECT_EQ(TropeGroupOf(kGroupEndOfChapter).colourKey, TropeGroupOf(kGroupEndOfBook).colourKey);
-    EXPECT_EQ(TropeGroupOf(99).colourKey, "");
+    EXPECT_EQ(TropeGroupInfoOf(kGroupSofPasuk).colourKey, "clSofPasuk");
+    EXPECT_EQ(TropeGroupInfoOf(kGroupSofPasuk).defaultColour, 0x02FFFF70u);
+    EXPECT_EQ(TropeGroupInfoOf(kGroupEndOfChapter).colourKey, TropeGroupInfoOf(kGroupEndOfBook).colourKey);
+    EXPECT_EQ(TropeGroupInfoOf(99).colourKey, "");
 
     EXPECT_EQ(ParseSettingColour("$00ff70FF"), 0x00FF70FFu);
     for (const char* bad : {"", "00FF70FF", "$00FF70F", "$00FF70FG", "$00FF70FF0"})

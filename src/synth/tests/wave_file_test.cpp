@@ -17,6 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A folder of this run's own: suites of several checkouts may run at once.
+fs::path Folder(const std::string& name) {
+    const fs::path dir = fs::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
 std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -29,9 +37,7 @@ uint32_t U32(const std::string& b, size_t at) {
 }
 
 TEST(WaveFile, WritesUnderATemporaryNameUntilClosed) {
-    const fs::path dir = fs::path(testing::TempDir()) / "wave_file_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = Folder("wave_file_test");
     const fs::path path = dir / "out.wav";
     fs::remove(path);
     WaveFile file;
@@ -53,9 +59,7 @@ TEST(WaveFile, WritesUnderATemporaryNameUntilClosed) {
 }
 
 TEST(WaveFile, SoundBeyondTheFormatsLimitIsRefusedNotCut) {
-    const fs::path dir = fs::path(testing::TempDir()) / "wave_file_limit";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = Folder("wave_file_limit");
     const fs::path path = dir / "long.wav";
     std::ofstream(path) << "the earlier export";
     WaveFile file(1000);  // a format holding 1000 bytes of sound
@@ -81,9 +85,7 @@ TEST(WaveFile, ReportsAFolderThatDoesNotExist) {
 // Two programs exporting to one file name at once: the file is always one whole export,
 // never a splice of two, and a program whose export was not kept says so.
 TEST(WaveFile, TwoProcessesWritingOneNameNeverSplice) {
-    const fs::path dir = fs::path(testing::TempDir()) / "wave_file_two";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = Folder("wave_file_two");
     const fs::path path = dir / "same.wav";
     constexpr size_t kSamples = 40000;
     for (int round = 0; round < 20; ++round) {

@@ -118,6 +118,28 @@ TEST(BookIndex, EmptyAndTruncatedTextsIndexWithoutVerses) {
     }
 }
 
+TEST(BookIndex, LinesAndWordsBeyondTheLimitsAreNamed) {
+    const std::string word(kMaxBookWordBytes, 'B'), line = "~y1 " + std::string(kMaxBookLineBytes - 4, ' ');
+    struct Row {
+        std::string text, problem;
+    };
+    const Row rows[] = {
+        {"~aGenesis\n~y1 " + word + " " + word + "\r\n" + line + "\n", ""},
+        {"~aGenesis\n~y1 " + word + "B\n", "has a word longer than 256 characters (line 2)"},
+        {"~aGenesis\r\n\r\n" + line + "x\n", "has a line longer than 16384 characters (line 3)"},
+        {std::string(1 << 20, 'M'), "has a word longer than 256 characters (line 1)"},
+        {word + "\r" + word + "\r", ""},  // lines ended by CR alone
+    };
+    for (const Row& r : rows) EXPECT_EQ(BookTextProblem(r.text), r.problem) << r.text.substr(0, 40);
+
+    TWordTable table;
+    TReadingLoader loader(kData, table);
+    loader.SetBookText("GEN", "~aGenesis\n~y1 " + std::string(1 << 20, 'M') + "\n");
+    ASSERT_EQ(loader.Problems().size(), 1u);
+    EXPECT_EQ(loader.Problems()[0], "the text of GEN has a word longer than 256 characters (line 2); it is not read");
+    EXPECT_EQ(loader.Index().verseCount, 0);
+}
+
 class ReadingLoaderTest : public testing::Test {
 protected:
     TWordTable table;

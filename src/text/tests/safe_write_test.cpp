@@ -20,7 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path Folder(const std::string& name) {
-    const fs::path dir = fs::path(testing::TempDir()) / "safe_write_test" / name;
+    // A folder of this run's own: suites of several checkouts may run at once.
+    const fs::path dir = fs::path(testing::TempDir()) / ("safe_write_test-" + std::to_string(getpid())) / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

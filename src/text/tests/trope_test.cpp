@@ -57,8 +57,8 @@ protected:
 
 TEST_F(TropeDefinitionsTest, FilesOfOneKindMergeAndParseErrorsAreReported) {
     EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Trope Def Parse Error: undefined error",
-                            "Trope Names Parse Error: Element name must begins with valid character"}));
+                            "Trope Def Parse Error: Encodings/tropedef2.xml: undefined error",
+                            "Trope Names Parse Error: Encodings/tropenames2.xml: Element name must begins with valid character"}));
     const TXMLelement* root = defs.DefinitionsRoot();
     ASSERT_NE(root, nullptr);
     // The styles before the error in the second file stay; the third file is still read.

@@ -44,6 +44,7 @@ std::string ReadAll(const std::string& path) {
 struct Window {
     TSettingsStore settings;
     int loads = 0;
+    std::vector<std::string> messages;  // what the window would show in message boxes
     std::unique_ptr<TTropePlayer> window;
 
     explicit Window(const std::string& ini, int width = 1000, int height = 700)
@@ -55,6 +56,7 @@ struct Window {
             return true;
         };
         window = std::make_unique<TTropePlayer>(Fonts(), settings, std::move(services));
+        window->SetMessageSink([this](const std::string&, const std::string& text) { messages.push_back(text); });
         window->resize(width, height);
         window->show();
         window->activateWindow();
@@ -80,6 +82,8 @@ TEST(TropePlayer, ReadsSettingsAtFirstShowingAndWritesThemAtClose) {
     TTropePlayer& p = *w.window;
     EXPECT_EQ(p.Speed(), 5);
     EXPECT_EQ(p.Voice(), 0) << "a negative voice selects the first item";
+    ASSERT_EQ(w.messages.size(), 1u);
+    EXPECT_NE(w.messages[0].find("Voice=-3"), std::string::npos) << "and the user is told";
     EXPECT_EQ(p.Pronunciation(), 0);
     EXPECT_EQ(p.Volume(), 5);
     EXPECT_TRUE(p.HView().ShowTropeGroups());
