@@ -5,29 +5,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
 #include "player/settings_store.h"
 #include "readings/catalogue.h"
 #include "ui/heb_cal.h"
 #include "ui/open_reading_dialog.h"
+#include "ui/tests/gui_app.h"
 
 namespace {
 
 using namespace lyrasta;
 using namespace lyrasta::ui;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "calendar_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 struct Calendar {
     TCatalogue catalogue;
@@ -36,7 +25,7 @@ struct Calendar {
     TfrmHebCal* window;
     QImage image;
     Calendar() {
-        App();
+        testing::App();
         catalogue.Load(LYRASTA_DATA_DIR);
         dialog = new TfrmOpenReading(catalogue, settings);
         window = new TfrmHebCal(*dialog);
