@@ -156,7 +156,9 @@ function writeLesson(lesson, number) {
   const stem = `lesson-${String(number).padStart(2, '0')}-${lesson.stem}`;
   const phrases = pickPhrases(lesson, 10);
   if (phrases.length === 0) throw new Error(`lesson ${lesson.stem}: no phrase found`);
-  const lines = phrases.map((p) => exerciseLine(p, reference(p)) + CRLF).join('');
+  // The lesson shows all its lines as one range: the line-end mark "?" on each line's last
+  // word (with the option's Wrapped) breaks the lines as the file does.
+  const lines = phrases.map((p) => `${exerciseLine(p, reference(p))}?${CRLF}`).join('');
   return {
     notes: write(`exercises/${stem}.rtf`, toRichText(lesson.notes.join('\n'))).slice(10),
     lines: write(`exercises/${stem}.txt`, lines, 'latin1').slice(10),
@@ -381,7 +383,7 @@ function main() {
   selections.push({ name: 'Lessons: the trope groups one by one', options: lessons.map((l, i) => {
     const files = writeLesson(l, i + 1);
     return { Name: `${i + 1}. ${l.name}`, TUTORIAL: 'LESSON', Type: 'Torah', L1: files.notes,
-      R1: files.lines, LessonWindow: 40, Wrapped: 'FALSE' };
+      R1: files.lines, LessonWindow: 40, Wrapped: 'TRUE' };
   }) });
 
   // Flash cards take Leviticus 6:1 as their place: no special melody of a verse or a
