@@ -136,16 +136,23 @@ public:
         for (int i = 0; i < table_.WordCount(); ++i) {
             const HxWord* item = table_.Item(i);
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
+            // A note of the text (a word in braces, such as an exercise line's reference) is
+            // shown, not sung: it ends the lead-in words before it and is no neighbour of the
+            // words around it, whose melodies it would otherwise disturb.
+            if (!item->sung) {
+                Flush(leadIn);
+                continue;
+            }
             LetterList letters = table_.SungLetters(i);
             if (letters.empty()) continue;
-            // Only a sung word of the same verse takes lead-in words (not a note of the text).
-            if (!item->sung || !SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
+            // Only a word of the same verse takes lead-in words.
+            if (!SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
                 Flush(leadIn);
             SungWord& w = leadIn;
             w.item = i;
             w.parts.emplace_back(i, letters.size());
             w.letters.insert(w.letters.end(), letters.begin(), letters.end());
-            if (!item->sung || HasAccent(letters)) Flush(leadIn);
+            if (HasAccent(letters)) Flush(leadIn);
         }
         Flush(leadIn);
         bool afterEtnachta = false;
