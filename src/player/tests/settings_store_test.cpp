@@ -86,6 +86,23 @@ TEST(SettingsStore, SaveWritesOnlyChangedKeysAndKeepsTheRest) {
     EXPECT_EQ(ReadAll(fresh), "[Options]\nVoice=2\n");
 }
 
+// A value with line breaks (a wave file's name, a reading's name) stays on its key's line:
+// written as it is, it would add keys and sections the user never set.
+TEST(SettingsStore, LineBreaksInAValueNeverStartAnotherKey) {
+    const std::string path = TempPath("breaks.ini");
+    std::ofstream(path) << "[Options]\nPitch=2\n";
+    TSettingsStore store(path);
+    store.Load();
+    store.Set("WavFileName", "a\nPitch=12\r\n[Other]\nSpeed=20");
+    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(ReadAll(path), "[Options]\nPitch=2\nWavFileName=a Pitch=12  [Other] Speed=20\n");
+    TSettingsStore again(path);
+    again.Load();
+    EXPECT_EQ(again.Int("Pitch"), 2);
+    EXPECT_EQ(again.Int("Speed"), 140);
+    EXPECT_EQ(again.Text("WavFileName"), "a Pitch=12  [Other] Speed=20");
+}
+
 TEST(SettingsStore, UnwritableFileIsReportedNotLost) {
     const std::string dir = TempPath("blocked");
     std::filesystem::create_directories(dir);
