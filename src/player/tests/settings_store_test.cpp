@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "player/settings_store.h"
+#include "support/read_all.h"
 
 namespace lyrasta {
 namespace {
@@ -20,13 +21,6 @@ std::string TempPath(const std::string& name) {
     const auto dir = std::filesystem::temp_directory_path() / ("lyrasta_settings_test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return (dir / name).string();
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TEST(SettingsStore, MissingFileGivesEveryDefault) {
