@@ -7,6 +7,7 @@ function(lyrasta_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)  # support/: helpers shared by tests
   target_compile_definitions(${name} PRIVATE
     LYRASTA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
     LYRASTA_DATA_DIR="${LYRASTA_DATA_DIR}")

@@ -37,18 +37,6 @@ int ReadingTypeIndex(const std::string& type) {
     return -1;
 }
 
-int KeyShift(const std::string& key) {
-    std::string k = key.substr(0, 2);
-    if (k.size() == 1) k += ' ';
-    static const std::pair<const char*, int> shifts[] = {
-        {"C ", 0}, {"G ", -5}, {"D ", 2}, {"A ", -3}, {"E ", 4}, {"B ", -1}, {"F ", -7},
-        {"F#", -6}, {"G-", -6}, {"C#", 1}, {"D-", 1}, {"A-", -4}, {"E-", 3}, {"B-", -2},
-    };
-    for (const auto& [name, shift] : shifts)
-        if (k == name) return shift;
-    return 0;
-}
-
 strucStyleOptions ReadStyleOptions(const TXMLelement* style) {
     strucStyleOptions o;
     const std::string bend = Attribute(style, "PitchBend");
@@ -178,7 +166,6 @@ bool TMelodyStyles::ActivateStyle(const std::string& name, const std::string& ty
     }
     LoadSpecialMelodyLocations();
     encoding_ = ChildByNameAttribute(documents_.NamesRoot(), Attribute(style_, "Encoding"));
-    keyShift_ = KeyShift(Attribute(style_, "KEY"));
     if (!encoding_) {
         if (message_) message_("Parse Error", documents_.NamesDocument().LastErrorText());
         return false;

@@ -25,9 +25,6 @@ inline constexpr std::array<const char*, 9> kReadingTypes = {
 // Index of a reading type (exact comparison), -1 for any other text.
 int ReadingTypeIndex(const std::string& type);
 
-// Half tones the note display shifts for a style's KEY ("-" writes a flat).
-int KeyShift(const std::string& key);
-
 // The singing switches of a style element.
 struct strucStyleOptions {
     int pitchBend = 0;
@@ -82,7 +79,6 @@ public:
 
     const TXMLelement* CurrentStyle() const { return style_; }
     const TXMLelement* CurrentEncoding() const { return encoding_; }
-    int CurrentKeyShift() const { return keyShift_; }
     // The LOC of each special-melody item of the current style, and the items themselves.
     const std::vector<std::string>& SpecialMelodyLocations() const { return locations_; }
     const std::vector<const TXMLelement*>& SpecialMelodyItems() const { return items_; }
@@ -106,7 +102,6 @@ private:
     strucMelodyDisplay display_;
     const TXMLelement* style_ = nullptr;
     const TXMLelement* encoding_ = nullptr;
-    int keyShift_ = 0;
     std::vector<std::string> locations_;
     std::vector<const TXMLelement*> items_;
 };

@@ -45,6 +45,14 @@ const std::map<std::string, std::string>& Defaults() {
     return d;
 }
 
+// A settings line holds one key and its value: a line break inside either (a file name or a
+// reading name with one) would start a new line, that is a new key or a new section, so
+// each line break is written as a blank.
+std::string OneLine(std::string s) {
+    std::replace_if(s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return s;
+}
+
 }  // namespace
 
 std::string UpdateIniSection(const std::string& text, const std::string& section,
@@ -65,7 +73,7 @@ std::string UpdateIniSection(const std::string& text, const std::string& section
         lines.push_back(std::move(line));
     }
     std::map<std::string, std::string> pending;
-    for (const auto& [k, v] : values) pending[Upper(k)] = k + "=" + v;
+    for (const auto& [k, v] : values) pending[Upper(k)] = OneLine(k) + "=" + OneLine(v);
     // Only the first section of the name is edited: it is the one the reader reads.
     int sectionEnd = -1;  // index after the last key line of the section
     bool inside = false, seen = false;

@@ -64,7 +64,8 @@ std::string DefaultSettingsPath();
 int SpeedFromSetting(int stored);
 int SpeedToSetting(int speed);
 
-// Replaces or adds keys of one section in an INI text, keeping every other line.
+// Replaces or adds keys of one section in an INI text, keeping every other line. A line
+// break in a key or value is written as a blank, so that it cannot start another key.
 std::string UpdateIniSection(const std::string& text, const std::string& section,
                              const std::map<std::string, std::string>& values);
 

@@ -142,7 +142,8 @@ ReferenceRange TReadingLoader::Parse(const std::string& reference, const std::st
 
 void TReadingLoader::ShowLabel(const std::string& text, const std::string& font, int size, Rgb colour,
                                bool lineEnd, bool rtl) {
-    table_.AddWord(text, font, size, colour, lineEnd, false, false, false, false, rtl, kPairNone, 0, nullptr);
+    table_.AddWord({.text = text, .font = font, .size = size, .colour = colour, .lineEnd = lineEnd,
+                    .rtl = rtl});
 }
 
 void TReadingLoader::ShowBookHeading(bool blankBefore, int blankSize) {
@@ -423,8 +424,9 @@ void TReadingLoader::HandleWord(size_t from, size_t to, int seg, int last, bool 
     if (!head.note.empty()) {
         const bool lineEnd = tail.query, rule = tail.exclaim;
         const int size = static_cast<int>(std::lround(textSize * 3.0 / 5.0));
-        table_.AddWord(" " + head.note, "Arial", size, kBlack, lineEnd, rule, false, false, false, false,
-                       kPairNone, verseEnd, std::move(letters));
+        table_.AddWord({.text = " " + head.note, .font = "Arial", .size = size, .colour = kBlack,
+                        .lineEnd = lineEnd, .rule = rule, .verseEnd = verseEnd,
+                        .letters = std::move(letters)});
         return;
     }
     steps_->AnalyseWord(*letters);
@@ -436,8 +438,9 @@ void TReadingLoader::ShowWord(std::unique_ptr<LetterList> letters, int textSize,
     const bool lineEnd = l.back().query, rule = l.back().exclaim;
     auto add = [&](const std::string& text, int size, Rgb colour, bool sung, bool scroll, bool hebrew,
                    int pairing, std::unique_ptr<LetterList> given) {
-        table_.AddWord(text, "TGBT", size, colour, lineEnd, rule, hebrew, scroll, sung, false, pairing, verseEnd,
-                       std::move(given));
+        table_.AddWord({.text = text, .font = "TGBT", .size = size, .colour = colour, .lineEnd = lineEnd,
+                        .rule = rule, .hebrew = hebrew, .scroll = scroll, .sung = sung, .pairing = pairing,
+                        .verseEnd = verseEnd, .letters = std::move(given)});
     };
     const std::string text = " " + WordDisplayForm(l);
 

@@ -27,25 +27,24 @@ std::string ReverseUtf8(const std::string& s) {
 
 }  // namespace
 
-void TWordTable::AddWord(std::string text, std::string font, int size, Rgb colour, bool lineEnd,
-                         bool rule, bool hebrew, bool scroll, bool sung, bool rtl, int pairing,
-                         int verseEnd, std::unique_ptr<LetterList> letters) {
-    std::replace(text.begin(), text.end(), '\x1c', ' ');
-    if (rtl && reverseRtl) text = ReverseUtf8(text);
+void TWordTable::AddWord(HxNewItem item) {
+    std::replace(item.text.begin(), item.text.end(), '\x1c', ' ');
+    if (item.rtl && reverseRtl) item.text = ReverseUtf8(item.text);
 
     HxWord w;
-    w.text = std::move(text);
-    w.font = std::move(font);
-    w.size = size;
-    w.colour = colour;
-    w.lineEnd = lineEnd;
-    w.rule = rule;
-    w.hebrew = hebrew;
-    w.scroll = scroll;
-    w.sung = sung;
-    w.rtl = rtl;
-    w.verseEnd = verseEnd;
-    w.letters = std::move(letters);
+    w.text = std::move(item.text);
+    w.font = std::move(item.font);
+    w.size = item.size;
+    w.colour = item.colour;
+    w.lineEnd = item.lineEnd;
+    w.rule = item.rule;
+    w.hebrew = item.hebrew;
+    w.scroll = item.scroll;
+    w.sung = item.sung;
+    w.rtl = item.rtl;
+    w.verseEnd = item.verseEnd;
+    w.letters = std::move(item.letters);
+    const int pairing = item.pairing;
 
     const int index = WordCount();
     if (pairing == kPairOpen) openPair_ = index;

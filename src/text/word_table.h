@@ -42,13 +42,29 @@ struct HxWord {
 // Pairing kinds given with each added item.
 enum PairingKind { kPairNone = 0, kPairOpen = 1, kPairQere = 2, kPairClose = 3 };
 
+// What an item is made of when it is added: named, so that a call says which of the
+// flags it sets (designated initialisers, in this order).
+struct HxNewItem {
+    std::string text{};
+    std::string font{};
+    int size = 0;
+    Rgb colour{};
+    bool lineEnd = false;
+    bool rule = false;
+    bool hebrew = false;
+    bool scroll = false;
+    bool sung = false;
+    bool rtl = false;
+    int pairing = kPairNone;
+    int verseEnd = 0;
+    std::unique_ptr<LetterList> letters{};  // none for items without letters
+};
+
 class TWordTable {
 public:
     // Appends an item. Bytes 28 in the text become blanks; with rtl set and
     // reverseRtl on (the view's right-to-left wrapping) the text is stored reversed.
-    void AddWord(std::string text, std::string font, int size, Rgb colour, bool lineEnd,
-                 bool rule, bool hebrew, bool scroll, bool sung, bool rtl, int pairing,
-                 int verseEnd, std::unique_ptr<LetterList> letters);
+    void AddWord(HxNewItem item);
     void Clear();
     int WordCount() const { return static_cast<int>(items_.size()); }
 

@@ -15,14 +15,11 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include "support/read_all.h"
+
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using lyrasta::ReadAll;
 
 TEST(SecondStart, HandsItsReadingToTheRunningProgramAndEnds) {
     const auto dir = std::filesystem::temp_directory_path() / "lyrasta_second_start_test";

@@ -50,7 +50,6 @@ TEST_F(MelodyStyles, FirstReadingOfATypeWarnsAndChoosesItsFirstStyle) {
     EXPECT_EQ(styles_.ChosenIndex("Torah"), 0);
     EXPECT_FALSE(styles_.Display().twoMelodies);
     EXPECT_EQ(styles_.Display().mainIndex, 0);
-    EXPECT_EQ(styles_.CurrentKeyShift(), -7);  // "F"
     EXPECT_THAT(styles_.SpecialMelodyLocations(), ElementsAre("EXO15:1", "gen1:1"));
     EXPECT_EQ(Attr(styles_.SpecialMelodyItems()[1], "TIP"), "Bereshit");
 
@@ -82,7 +81,6 @@ TEST_F(MelodyStyles, ActivationFailures) {
     EXPECT_FALSE(styles_.ActivateStyle("Yerushalmi", "TORAH"));
     EXPECT_EQ(Attr(styles_.CurrentStyle(), "Name"), "Yerushalmi");
     EXPECT_EQ(styles_.CurrentEncoding(), nullptr);
-    EXPECT_EQ(styles_.CurrentKeyShift(), -2);  // "B-"
     // An unknown style leaves none current.
     EXPECT_FALSE(styles_.ActivateStyle("Nusach", "Torah"));
     EXPECT_EQ(styles_.CurrentStyle(), nullptr);
@@ -108,14 +106,6 @@ TEST_F(MelodyStyles, StyleOptions) {
     EXPECT_EQ(navi.pitchBend, -3);
     const strucStyleOptions second = ReadStyleOptions(docs_.DefinitionsRoot()->ChildByIndex(1));
     EXPECT_FALSE(second.adjustHighMileil);  // "false" in any case
-}
-
-TEST(KeyShift, KeysOfTheNoteDisplay) {
-    const struct { const char* key; int shift; } rows[] = {
-        {"C", 0}, {"G", -5}, {"D", 2}, {"A", -3}, {"E", 4}, {"B", -1}, {"F", -7}, {"F#", -6}, {"G-", -6},
-        {"C#", 1}, {"D-", 1}, {"A-", -4}, {"E-", 3}, {"B-", -2}, {"Bb", 0}, {"", 0}, {"c", 0}, {"F#m", -6},
-    };
-    for (const auto& r : rows) EXPECT_EQ(KeyShift(r.key), r.shift) << r.key;
 }
 
 }  // namespace

@@ -35,12 +35,12 @@ protected:
         letters.front().book = at.book;
         letters.front().chapter = at.chapter;
         letters.front().verse = at.verse;
-        table_.AddWord("w", "TGBT", 20, {}, false, false, true, false, true, false, kPairNone, 0,
-                       std::make_unique<LetterList>(std::move(letters)));
+        table_.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .sung = true,
+                        .letters = std::make_unique<LetterList>(std::move(letters))});
         table_.SetTropeGroupOf(table_.WordCount() - 1, group);
     }
     void AddLabel() {
-        table_.AddWord("1", "Arial", 10, {}, false, false, false, false, false, false, kPairNone, 0, nullptr);
+        table_.AddWord({.text = "1", .font = "Arial", .size = 10});
     }
 
     bool Build(strucSongParams params = {}) {
@@ -145,10 +145,10 @@ TEST_F(SongBuilder, JoinedPairIsSungOnceIntoItsOwnItems) {
     first.front().book = "GEN";
     first.front().chapter = 2;
     first.front().verse = 1;
-    table_.AddWord("a", "TGBT", 20, {}, false, false, true, false, true, false, kPairOpen, 0,
-                   std::make_unique<LetterList>(first));
-    table_.AddWord("b", "TGBT", 20, {}, false, false, true, false, true, false, kPairClose, 0,
-                   std::make_unique<LetterList>(second));
+    table_.AddWord({.text = "a", .font = "TGBT", .size = 20, .hebrew = true, .sung = true,
+                    .pairing = kPairOpen, .letters = std::make_unique<LetterList>(first)});
+    table_.AddWord({.text = "b", .font = "TGBT", .size = 20, .hebrew = true, .sung = true,
+                    .pairing = kPairClose, .letters = std::make_unique<LetterList>(second)});
     ASSERT_TRUE(Build());
     EXPECT_EQ(Pitches(Letters(0)[0]), (std::vector<int>{99}));
     EXPECT_EQ(Pitches(Letters(1)[1]), (std::vector<int>{105}));
@@ -163,8 +163,8 @@ TEST_F(SongBuilder, WordsWithoutAnAccentLeadIntoTheNextWord) {
         letters.front().book = "GEN";
         letters.front().chapter = 2;
         letters.front().verse = 1;
-        table_.AddWord("w", "TGBT", 20, {}, false, false, true, false, true, false, pairing, 0,
-                       std::make_unique<LetterList>(std::move(letters)));
+        table_.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .sung = true,
+                        .pairing = pairing, .letters = std::make_unique<LetterList>(std::move(letters))});
     };
     add(OpenSyllables(1, {}, -1), kPairOpen);
     add(OpenSyllables(1, {}, -1), kPairClose);

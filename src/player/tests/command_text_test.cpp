@@ -33,12 +33,13 @@ std::unique_ptr<LetterList> Letter(const std::string& synth, bool verseEnd = fal
 }
 
 void AddWord(TWordTable& t, std::unique_ptr<LetterList> letters, int group = 0) {
-    t.AddWord("w", "TGBT", 20, {}, false, false, true, false, true, false, kPairNone, 0, std::move(letters));
+    t.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .sung = true,
+               .letters = std::move(letters)});
     t.SetTropeGroupOf(t.WordCount() - 1, group);
 }
 
 void AddLabel(TWordTable& t) {
-    t.AddWord("1", "Arial", 10, {}, false, false, false, false, false, false, kPairNone, 0, nullptr);
+    t.AddWord({.text = "1", .font = "Arial", .size = 10});
 }
 
 // label 0, verse 1: words 1 2 3, label 4, verse 2: words 5 6

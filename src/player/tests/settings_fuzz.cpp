@@ -1,9 +1,11 @@
 // Fuzz target: the settings writer and store. The first line of the bytes is a key, the
-// second a value, the rest the text of a settings file. The text with the key written by
-// UpdateIniSection must read back the value (and the other keys of the section unchanged),
-// and the store must load, clamp and save the file without failing.
+// second a value (a vertical tab in it stands for a line break), the rest the text of a
+// settings file. The text with the key written by UpdateIniSection must read back the value,
+// its line breaks as blanks (and the other keys of the section unchanged), and the store
+// must load, clamp and save the file without failing.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,12 +40,16 @@ bool Plain(const std::string& s, bool key) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lyrasta;
     std::string rest(reinterpret_cast<const char*>(data), size);
-    const std::string key = Line(rest), value = Line(rest);
-    if (Plain(key, true) && Plain(value, false) && !IsWideText(rest)) {
+    const std::string key = Line(rest);
+    std::string value = Line(rest), expected = value;
+    std::replace(value.begin(), value.end(), '\v', '\n');
+    std::replace(expected.begin(), expected.end(), '\v', ' ');
+    std::replace(expected.begin(), expected.end(), '\r', ' ');
+    if (Plain(key, true) && Plain(expected, false) && !IsWideText(rest)) {
         const std::string before = rest;
         const std::string after = UpdateIniSection(before, "Options", {{key, value}});
         const TIniFile ini = TIniFile::Parse(after);
-        if (ini.ReadString("Options", key, "", 1000) != value) std::abort();
+        if (ini.ReadString("Options", key, "", 1000) != expected) std::abort();
         const TIniFile old = TIniFile::Parse(before);
         for (const char* other : {"Speed", "Pitch", "Volume", "Voice"})
             if (!IniSameName(other, key) &&

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "player/settings_store.h"
+#include "support/read_all.h"
 
 namespace lyrasta {
 namespace {
@@ -20,13 +21,6 @@ std::string TempPath(const std::string& name) {
     const auto dir = std::filesystem::temp_directory_path() / ("lyrasta_settings_test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return (dir / name).string();
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TEST(SettingsStore, MissingFileGivesEveryDefault) {
@@ -84,6 +78,23 @@ TEST(SettingsStore, SaveWritesOnlyChangedKeysAndKeepsTheRest) {
     created.Set("Voice", "2");
     ASSERT_TRUE(created.Save());
     EXPECT_EQ(ReadAll(fresh), "[Options]\nVoice=2\n");
+}
+
+// A value with line breaks (a wave file's name, a reading's name) stays on its key's line:
+// written as it is, it would add keys and sections the user never set.
+TEST(SettingsStore, LineBreaksInAValueNeverStartAnotherKey) {
+    const std::string path = TempPath("breaks.ini");
+    std::ofstream(path) << "[Options]\nPitch=2\n";
+    TSettingsStore store(path);
+    store.Load();
+    store.Set("WavFileName", "a\nPitch=12\r\n[Other]\nSpeed=20");
+    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(ReadAll(path), "[Options]\nPitch=2\nWavFileName=a Pitch=12  [Other] Speed=20\n");
+    TSettingsStore again(path);
+    again.Load();
+    EXPECT_EQ(again.Int("Pitch"), 2);
+    EXPECT_EQ(again.Int("Speed"), 140);
+    EXPECT_EQ(again.Text("WavFileName"), "a Pitch=12  [Other] Speed=20");
 }
 
 TEST(SettingsStore, UnwritableFileIsReportedNotLost) {

@@ -19,8 +19,7 @@ void AddWords(TWordTable& t, const std::string& words, int lastVerseEnd = 0) {
         std::string w = items[k];
         const int verseEnd = k + 1 == items.size() ? lastVerseEnd : 0;
         if (w == "#") {
-            t.AddWord("1", "Arial", 10, {}, false, false, false, false, false, false, kPairNone,
-                      0, nullptr);
+            t.AddWord({.text = "1", .font = "Arial", .size = 10});
             continue;
         }
         auto letters = std::make_unique<LetterList>();
@@ -37,8 +36,8 @@ void AddWords(TWordTable& t, const std::string& words, int lastVerseEnd = 0) {
             letters->push_back(c);
         }
         letters->back().bracket = bracket;
-        t.AddWord("w", "TGBT", 20, {}, false, false, true, false, true, true, kPairNone,
-                  verseEnd, std::move(letters));
+        t.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .sung = true, .rtl = true,
+                   .verseEnd = verseEnd, .letters = std::move(letters)});
     }
 }
 

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "readings/custom_readings.h"
+#include "support/read_all.h"
 
 namespace lyrasta {
 namespace {
@@ -21,13 +22,6 @@ fs::path Fresh(const std::string& name) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir / "custom sedrot.xml";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TCustomReading Reading(const std::string& name, CustomKind kind, std::vector<std::string> rows) {

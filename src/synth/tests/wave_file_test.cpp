@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "synth/score.h"
+#include "support/read_all.h"
 
 namespace lyrasta::synth {
 namespace {
@@ -23,11 +24,6 @@ fs::path Folder(const std::string& name) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
-}
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 uint32_t U32(const std::string& b, size_t at) {

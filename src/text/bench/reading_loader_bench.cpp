@@ -1,7 +1,15 @@
 // Speed of loading readings from the bundled data: a whole weekly portion with its
-// aliyot and Maftir, and a whole book.
+// aliyot and Maftir, and a whole book; and the time and memory a malformed book costs
+// before it is refused.
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "text/data_files.h"
 #include "text/reading_loader.h"
@@ -18,6 +26,37 @@ void LoadAndCount(benchmark::State& state, const TReadingSections& sections) {
     }
     state.counters["items"] = table.WordCount();
 }
+
+// Peak resident memory of this process so far, in megabytes.
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// A book text of one 6 MB line without a blank, as a damaged or foreign file may be: the
+// loader must refuse it quickly and in little memory. Registered first, so that the peak
+// memory is this load's own and not that of the whole books loaded after it.
+void BM_LoadMalformedBook(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("lyrasta-malformed-" + std::to_string(getpid()));
+    fs::create_directories(dir / "bhs");
+    std::ofstream(dir / "bhs" / "GEN.txt", std::ios::binary) << "~aGenesis\n~y1 " << std::string(6 << 20, 'B') << "\n";
+    const double before = PeakMegabytes();
+    TWordTable table;
+    TReadingLoader loader(dir, table);
+    TReadingSections s;
+    s.R[0] = "GEN1:1-1:1";
+    for (auto _ : state) {
+        loader.LoadReading("Malformed", "", s);
+        benchmark::DoNotOptimize(table.WordCount());
+    }
+    if (loader.Problems().empty()) state.SkipWithError("the malformed book was not refused");
+    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_growth_MB"] = PeakMegabytes() - before;
+    fs::remove_all(dir);
+}
+BENCHMARK(BM_LoadMalformedBook)->Unit(benchmark::kMillisecond);
 
 void BM_LoadNasso(benchmark::State& state) {
     TReadingSections s;

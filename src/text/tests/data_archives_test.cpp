@@ -9,17 +9,13 @@
 #include "text/hk_streams.h"
 #include "text/lh5.h"
 #include "text/reading_loader.h"
+#include "support/read_all.h"
 
 namespace lyrasta {
 namespace {
 
 namespace fs = std::filesystem;
 const fs::path kData = LYRASTA_DATA_DIR;
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A fresh folder under the test's temporary folder.
 fs::path Folder(const std::string& name) {
@@ -47,7 +43,7 @@ TEST(Lh5, EncodedDataDecodesBackThroughTheLibrary) {
         {"a run: matches reaching back one byte, longest lengths", std::string(70000, 'a'), true},
         {"noise: literals of every byte, several blocks", RandomBytes(40000, 256), false},
         {"few letters: short codes, matches far back", RandomBytes(30000, 4), true},
-        {"a book text", ReadFile(kData / "bhs" / "OBA.txt"), true},
+        {"a book text", ReadAll(kData / "bhs" / "OBA.txt"), true},
     };
     for (const auto& c : cases) {
         const std::string packed = Lh5Encode(c.data);
@@ -170,8 +166,8 @@ protected:
         WriteZip(archive, entries);
     }
     static std::vector<std::pair<std::string, std::string>> Book(const std::string& code) {
-        return {{"bhs/" + code + ".txt", ReadFile(kData / "bhs" / (code + ".txt"))},
-                {"hnv/" + code + ".eng", ReadFile(kData / "hnv" / (code + ".eng"))}};
+        return {{"bhs/" + code + ".txt", ReadAll(kData / "bhs" / (code + ".txt"))},
+                {"hnv/" + code + ".eng", ReadAll(kData / "hnv" / (code + ".eng"))}};
     }
 };
 
@@ -196,7 +192,7 @@ TEST_F(Archives, FilesAreFoundInTheirArchiveByAnyFormOfTheirPath) {
 TEST_F(Archives, AReadingLoadsFromTheArchiveExactlyAsFromTheLooseFiles) {
     const fs::path dir = Folder("reading");
     Pack(dir / "Tan.ett", Book("OBA"));
-    EXPECT_EQ(ReadDataFile(dir, "bhs/OBA.txt"), ReadFile(kData / "bhs" / "OBA.txt"));
+    EXPECT_EQ(ReadDataFile(dir, "bhs/OBA.txt"), ReadAll(kData / "bhs" / "OBA.txt"));
 
     auto load = [](const fs::path& data, std::vector<std::string>* problems) {
         TWordTable table;
@@ -223,7 +219,7 @@ TEST_F(Archives, AReadingLoadsFromTheArchiveExactlyAsFromTheLooseFiles) {
 TEST_F(Archives, DamageGivesAnEmptyFileOrTheCorruptFileError) {
     const fs::path dir = Folder("damage");
     Pack(dir / "Tan.ett", Book("OBA"));
-    const std::string archive = ReadFile(dir / "Tan.ett");
+    const std::string archive = ReadAll(dir / "Tan.ett");
     // A damaged zip (cut anywhere, or a changed byte) reads as missing or corrupt, never more.
     for (size_t cut = 0; cut < archive.size(); cut += 97) {
         std::string bytes = archive.substr(0, cut);
@@ -235,7 +231,7 @@ TEST_F(Archives, DamageGivesAnEmptyFileOrTheCorruptFileError) {
         bytes[cut] ^= 0x5A;
         try {
             const std::string read = ReadFromArchiveBytes(bytes, "bhs/OBA.txt");
-            EXPECT_TRUE(read.empty() || read == ReadFile(kData / "bhs" / "OBA.txt")) << cut;
+            EXPECT_TRUE(read.empty() || read == ReadAll(kData / "bhs" / "OBA.txt")) << cut;
         } catch (const ECorruptFile&) {
         }
     }

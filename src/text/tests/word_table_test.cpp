@@ -18,8 +18,8 @@ std::unique_ptr<LetterList> Letters(std::initializer_list<const char*> codes, in
 }
 
 void AddHebrew(TWordTable& t, int pairing, std::unique_ptr<LetterList> letters, bool sung = true) {
-    t.AddWord("w", "TGBT", 20, {}, false, false, true, false, sung, false, pairing, 0,
-              std::move(letters));
+    t.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .sung = sung, .pairing = pairing,
+               .letters = std::move(letters)});
 }
 
 TEST(WordTable, PairMembersPointAtTheOpeningAndClosingItems) {
@@ -101,8 +101,7 @@ TEST(WordTable, IndexesOutsideTheTableReadAsNothing) {
 TEST(WordTable, RightToLeftLabelsAreReversedByCharacterWhenWrapping) {
     TWordTable t;
     t.reverseRtl = true;
-    t.AddWord("\xd7\x90\xd7\x91 x\x1cy", "TGBT", 10, {}, false, false, false, false, false, true,
-              kPairNone, 0, nullptr);
+    t.AddWord({.text = "\xd7\x90\xd7\x91 x\x1cy", .font = "TGBT", .size = 10, .rtl = true});
     EXPECT_EQ(t.ItemText(0), "y x \xd7\x91\xd7\x90");
 }
 

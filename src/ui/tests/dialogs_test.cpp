@@ -27,16 +27,10 @@
 #include "ui/melody_dialogs.h"
 #include "ui/sections_dialog.h"
 #include "gui_app.h"
+#include "support/read_all.h"
 
 namespace lyrasta::ui {
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(Help, EveryContextOpensAPlaceThatExists) {
     const std::filesystem::path help = std::filesystem::path(LYRASTA_DATA_DIR) / "help";
@@ -208,7 +202,8 @@ TEST(SectionsDialog, TicksHideSectionsAndAHighlightedLineIsJumpedTo) {
         (*letters)[0].book = "NUM";
         (*letters)[0].chapter = 4;
         (*letters)[0].verse = verse;
-        table.AddWord("w", "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0, std::move(letters));
+        table.AddWord({.text = "w", .font = "TGBT", .size = 20, .hebrew = true, .scroll = true, .sung = true,
+                       .letters = std::move(letters)});
     }
     EXPECT_EQ(JumpTarget(table, lines[0]), 1);
     EXPECT_EQ(JumpTarget(table, lines[1]), -1);

@@ -52,23 +52,20 @@ inline std::unique_ptr<LetterList> FixtureLetters(int verse, bool verseEnd, int 
 // Fills a table: the heading, then each verse's number and words. The last verse's
 // fifth and sixth words form a ketiv/qere pair; a closed paragraph mark follows.
 inline void FillGenesis(TWordTable& t) {
-    t.AddWord("Genesis 1:1-3", "Arial", 14, {}, true, false, false, false, false, false,
-              kPairNone, 0, nullptr);
+    t.AddWord({.text = "Genesis 1:1-3", .font = "Arial", .size = 14, .lineEnd = true});
     for (size_t v = 0; v < kGenesis.size(); ++v) {
-        t.AddWord(std::to_string(v + 1), "TGBI", 10, {0, 0, 128}, false, false, false, false,
-                  false, false, kPairNone, 0, nullptr);
+        t.AddWord({.text = std::to_string(v + 1), .font = "TGBI", .size = 10, .colour = {0, 0, 128}});
         for (size_t k = 0; k < kGenesis[v].size(); ++k) {
             const FixtureWord& w = kGenesis[v][k];
             const bool last = v + 1 == kGenesis.size();
             const int pairing = last && k == 4 ? kPairOpen : last && k == 5 ? kPairClose : kPairNone;
-            t.AddWord(w.text, "TGBT", 20, {}, false, false, true, true, true, false, pairing,
-                      w.verseEnd && last ? 2 : 0,
-                      FixtureLetters(static_cast<int>(v + 1), w.verseEnd, static_cast<int>(k)));
+            t.AddWord({.text = w.text, .font = "TGBT", .size = 20, .hebrew = true, .scroll = true,
+                       .sung = true, .pairing = pairing, .verseEnd = w.verseEnd && last ? 2 : 0,
+                       .letters = FixtureLetters(static_cast<int>(v + 1), w.verseEnd, static_cast<int>(k))});
             t.SetTropeGroupOf(t.WordCount() - 1, w.group);
         }
     }
-    t.AddWord(" \u05E1", "TGBT", 20, {}, false, false, false, true, false, false, kPairNone, 0,
-              nullptr);
+    t.AddWord({.text = " \u05E1", .font = "TGBT", .size = 20, .scroll = true});
 }
 
 }  // namespace lyrasta::ui::testing

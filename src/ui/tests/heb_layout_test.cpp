@@ -24,8 +24,8 @@ const std::string kWord = "wwwwwwwww ";  // 100 pixels with the blank after the 
 std::vector<int> LayOut(const std::vector<Item>& items, int mode = 0) {
     TWordTable table;
     for (const Item& it : items)
-        table.AddWord(it.text, "TGBT", 20, {}, it.lineEnd, false, it.hebrew, it.scroll, true,
-                      false, kPairNone, 0, nullptr);
+        table.AddWord({.text = it.text, .font = "TGBT", .size = 20, .lineEnd = it.lineEnd, .hebrew = it.hebrew,
+                       .scroll = it.scroll, .sung = true});
     THebLayout layout;
     layout.options.rtlWrapping = true;
     layout.options.preWrapped = true;
@@ -79,8 +79,8 @@ TEST(HebLayout, JustifiesFullLinesAndOpensSlackAtParagraphMarks) {
 TEST(HebLayout, WrapsRightToLeftAtTheLeftMargin) {
     TWordTable table;
     for (int i = 0; i < 20; ++i)
-        table.AddWord(kWord, "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0,
-                      nullptr);
+        table.AddWord({.text = kWord, .font = "TGBT", .size = 20, .hebrew = true, .scroll = true,
+                       .sung = true});
     THebLayout layout;
     layout.options.rtlWrapping = true;
     FixedMeasure measure;
@@ -126,8 +126,8 @@ TEST(HebLayout, LongPreWrappedLinesShrinkToTheirColumn) {
     // One scroll line of 14 words and a short one: far too long for either column.
     TWordTable table;
     for (int i = 0; i < 16; ++i)
-        table.AddWord(kWord, "TGBT", 20, {}, i == 13, false, true, true, true, false, kPairNone, 0,
-                      nullptr);
+        table.AddWord({.text = kWord, .font = "TGBT", .size = 20, .lineEnd = i == 13, .hebrew = true,
+                       .scroll = true, .sung = true});
     for (int mode : {0, 2}) {
         for (int width : {1000, 1600}) {
             THebLayout layout;
@@ -154,10 +154,11 @@ TEST(HebLayout, AVerseNumberGoesToTheLineOfItsVerse) {
     // Six words fill most of the line; the number would still fit, its verse's word not.
     TWordTable table;
     for (int i = 0; i < 6; ++i)
-        table.AddWord(kWord, "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0, nullptr);
-    table.AddWord(":21", "Arial", 20, {}, false, false, false, false, true, false, kPairNone, 0, nullptr);
-    table.AddWord("(4)", "Arial", 20, {}, false, false, false, false, true, false, kPairNone, 0, nullptr);
-    table.AddWord(kWord, "TGBT", 20, {}, false, false, true, true, true, false, kPairNone, 0, nullptr);
+        table.AddWord({.text = kWord, .font = "TGBT", .size = 20, .hebrew = true, .scroll = true,
+                       .sung = true});
+    table.AddWord({.text = ":21", .font = "Arial", .size = 20, .sung = true});
+    table.AddWord({.text = "(4)", .font = "Arial", .size = 20, .sung = true});
+    table.AddWord({.text = kWord, .font = "TGBT", .size = 20, .hebrew = true, .scroll = true, .sung = true});
     THebLayout layout;
     layout.options.rtlWrapping = true;
     FixedMeasure measure;

@@ -62,8 +62,8 @@ int GreyPixels(const std::string& word, bool symbolColours) {
     view.SetSymbolColouring(MarkCategories, SymbolColourOver);
     auto letters = Scan(word);
     const std::string text = WordDisplayForm(*letters);
-    view.Table().AddWord(text, "TGBT", 40, {}, false, false, true, true, true, false, kPairNone,
-                         0, std::move(letters));
+    view.Table().AddWord({.text = text, .font = "TGBT", .size = 40, .hebrew = true, .scroll = true,
+                          .sung = true, .letters = std::move(letters)});
     view.SetSelectedWord(-1);
     view.SetShowTropeColors(symbolColours);
     view.Layout();

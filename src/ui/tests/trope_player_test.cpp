@@ -20,6 +20,7 @@
 #include "ui/trope_player.h"
 #include "fixture_reading.h"
 #include "gui_app.h"
+#include "support/read_all.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -32,13 +33,6 @@ std::string TempIni(const std::string& name, const std::string& text) {
     const auto path = (dir / name).string();
     std::ofstream(path) << text;
     return path;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 struct Window {

@@ -16,10 +16,10 @@ struct Fixture {
     TWordTable table;
     THebLayout layout;
     Fixture() {
-        table.AddWord("Heading", "Arial", 20, {}, true, false, false, false, false, false, kPairNone, 0, nullptr);
+        table.AddWord({.text = "Heading", .font = "Arial", .size = 20, .lineEnd = true});
         for (int i = 1; i <= 20; ++i)
-            table.AddWord("wwwwwwwww ", "TGBT", 20, {}, false, false, true, true, true, false,
-                          i == 7 ? kPairOpen : i == 8 ? kPairClose : kPairNone, 0, nullptr);
+            table.AddWord({.text = "wwwwwwwww ", .font = "TGBT", .size = 20, .hebrew = true, .scroll = true,
+                           .sung = true, .pairing = i == 7 ? kPairOpen : i == 8 ? kPairClose : kPairNone});
         layout.options.rtlWrapping = true;
         FixedMeasure measure;
         layout.Layout(table, measure, 750, 24 * 3);  // three lines to a page
