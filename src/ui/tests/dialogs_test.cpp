@@ -66,6 +66,38 @@ TEST(Help, TheWindowShowsThePageOrSaysItIsMissing) {
     EXPECT_TRUE(missing.Browser().toPlainText().contains("missing"));
 }
 
+// The trope chart asks the window for each trope's tune, in the style in use when it is shown.
+TEST(Help, TheTropeChartDrawsTheTunesOfTheStyleInUse) {
+    testing::App();
+    THelpWindow window(std::filesystem::path(LYRASTA_DATA_DIR) / "help");
+    std::vector<std::string> asked;
+    int notes = 1;  // the style's etnachta: this many quarter notes
+    window.SetTuneSource([&](const std::string& trope) {
+        asked.push_back(trope);
+        std::vector<TStaffSymbol> staff;
+        if (trope == "ETNACHTA")
+            for (int i = 0; i < notes; ++i) staff.push_back({StaffKind::Note, 5, 4, 0, false, Accidental::None, 3});
+        return staff;
+    });
+    const auto etnachta = [&] {
+        return window.Browser().document()->resource(QTextDocument::ImageResource, QUrl("tune:ETNACHTA")).value<QImage>();
+    };
+    window.show();
+    window.ShowContext("tropes");
+    QCoreApplication::processEvents();  // lays the page out, pictures and all
+    for (const char* trope : {"SOF_PASUK", "ETNACHTA", "MUNACH", "SHALSHELET"})
+        EXPECT_NE(std::find(asked.begin(), asked.end(), trope), asked.end()) << trope;
+    const int oneNote = etnachta().width();
+    EXPECT_GT(oneNote, 20);
+    const QImage none = window.Browser().loadResource(QTextDocument::ImageResource, QUrl("tune:MUNACH")).value<QImage>();
+    EXPECT_EQ(none.width(), 1) << "no tune, no staff";
+
+    notes = 3;  // another style chosen: the chart shown again draws its tune
+    window.ShowContext("tropes");
+    QCoreApplication::processEvents();
+    EXPECT_GT(etnachta().width(), oneNote);
+}
+
 // Every Help button opens the guide at a context of its own, whose page is there.
 TEST(Help, EveryHelpButtonNamesAContextThatExists) {
     testing::App();
