@@ -153,6 +153,9 @@ int main(int argc, char** argv) {
     };
     lyrasta::ui::TSynthLink singer(window, settings);
     if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
+    // The windows in their order: the main window (above), the debug window, the splash, the
+    // open-reading dialog and the calendar that selects readings in it; the customisation,
+    // melody, sections and print dialogs are made when first shown.
     lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
     singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
     lyrasta::ui::TfrmSplash splash(&window);

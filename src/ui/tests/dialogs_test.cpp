@@ -22,6 +22,10 @@
 #include "ui/heb_view.h"
 #include "ui/heb_cal.h"
 #include "ui/help_window.h"
+#include "ui/about_window.h"
+#include "ui/colour_legend.h"
+#include "ui/debug_window.h"
+#include "ui/trope_player.h"
 #include "ui/open_reading_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/melody_dialogs.h"
@@ -138,6 +142,40 @@ TEST(Help, EveryHelpButtonNamesAContextThatExists) {
         EXPECT_TRUE(std::any_of(HelpContexts().begin(), HelpContexts().end(),
                                 [&](const THelpContext& c) { return c.name == context; }))
             << context << " is no help context";
+}
+
+// Every window can be made small enough for a 640 x 480 screen: what does not fit scrolls.
+TEST(SmallScreen, EveryWindowFitsInto640By480) {
+    testing::App();
+    TSettingsStore settings;
+    TCatalogue catalogue;
+    TTropePlayer window(testing::Fonts(), settings);
+    TfrmOpenReading open(catalogue, settings);
+    TfrmHebCal calendar(open);
+    QPrinter printer;
+    TfrmPrintDialog print(printer);
+    TfrmAdjustColor customize(window.HView(), settings);
+    TfrmManageSections sections;
+    TfrmSelectMelodies melodies(window.MelodyDisplay());
+    THelpWindow help(std::filesystem::path(LYRASTA_DATA_DIR) / "help");
+    TfrmSplash about;
+    TfrmDebug debug([](const std::string&) {});
+    ShowColourLegend(window, window.HView());
+    QWidget* legend = window.findChild<QDialog*>("ColourLegend");
+    const std::vector<std::pair<const char*, QWidget*>> windows = {
+        {"main window", &window}, {"open reading", &open}, {"calendar", &calendar}, {"print", &print},
+        {"customize", &customize}, {"sections", &sections}, {"melodies", &melodies}, {"help", &help},
+        {"about", &about}, {"debug", &debug}, {"legend", legend}};
+    for (const auto& [name, w] : windows) {
+        for (int tab = 0; tab < 3 && w == &open; ++tab) {
+            open.ShowTab(tab);
+            EXPECT_LE(open.minimumSizeHint().width(), 640) << "open reading, tab " << tab;
+            EXPECT_LE(open.minimumSizeHint().height(), 480) << "open reading, tab " << tab;
+        }
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        EXPECT_LE(least.width(), 640) << name;
+        EXPECT_LE(least.height(), 480) << name;
+    }
 }
 
 struct Customize {
