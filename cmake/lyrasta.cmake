@@ -4,6 +4,9 @@
 # Tests run from the build tree and find their fixtures through LYRASTA_TEST_DATA
 # (the tests/data folder beside the test sources) and the program's data through LYRASTA_DATA_DIR.
 function(lyrasta_test name)
+  if(NOT LYRASTA_TESTS)
+    return()
+  endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)

@@ -2,7 +2,9 @@
 'use strict';
 // Writes data/help/tropes.html, the trope chart of the user guide: every trope with its
 // sign, its names in each naming tradition of data/encodings/tropenames.xml, whether it
-// joins or divides, and the trope group it ends with its colour in the text view.
+// joins or divides, the trope group it ends with its colour in the text view, and its tune:
+// a picture "tune:NAME" that the program's help window draws as a staff of the trope's notes
+// in the melody style in use.
 
 const fs = require('node:fs');
 const path = require('node:path');
@@ -67,7 +69,9 @@ function chart(xml) {
       names.map((n) => `<td>${n}</td>`).join('') +
       `<td class="he">${escape(first.HEB_VALUE || '')}</td>` +
       `<td style="color:${kindColour}">${kindLabel}</td>` +
-      (group ? `<td style="background:${group[1]}">${group[0]}</td>` : '<td></td>') + '</tr>';
+      (group ? `<td style="background:${group[1]}">${group[0]}</td>` : '<td></td>') + '</tr>\n' +
+      // The tune on a line of its own under the names, as wide as they are.
+      `<tr><td></td><td colspan="${encodings.length + 3}"><img src="tune:${trope}" alt=""></td></tr>`;
   });
   return `<html><head><title>Trope chart</title><link rel="stylesheet" href="style.css"></head><body>
 <!-- Written by tools/make-trope-chart.js from data/encodings/tropenames.xml. -->
@@ -75,9 +79,11 @@ function chart(xml) {
 <h1>Trope chart</h1>
 <p>Every trope with its sign (on a dotted circle, where the letter goes), its name in each
 way of naming it, whether it joins the word to the next or makes a pause, and the trope
-group it ends, in the group's colour in the text (see <a href="colours.html">The colours</a>).
-To hear a trope's tune, find a word with it in your reading and double click it: the notes
-appear on the staff under the text.</p>
+group it ends, in the group's colour in the text (see <a href="colours.html">The colours</a>),
+and its tune: the notes Lyrasta sings for it in the melody of the reading you have open (the
+<i>Melody</i> tab; open another reading or choose another melody and this chart follows). A
+trope sounds a little different at the end of a verse, an aliyah or a book; to hear it, find a
+word with it in your reading and double click it: its notes appear on the staff under the text.</p>
 <table>
 <tr><th>Sign</th>${encodings.map((e) => `<th>${escape(e.name)}</th>`).join('')}<th>Hebrew</th><th>Kind</th><th>Ends the group</th></tr>
 ${rows.join('\n')}

@@ -14,7 +14,7 @@
 namespace lyrasta::app {
 
 const std::vector<std::string>& ScreenshotDialogs() {
-    static const std::vector<std::string> kNames = {"customize", "sections", "melodies", "legend", "help", "about"};
+    static const std::vector<std::string> kNames = {"customize", "sections", "melodies", "legend", "help", "tropes", "about"};
     return kNames;
 }
 
@@ -36,9 +36,10 @@ std::unique_ptr<QWidget> ShowDialogForScreenshot(const std::string& name, ui::TT
         auto* legend = window.findChild<QDialog*>("ColourLegend");
         legend->setParent(nullptr);
         shown.reset(legend);
-    } else if (name == "help") {
+    } else if (name == "help" || name == "tropes") {
         auto d = std::make_unique<ui::THelpWindow>(dataDir / "help");
-        d->ShowContext("getting-started");
+        d->SetTuneSource(window.Services().tropeTune);
+        d->ShowContext(name == "help" ? "getting-started" : "tropes");
         shown = std::move(d);
     } else if (name == "about") {
         shown = std::make_unique<ui::TfrmSplash>();

@@ -17,6 +17,7 @@
 #include "app/dialog_screenshot.h"
 #include "ui/custom_readings_tab.h"
 #include "player/reading_session.h"
+#include "player/trope_tunes.h"
 #include "player/settings_store.h"
 #include "text/safe_write.h"
 #include "ui/about_window.h"
@@ -139,6 +140,10 @@ int main(int argc, char** argv) {
         return false;
     };
     s.reloadDefinitions = [&] { session.ReloadDefinitions(); };
+    s.tropeTune = [&](const std::string& trope) {
+        const lyrasta::TXMLelement* style = session.Styles().CurrentStyle();
+        return style ? lyrasta::TropeTuneStaff(lyrasta::TStyleIndex(style), trope) : std::vector<lyrasta::TStaffSymbol>{};
+    };
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);
     };
@@ -148,6 +153,9 @@ int main(int argc, char** argv) {
     };
     lyrasta::ui::TSynthLink singer(window, settings);
     if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
+    // The windows in their order: the main window (above), the debug window, the splash, the
+    // open-reading dialog and the calendar that selects readings in it; the customisation,
+    // melody, sections and print dialogs are made when first shown.
     lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
     singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
     lyrasta::ui::TfrmSplash splash(&window);

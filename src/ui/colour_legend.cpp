@@ -25,8 +25,14 @@ QLabel* Swatch(Rgb fill, const QString& text = {}, Rgb ink = {0, 0, 0}) {
 
 void Fill(QDialog& d, const THebViewClass& view) {
     auto* layout = new QVBoxLayout(&d);
-    layout->addWidget(new QLabel("<b>Trope groups</b> (\"Display color codes for trope groups\"): "
-                                 "the background of each word shows the group it belongs to."));
+    // The explanations wrap, so that the legend fits a small screen.
+    auto text = [](const QString& t) {
+        auto* l = new QLabel(t);
+        l->setWordWrap(true);
+        return l;
+    };
+    layout->addWidget(text("<b>Trope groups</b> (\"Display color codes for trope groups\"): "
+                           "the background of each word shows the group it belongs to."));
     auto* groups = new QGridLayout;
     int row = 0;
     for (const TColourGroup& g : ColourGroups()) {
@@ -37,9 +43,8 @@ void Fill(QDialog& d, const THebViewClass& view) {
         ++row;
     }
     layout->addLayout(groups);
-    layout->addWidget(new QLabel("White groups have no colour of their own; "
-                                 "File > Customize changes the colours."));
-    layout->addWidget(new QLabel("<b>Trope symbols</b> (\"Display color codes on trope symbols\"):"));
+    layout->addWidget(text("White groups have no colour of their own; File > Customize changes the colours."));
+    layout->addWidget(text("<b>Trope symbols</b> (\"Display color codes on trope symbols\"):"));
     auto* symbols = new QGridLayout;
     const struct {
         int category;
@@ -52,7 +57,7 @@ void Fill(QDialog& d, const THebViewClass& view) {
     for (const auto& k : kinds) {
         const Rgb white{255, 255, 255};
         symbols->addWidget(Swatch(white, QString::fromUtf8("\u25CF"), SymbolColourOver(k.category, white)), row, 0);
-        symbols->addWidget(new QLabel(k.meaning), row, 1);
+        symbols->addWidget(text(k.meaning), row, 1);
         ++row;
     }
     layout->addLayout(symbols);

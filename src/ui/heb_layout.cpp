@@ -6,7 +6,9 @@
 namespace lyrasta::ui {
 
 std::string ItemDrawText(const HxWord& w) {
-    return w.hebrew && (w.text.empty() || w.text.back() != ' ') ? w.text + " " : w.text;
+    if (w.hebrew) return w.text.empty() || w.text.back() != ' ' ? w.text + " " : w.text;
+    // A chapter number "(4)" is parted from the verse number ":21" that follows it.
+    return w.text.starts_with('(') ? " " + w.text : w.text;
 }
 
 int THebLayout::LineStart(int k, int itemCount) const {

@@ -30,7 +30,8 @@ inline const std::string kClosedParagraph = " \u05E1";  // setuma
 inline const std::string kLineStartMark = " \u05E9";    // ignored at the start of a line
 
 // The text an item is measured and drawn with: a word carries the blank that parts it
-// from the next word (on its left, as the line runs right to left).
+// from the next word (on its left, as the line runs right to left), and so does a
+// chapter number.
 std::string ItemDrawText(const HxWord& w);
 
 

@@ -19,9 +19,6 @@ namespace {
 
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kSelectionFill{0x80, 0x80, 0x80};
-constexpr Rgb kEndOfAliyahDefault{0x70, 0x70, 0xFF};
-constexpr Rgb kSelectedOnEndOfAliyah{0, 0, 0xFF};
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -269,7 +266,7 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column, int topL
         fill = kSelectionFill;
         // The group colour becomes the text colour on the highlight, where it reads well
         // enough; black or white otherwise.
-        ink = ReadableInk(column == 1 && b == kEndOfAliyahDefault ? kSelectedOnEndOfAliyah : b, fill);
+        ink = SelectedInk(b, column);
     }
     // Smaller text (verse numbers, labels) sits low in the line.
     int q = 0;
@@ -311,8 +308,8 @@ void THebViewClass::PaintItem(QPainter& painter, int index, int column, int topL
         if (!showTropeColors_ && category != 4) category = 0;
         if (!style.colourInk) category = 0;
         const Rgb c = category == 0            ? ink
-                      : style.symbolColour ? style.symbolColour(category, b)
-                                           : symbolColour_(category, b);
+                      : style.symbolColour ? style.symbolColour(category, fill)
+                                           : symbolColour_(category, fill);
         auto run = std::find_if(runs.begin(), runs.end(), [&](const Run& r) { return r.colour == c; });
         if (run == runs.end()) run = runs.insert(runs.end(), Run{c, {}, {}});
         run->glyphs.push_back(g.glyph);

@@ -1,5 +1,7 @@
 #include "help_window.h"
 
+#include "ui/note_display.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -38,7 +40,7 @@ std::string HelpPage(const std::string& context) {
 }
 
 THelpWindow::THelpWindow(std::filesystem::path helpDir, QWidget* parent)
-    : QDialog(parent), helpDir_(std::move(helpDir)), browser_(new QTextBrowser) {
+    : QDialog(parent), helpDir_(std::move(helpDir)), browser_(new THelpBrowser) {
     setObjectName("HelpWindow");
     setWindowTitle("Lyrasta Help");
     browser_->setOpenExternalLinks(true);
@@ -68,15 +70,26 @@ void THelpWindow::ShowContext(const std::string& context) {
     QUrl url = QUrl::fromLocalFile(path);
     if (const size_t hash = page.find('#'); hash != std::string::npos)
         url.setFragment(QString::fromStdString(page.substr(hash + 1)));
+    // Shown again, a page is read anew: the trope chart draws the tunes of the style now in use.
+    if (browser_->source().matches(url, QUrl::RemoveFragment)) browser_->reload();
     browser_->setSource(url);
 }
 
-void ShowHelpAt(QWidget& owner, const std::filesystem::path& dataDir, const std::string& context) {
+QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
+    if (type != QTextDocument::ImageResource || name.scheme() != "tune") return QTextBrowser::loadResource(type, name);
+    // A tune is drawn at the height of the text's lines, room for ledger lines included.
+    const int height = fontMetrics().height() * 4;
+    return StaffImage(tunes ? tunes(name.path().toStdString()) : std::vector<TStaffSymbol>{}, height);
+}
+
+void ShowHelpAt(QWidget& owner, const std::filesystem::path& dataDir, const std::string& context,
+                TTuneSource tunes) {
     // Asked from a dialog that holds the program modal, the help must be that dialog's own
     // window, or it could be seen but neither scrolled nor closed until the dialog is.
     QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &owner;
     auto* help = parent->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!help) help = new THelpWindow(dataDir / "help", parent);
+    help->SetTuneSource(std::move(tunes));
     help->ShowContext(context);
     help->show();
     help->raise();

@@ -98,8 +98,36 @@ Rgb ReadableInk(Rgb preferred, Rgb fill) {
     return ContrastRatio(kBlack, fill) >= ContrastRatio(kWhite, fill) ? kBlack : kWhite;
 }
 
+Rgb SelectedInk(Rgb groupColour, int column) {
+    constexpr Rgb kEndOfAliyahDefault{0x70, 0x70, 0xFF}, kSelectedOnEndOfAliyah{0, 0, 0xFF};
+    return ReadableInk(column == 1 && groupColour == kEndOfAliyahDefault ? kSelectedOnEndOfAliyah : groupColour,
+                       kSelectionFill);
+}
+
+namespace {
+
+Rgb Mix(Rgb from, Rgb to, double t) {
+    auto channel = [t](int a, int b) { return static_cast<std::uint8_t>(std::lround(a + (b - a) * t)); };
+    return {channel(from.r, to.r), channel(from.g, to.g), channel(from.b, to.b)};
+}
+
+// The colour nearest to `colour` on its way to black or to white that stands out from the
+// background at `ratio`.
+Rgb DistinctFrom(Rgb colour, Rgb background, double ratio) {
+    constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+    constexpr int kSteps = 40;
+    for (int step = 0; step <= kSteps; ++step)
+        for (Rgb end : {kBlack, kWhite})
+            if (const Rgb c = Mix(colour, end, static_cast<double>(step) / kSteps); ContrastRatio(c, background) >= ratio)
+                return c;
+    return ContrastRatio(kBlack, background) >= ContrastRatio(kWhite, background) ? kBlack : kWhite;
+}
+
+}  // namespace
+
 Rgb SymbolColourOver(int category, Rgb background) {
-    return ToRgb(SymbolColour(static_cast<TropeSymbolCategory>(category), ToSettingColour(background)));
+    const Rgb own = ToRgb(SymbolColour(static_cast<TropeSymbolCategory>(category), ToSettingColour(background)));
+    return DistinctFrom(own, background, category == kSymbolPositionCopy ? 1.5 : 3.0);
 }
 
 }  // namespace lyrasta::ui

@@ -29,7 +29,15 @@ double ContrastRatio(Rgb a, Rgb b);
 // 4.5:1, else black or white, whichever reads better.
 Rgb ReadableInk(Rgb preferred, Rgb fill);
 
-// The colour of a symbol category over a background colour.
+// The highlight of the selected word, and the text colour on it: the word's group colour
+// (the end of an aliyah's blue deepened in the modern column) where it reads at 4.5:1,
+// else black or white.
+inline constexpr Rgb kSelectionFill{0x80, 0x80, 0x80};
+Rgb SelectedInk(Rgb groupColour, int column);
+
+// The colour of a symbol category over a background colour: the category's colour, made
+// darker or lighter (its hue kept) as little as it takes to stand out from the background
+// at 3:1, as a mark must be seen; the faint grey copy of a doubled accent at 1.5:1.
 Rgb SymbolColourOver(int category, Rgb background);
 
 }  // namespace lyrasta::ui

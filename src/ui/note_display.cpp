@@ -84,9 +84,13 @@ void DrawHalfSharp(QPainter& p, double x, double y, double s) {
 
 void TNoteDisplay::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    PaintStaff(p, symbols_, height());
+}
+
+void PaintStaff(QPainter& p, const std::vector<TStaffSymbol>& symbols, int height) {
     p.setRenderHint(QPainter::Antialiasing);
-    if (symbols_.empty()) return;
-    const double unit = UnitOf(height());
+    if (symbols.empty()) return;
+    const double unit = UnitOf(height);
     const double top = 32 * unit;                  // the reference line (offset 0)
     const double step = kStepUnits * unit;
     auto yOf = [&](int offset) { return top + offset * unit; };
@@ -96,7 +100,7 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
     p.setFont(syllableFont);
 
     double x = 10 * unit;
-    for (const TStaffSymbol& s : symbols_) {
+    for (const TStaffSymbol& s : symbols) {
         const double width = PieceWidth(s, step);
         for (int line : kStaffLineOffsets) p.drawLine(QPointF(x, yOf(line)), QPointF(x + width, yOf(line)));
         if (s.kind == StaffKind::Clef) DrawClef(p, x + step, yOf(-3), step);
@@ -135,17 +139,27 @@ void TNoteDisplay::paintEvent(QPaintEvent*) {
             p.setBrush(Qt::NoBrush);
         }
         if (!s.syllable.empty())
-            p.drawText(QPointF(x + 2 * step - 4 * unit, height() - 4 * unit),
+            p.drawText(QPointF(x + 2 * step - 4 * unit, height - 4 * unit),
                        QString::fromStdString(s.syllable));
         x += width;
     }
 }
 
-QSize TNoteDisplay::minimumSizeHint() const {
-    const double unit = UnitOf(height());
+int StaffWidth(const std::vector<TStaffSymbol>& symbols, int height) {
+    const double unit = UnitOf(height);
     double width = 20 * unit;
-    for (const TStaffSymbol& s : symbols_) width += PieceWidth(s, kStepUnits * unit);
-    return QSize(static_cast<int>(width + 0.5), 0);
+    for (const TStaffSymbol& s : symbols) width += PieceWidth(s, kStepUnits * unit);
+    return static_cast<int>(width + 0.5);
 }
+
+QImage StaffImage(const std::vector<TStaffSymbol>& symbols, int height) {
+    QImage image(symbols.empty() ? 1 : StaffWidth(symbols, height), height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    PaintStaff(p, symbols, height);
+    return image;
+}
+
+QSize TNoteDisplay::minimumSizeHint() const { return QSize(StaffWidth(symbols_, height()), 0); }
 
 }  // namespace lyrasta::ui

@@ -2,13 +2,23 @@
 // The note panel under the text: the melody of the selected word on a small treble staff,
 // drawn with vector graphics, each syllable under its note.
 
+#include <QImage>
 #include <QWidget>
 
 #include <vector>
 
 #include "player/note_staff.h"
 
+class QPainter;
+
 namespace lyrasta::ui {
+
+// Draws a staff in a painter, from its left edge, `height` pixels high.
+void PaintStaff(QPainter& painter, const std::vector<TStaffSymbol>& symbols, int height);
+// The width a staff needs at a height.
+int StaffWidth(const std::vector<TStaffSymbol>& symbols, int height);
+// The staff as a picture (a trope's tune in the trope chart); empty symbols give a blank one.
+QImage StaffImage(const std::vector<TStaffSymbol>& symbols, int height);
 
 class TNoteDisplay : public QWidget {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "ui/custom_readings_tab.h"
+#include "ui/fit_scroll_area.h"
 
 namespace lyrasta::ui {
 
@@ -55,19 +56,25 @@ TfrmOpenReading::TfrmOpenReading(const TCatalogue& catalogue, TSettingsStore& se
         Refresh();
     });
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(PageControl1_);
-    layout->addWidget(BuildToolbar());
+    // The choices scroll on a screen too small for them; the buttons stay in view.
+    auto* body = new QWidget;
+    auto* choices = new QVBoxLayout(body);
+    choices->setContentsMargins(0, 0, 0, 0);
+    choices->addWidget(PageControl1_);
+    choices->addWidget(BuildToolbar());
     options_ = BuildOptions();
-    layout->addWidget(options_);
+    choices->addWidget(options_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new TFitScrollArea(body, this));
 
+    auto* dateRow = new QHBoxLayout;
     auto* bottom = new QHBoxLayout;
     lblDate_ = new QLabel(this);
     lblDate_->setObjectName("lblDate");
     lblDate_->setFrameShape(QFrame::Panel);
     lblDate_->setFrameShadow(QFrame::Sunken);
     lblDate_->setMinimumWidth(260);
-    bottom->addWidget(lblDate_);
+    dateRow->addWidget(lblDate_);
     cmdOpenCalendar_ = new QPushButton("Calendar...", this);
     cmdOpenCalendar_->setObjectName("cmdOpenCalendar");
     cmdOpenCalendar_->setToolTip("Select reading from calendar");
@@ -75,7 +82,9 @@ TfrmOpenReading::TfrmOpenReading(const TCatalogue& catalogue, TSettingsStore& se
     connect(cmdOpenCalendar_, &QPushButton::clicked, this, [this] {
         if (openCalendar_) openCalendar_();
     });
-    bottom->addWidget(cmdOpenCalendar_);
+    dateRow->addWidget(cmdOpenCalendar_);
+    dateRow->addStretch();
+    layout->addLayout(dateRow);
     bottom->addStretch();
     auto addButton = [&](QPushButton*& b, const char* name, const char* caption, TOpenKind kind) {
         b = new QPushButton(caption, this);

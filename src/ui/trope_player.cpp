@@ -565,7 +565,7 @@ void TTropePlayer::Reload() {
 }
 
 void TTropePlayer::ShowHelp(const QString& context) {
-    ShowHelpAt(*this, dataDir_, context.toStdString());
+    ShowHelpAt(*this, dataDir_, context.toStdString(), services_.tropeTune);
 }
 
 void TTropePlayer::PlayOrStop() {

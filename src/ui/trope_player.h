@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "player/note_staff.h"
 #include "player/playback.h"
 #include "player/settings_store.h"
 #include "chant/melody_styles.h"
@@ -64,6 +65,8 @@ struct TPlayerServices {
     std::function<void(const strucSongSettings&)> resetSong;
     // Read the trope definitions and melody styles again (the developer's Reload).
     std::function<void()> reloadDefinitions;
+    // The trope chart's tune of a trope in the open reading's melody style.
+    std::function<std::vector<TStaffSymbol>(const std::string& trope)> tropeTune;
     // The melody style chosen for a reading type changed (index into its styles).
     std::function<void(const std::string& type, int index)> chooseStyle;
     // Write the range of a play command to a wave file; progress from 0 to 1.

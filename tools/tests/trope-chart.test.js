@@ -21,6 +21,7 @@ test('every trope of the names has a row, with its group where it ends one', () 
   for (const name of ['Etnachta', 'Zakef Katon', 'Munach', 'Telisha Gedola', 'Shalshelet'])
     assert.ok(html.includes(`<td>${name}</td>`), name);
   assert.match(html, /<td style="background:#FF70FF">Etnachta<\/td>/);
+  assert.ok(html.includes('<img src="tune:ETNACHTA"'), 'the tune, drawn by the help window');
   const rows = html.match(/<tr><td class="he">/g).length;
   assert.strictEqual(rows, (xml.match(/<Encoding Name="Ashkenazi">([\s\S]*?)<\/Encoding>/)[1].match(/<Trope /g)).length);
 });

@@ -22,6 +22,10 @@
 #include "ui/heb_view.h"
 #include "ui/heb_cal.h"
 #include "ui/help_window.h"
+#include "ui/about_window.h"
+#include "ui/colour_legend.h"
+#include "ui/debug_window.h"
+#include "ui/trope_player.h"
 #include "ui/open_reading_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/melody_dialogs.h"
@@ -58,6 +62,38 @@ TEST(Help, TheWindowShowsThePageOrSaysItIsMissing) {
     THelpWindow missing("/nonexistent-help");
     missing.ShowContext("keys");
     EXPECT_TRUE(missing.Browser().toPlainText().contains("missing"));
+}
+
+// The trope chart asks the window for each trope's tune, in the style in use when it is shown.
+TEST(Help, TheTropeChartDrawsTheTunesOfTheStyleInUse) {
+    testing::App();
+    THelpWindow window(std::filesystem::path(LYRASTA_DATA_DIR) / "help");
+    std::vector<std::string> asked;
+    int notes = 1;  // the style's etnachta: this many quarter notes
+    window.SetTuneSource([&](const std::string& trope) {
+        asked.push_back(trope);
+        std::vector<TStaffSymbol> staff;
+        if (trope == "ETNACHTA")
+            for (int i = 0; i < notes; ++i) staff.push_back({StaffKind::Note, 5, 4, 0, false, Accidental::None, 3});
+        return staff;
+    });
+    const auto etnachta = [&] {
+        return window.Browser().document()->resource(QTextDocument::ImageResource, QUrl("tune:ETNACHTA")).value<QImage>();
+    };
+    window.show();
+    window.ShowContext("tropes");
+    QCoreApplication::processEvents();  // lays the page out, pictures and all
+    for (const char* trope : {"SOF_PASUK", "ETNACHTA", "MUNACH", "SHALSHELET"})
+        EXPECT_NE(std::find(asked.begin(), asked.end(), trope), asked.end()) << trope;
+    const int oneNote = etnachta().width();
+    EXPECT_GT(oneNote, 20);
+    const QImage none = window.Browser().loadResource(QTextDocument::ImageResource, QUrl("tune:MUNACH")).value<QImage>();
+    EXPECT_EQ(none.width(), 1) << "no tune, no staff";
+
+    notes = 3;  // another style chosen: the chart shown again draws its tune
+    window.ShowContext("tropes");
+    QCoreApplication::processEvents();
+    EXPECT_GT(etnachta().width(), oneNote);
 }
 
 // Every Help button opens the guide at a context of its own, whose page is there.
@@ -100,6 +136,40 @@ TEST(Help, EveryHelpButtonNamesAContextThatExists) {
         EXPECT_TRUE(std::any_of(HelpContexts().begin(), HelpContexts().end(),
                                 [&](const THelpContext& c) { return c.name == context; }))
             << context << " is no help context";
+}
+
+// Every window can be made small enough for a 640 x 480 screen: what does not fit scrolls.
+TEST(SmallScreen, EveryWindowFitsInto640By480) {
+    testing::App();
+    TSettingsStore settings;
+    TCatalogue catalogue;
+    TTropePlayer window(testing::Fonts(), settings);
+    TfrmOpenReading open(catalogue, settings);
+    TfrmHebCal calendar(open);
+    QPrinter printer;
+    TfrmPrintDialog print(printer);
+    TfrmAdjustColor customize(window.HView(), settings);
+    TfrmManageSections sections;
+    TfrmSelectMelodies melodies(window.MelodyDisplay());
+    THelpWindow help(std::filesystem::path(LYRASTA_DATA_DIR) / "help");
+    TfrmSplash about;
+    TfrmDebug debug([](const std::string&) {});
+    ShowColourLegend(window, window.HView());
+    QWidget* legend = window.findChild<QDialog*>("ColourLegend");
+    const std::vector<std::pair<const char*, QWidget*>> windows = {
+        {"main window", &window}, {"open reading", &open}, {"calendar", &calendar}, {"print", &print},
+        {"customize", &customize}, {"sections", &sections}, {"melodies", &melodies}, {"help", &help},
+        {"about", &about}, {"debug", &debug}, {"legend", legend}};
+    for (const auto& [name, w] : windows) {
+        for (int tab = 0; tab < 3 && w == &open; ++tab) {
+            open.ShowTab(tab);
+            EXPECT_LE(open.minimumSizeHint().width(), 640) << "open reading, tab " << tab;
+            EXPECT_LE(open.minimumSizeHint().height(), 480) << "open reading, tab " << tab;
+        }
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        EXPECT_LE(least.width(), 640) << name;
+        EXPECT_LE(least.height(), 480) << name;
+    }
 }
 
 struct Customize {

@@ -10,6 +10,8 @@
 #include "text/word_scanner.h"
 #include "ui/heb_view.h"
 #include "ui/mark_colours.h"
+#include "player/colour_names.h"
+#include "player/trope_groups.h"
 #include "gui_app.h"
 
 namespace lyrasta::ui {
@@ -84,6 +86,31 @@ TEST(MarkColours, TheGreyCopyIsDrawnEvenWithSymbolColoursOff) {
     EXPECT_LT(none, 5);
     EXPECT_GT(GreyPixels("TO33HW.03", false), none + 20);
     EXPECT_GT(GreyPixels("TO33HW.03", true), none + 20);
+}
+
+// Every background a word can have (each group's own colour, every colour of the colour
+// boxes, the selected word's highlight): its marks stand out from it, and the selected word's
+// text reads on its highlight.
+TEST(MarkColours, MarksAndTheSelectedWordReadOnEveryBackground) {
+    std::vector<Rgb> backgrounds = {kSelectionFill};
+    for (int g = 0; g < kTropeGroupCount; ++g) backgrounds.push_back(ToRgb(TropeGroupInfoOf(g).defaultColour));
+    for (const TNamedColour& c : NamedColours()) backgrounds.push_back(ToRgb(c.colour));
+    const struct {
+        int category;
+        double ratio;
+    } marks[] = {{kSymbolConjunctive, 3}, {kSymbolMinor, 3}, {kSymbolMajor, 3}, {kSymbolPositionCopy, 1.5}};
+    for (const Rgb bg : backgrounds) {
+        const std::string where = std::to_string(bg.r) + "," + std::to_string(bg.g) + "," + std::to_string(bg.b);
+        for (const auto& m : marks)
+            EXPECT_GE(ContrastRatio(SymbolColourOver(m.category, bg), bg), m.ratio)
+                << "category " << m.category << " on " << where;
+        for (int column : {1, 2}) EXPECT_GE(ContrastRatio(SelectedInk(bg, column), kSelectionFill), 4.5) << where;
+    }
+    // A colour is only deepened or lightened: a conjunctive mark stays green, a major one red.
+    const Rgb green = SymbolColourOver(kSymbolConjunctive, {255, 255, 255});
+    EXPECT_TRUE(green.g > green.r && green.g > green.b);
+    const Rgb major = SymbolColourOver(kSymbolMajor, {0x70, 0x70, 0xFF});
+    EXPECT_TRUE(major.r > major.g);
 }
 
 }  // namespace
