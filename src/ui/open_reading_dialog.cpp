@@ -291,6 +291,13 @@ bool TfrmOpenReading::SelectTorahOption(const std::string& text) {
 
 void TfrmOpenReading::ShowTab(int index) { PageControl1_->setCurrentIndex(index); }
 
+void TfrmOpenReading::showEvent(QShowEvent* event) {
+    // A student working on the custom readings stays there.
+    constexpr int kCustomTab = 2;
+    if (model_.Group() >= 0 && PageControl1_->currentIndex() != kCustomTab) ShowTab(model_.Holiday() ? 1 : 0);
+    QDialog::showEvent(event);
+}
+
 void TfrmOpenReading::SetCalendarHandler(std::function<void()> open) {
     openCalendar_ = std::move(open);
     cmdOpenCalendar_->setEnabled(static_cast<bool>(openCalendar_));

@@ -52,6 +52,11 @@ public:
 
     void done(int result) override;
 
+protected:
+    // The chosen reading's own tab comes to the front: the holidays' for a holiday or a
+    // Megillah (opened at start or from the command line, say), the portions' for a portion.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* BuildStandardTab();
     QWidget* BuildHolidayTab();
