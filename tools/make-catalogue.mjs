@@ -381,7 +381,7 @@ const HOLIDAYS = [
     torah('Shabbos of the intermediate days', 'Sukkot Shabbat Chol ha-Moed'),
     haftarah('First day', 'Sukkot I'), haftarah('Second day', 'Sukkot II'),
     haftarah('Shabbos of the intermediate days', 'Sukkot Shabbat Chol ha-Moed'),
-    megillah('Megillas Koheles (Ecclesiastes)', 'QOH')]],
+    megillah('Megillas Koheles', 'QOH')]],
   ['Hoshana Rabbah', [torah('Hoshana Rabbah', 'Sukkot Final Day (Hoshana Raba)')]],
   ['Shemini Atzeres', [torah('Shemini Atzeres', 'Shmini Atzeret'),
     torah('Shemini Atzeres on Shabbos', 'Shmini Atzeret (on Shabbat)'),
@@ -404,7 +404,7 @@ const HOLIDAYS = [
     haftarah('First day', 'Pesach I'), haftarah('Second day', 'Pesach II'),
     haftarah('Shabbos of the intermediate days', 'Pesach Shabbat Chol ha-Moed'),
     haftarah('Seventh day', 'Pesach VII'), haftarah('Eighth day', 'Pesach VIII'),
-    megillah('Megillas Shir HaShirim (Song of Songs)', 'SOS')]],
+    megillah('Megillas Shir HaShirim', 'SOS')]],
   ['Shavuos', [torah('First day', 'Shavuot I'), torah('Second day', 'Shavuot II'),
     torah('Second day on Shabbos', 'Shavuot II (on Shabbat)'),
     haftarah('First day', 'Shavuot I'), haftarah('Second day', 'Shavuot II'),
@@ -413,7 +413,7 @@ const HOLIDAYS = [
   ["Tisha B'Av", [torah('Shacharis', "Tish'a B'Av"), torah('Minchah', "Tish'a B'Av (Mincha)"),
     haftarah('Shacharis', "Tish'a B'Av", { TypeAux: 'Eichah' }),
     haftarah('Minchah', "Tish'a B'Av (Mincha)"),
-    megillah('Megillas Eichah (Lamentations)', 'LAM')]],
+    megillah('Megillas Eichah', 'LAM')]],
 ];
 
 // The Megillot, their reading types and books.

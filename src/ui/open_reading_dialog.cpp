@@ -332,6 +332,10 @@ void TfrmOpenReading::TabChanged(int index) {
 }
 
 void TfrmOpenReading::showEvent(QShowEvent* event) {
+    // The chosen reading's own tab comes to the front; a student working on the custom
+    // readings stays there.
+    constexpr int kCustomTab = 2;
+    if (model_.Group() >= 0 && PageControl1_->currentIndex() != kCustomTab) ShowTab(model_.Holiday() ? 1 : 0);
     custom_->LoadNames();
     ShowOpenButtons();
     QDialog::showEvent(event);

@@ -66,6 +66,8 @@ signals:
     void HelpRequested(const QString& context);
 
 protected:
+    // Shows the chosen reading's own tab (the holidays' for a holiday or a Megillah, opened
+    // at start or from the command line, say) and the custom readings' names as they are now.
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -84,6 +84,27 @@ TEST(OpenReadingDialog, ClickingThroughAChoice) {
     EXPECT_EQ(settings.Int("Year"), HebrewYearOfToday()) << "the base year of the cycle";
 }
 
+// Shown again, the dialog brings the chosen reading's tab to the front, unless the student
+// is on the custom readings.
+TEST(OpenReadingDialog, ShownOnTheTabOfTheChosenReading) {
+    testing::App();
+    TCatalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(CatalogueDir(), "encodings/sedrot.xml"));
+    TSettingsStore settings;
+    TfrmOpenReading dialog(catalogue, settings);
+    auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
+    const std::pair<const char*, int> rows[] = {{"Purim", 1}, {"Noach", 0}, {"Megillas Esther", 1}};
+    for (const auto& [reading, tab] : rows) {
+        ASSERT_TRUE(dialog.SelectReading(reading));
+        dialog.show();
+        EXPECT_EQ(tabs->currentIndex(), tab) << reading;
+        dialog.hide();
+    }
+    dialog.ShowTab(2);
+    dialog.show();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+}
+
 // The calendar window selects the reading of the day clicked in the dialog.
 TEST(CalendarWindow, ClickingADaySelectsItsReading) {
     testing::App();
