@@ -82,16 +82,9 @@ TEST(OpenReadingDialog, ClickingThroughAChoice) {
     EXPECT_EQ(settings.Text("Triennial"), "FALSE");
     EXPECT_EQ(settings.Text("Cycle"), "1");
     EXPECT_EQ(settings.Int("Year"), HebrewYearOfToday()) << "the base year of the cycle";
-}
 
-// Shown again, the dialog brings the chosen reading's tab to the front, unless the student
-// is on the custom readings.
-TEST(OpenReadingDialog, ShownOnTheTabOfTheChosenReading) {
-    testing::App();
-    TCatalogue catalogue;
-    ASSERT_TRUE(catalogue.Load(CatalogueDir(), "encodings/sedrot.xml"));
-    TSettingsStore settings;
-    TfrmOpenReading dialog(catalogue, settings);
+    // Shown again, it brings the chosen reading's tab to the front, unless the student is on
+    // the custom readings.
     auto* tabs = dialog.findChild<QTabWidget*>("PageControl1");
     const std::pair<const char*, int> rows[] = {{"Purim", 1}, {"Noach", 0}, {"Megillas Esther", 1}};
     for (const auto& [reading, tab] : rows) {
