@@ -56,8 +56,12 @@ std::vector<std::string> LineWords(const std::string& line) {
     return words;
 }
 
-// Why a word would not be shown as it stands: empty when it is a note or has letters.
+// Why a word would not be shown as it stands: empty when it is a note or has letters. Inside
+// a note the scanner still takes "?" as a line end, "!" as a rule mark, drops "/", and opens
+// small print at "@" and a comment at "<".
 std::string WordProblem(const std::string& word) {
+    if (word.front() == '{' && word.find_first_of("?!/@<") != std::string::npos)
+        return "the note " + word + " holds a mark of the word format";
     bool smallPrint = false;
     const LetterList letters = ScanWord(word, 0, word.size() - 1, smallPrint);
     if (!letters.empty() && !letters.front().note.empty()) return {};
