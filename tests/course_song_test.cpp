@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -63,7 +65,9 @@ TEST(CourseSong, EveryExerciseLineIsSungInEveryStyleOfItsType) {
     TTropeDefinitions docs;
     docs.LoadTropeDefinitions(kData, nullptr);
     const TPhonemeSet phonemes = LoadPhonemeSet(ReadDataFile(kData, "encodings/phonemes.ini"), "");
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "course_song";
+    // A folder of this run's own: other worktrees may run the suite at the same time.
+    const std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / ("course_song_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "bhs");
     SeedRandom(1);
     int sung = 0;
@@ -104,6 +108,7 @@ TEST(CourseSong, EveryExerciseLineIsSungInEveryStyleOfItsType) {
         }
     }
     EXPECT_GT(sung, 0);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
