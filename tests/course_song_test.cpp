@@ -18,17 +18,13 @@
 #include "text/data_files.h"
 #include "text/random.h"
 #include "text/reading_loader.h"
+#include "text/text_helpers.h"
 #include "text/xml.h"
 
 namespace lyrasta {
 namespace {
 
 const std::filesystem::path kData = LYRASTA_DATA_DIR;
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The exercise file as a book text of one chapter, one verse per line.
 std::string AsBookText(const std::string& lines, int& verses) {

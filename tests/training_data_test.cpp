@@ -15,6 +15,7 @@
 #include "text/book_index.h"
 #include "text/data_files.h"
 #include "text/reading_loader.h"
+#include "text/text_helpers.h"
 #include "text/trope_definitions.h"
 #include "text/word_scanner.h"
 #include "text/xml.h"
@@ -29,11 +30,6 @@ std::vector<const TXMLelement*> Elements(const TXMLelement* parent) {
     for (int i = 0; parent && i < parent->ChildCount(); ++i)
         if (parent->ChildByIndex(i)->Type() == TXMLelement::ntElement) out.push_back(parent->ChildByIndex(i));
     return out;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // The words of one line as the range scanner cuts them: a blank outside braces or angle
