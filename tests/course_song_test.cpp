@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,17 +18,13 @@
 #include "text/data_files.h"
 #include "text/random.h"
 #include "text/reading_loader.h"
+#include "text/text_helpers.h"
 #include "text/xml.h"
 
 namespace lyrasta {
 namespace {
 
 const std::filesystem::path kData = LYRASTA_DATA_DIR;
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The exercise file as a book text of one chapter, one verse per line.
 std::string AsBookText(const std::string& lines, int& verses) {
@@ -63,7 +61,9 @@ TEST(CourseSong, EveryExerciseLineIsSungInEveryStyleOfItsType) {
     TTropeDefinitions docs;
     docs.LoadTropeDefinitions(kData, nullptr);
     const TPhonemeSet phonemes = LoadPhonemeSet(ReadDataFile(kData, "encodings/phonemes.ini"), "");
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "course_song";
+    // A folder of this run's own: other worktrees may run the suite at the same time.
+    const std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / ("course_song_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "bhs");
     SeedRandom(1);
     int sung = 0;
@@ -104,6 +104,7 @@ TEST(CourseSong, EveryExerciseLineIsSungInEveryStyleOfItsType) {
         }
     }
     EXPECT_GT(sung, 0);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

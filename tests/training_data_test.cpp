@@ -15,6 +15,7 @@
 #include "text/book_index.h"
 #include "text/data_files.h"
 #include "text/reading_loader.h"
+#include "text/text_helpers.h"
 #include "text/trope_definitions.h"
 #include "text/word_scanner.h"
 #include "text/xml.h"
@@ -29,11 +30,6 @@ std::vector<const TXMLelement*> Elements(const TXMLelement* parent) {
     for (int i = 0; parent && i < parent->ChildCount(); ++i)
         if (parent->ChildByIndex(i)->Type() == TXMLelement::ntElement) out.push_back(parent->ChildByIndex(i));
     return out;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // The words of one line as the range scanner cuts them: a blank outside braces or angle
@@ -56,8 +52,12 @@ std::vector<std::string> LineWords(const std::string& line) {
     return words;
 }
 
-// Why a word would not be shown as it stands: empty when it is a note or has letters.
+// Why a word would not be shown as it stands: empty when it is a note or has letters. Inside
+// a note the scanner still takes "?" as a line end, "!" as a rule mark, drops "/", and opens
+// small print at "@" and a comment at "<".
 std::string WordProblem(const std::string& word) {
+    if (word.front() == '{' && word.find_first_of("?!/@<") != std::string::npos)
+        return "the note " + word + " holds a mark of the word format";
     bool smallPrint = false;
     const LetterList letters = ScanWord(word, 0, word.size() - 1, smallPrint);
     if (!letters.empty() && !letters.front().note.empty()) return {};

@@ -113,7 +113,11 @@ function reference(p) {
   return `${BOOK_NAMES[p.book]} ${p.chapter}:${p.verse}`;
 }
 
+// A line of an exercise file: the note in braces, then the phrase. Inside the note the word
+// scanner would still take "?" as a line end, "!" as a rule, "/" as nothing, "@" and "<" as
+// small print and comment.
 function exerciseLine(p, note) {
+  if (/[?!/@<>{}]/.test(note)) throw new Error(`exercise note "${note}": it may not hold ? ! / @ < > { }`);
   return `{${note}} ${p.tokens.join(' ')}`;
 }
 
@@ -168,7 +172,7 @@ function writeLesson(lesson, number) {
 // Flash cards of one lesson's group: the question shows a phrase, the answer names the
 // lord that ends it and sings the phrase.
 function card(p, trope) {
-  return exerciseLine(p, 'Chant this phrase. Which trope ends it?') + CRLF
+  return exerciseLine(p, 'Chant this phrase, then name the trope that ends it') + CRLF
     + exerciseLine(p, `%${trope}% (${reference(p)})`) + CRLF;
 }
 
@@ -213,7 +217,7 @@ function writeNameCards() {
   const cards = [];
   for (const [code, trope] of NAMED_TROPES) {
     for (const { token, p } of found.get(code) || []) {
-      cards.push(`{What is the name of this trope?} ${token}${CRLF}`
+      cards.push(`{Name this trope} ${token}${CRLF}`
         + `{%${trope}% - %HEB_VALUE_${trope}% (${reference(p)})} ${token}${CRLF}`);
     }
   }
