@@ -328,6 +328,7 @@ void TfrmOpenReading::TabChanged(int index) {
     toolbar_->setVisible(index != 2);
     options_->setVisible(index != 2);
     lblDate_->setVisible(index == 0);
+    cmdOpenCalendar_->setVisible(index != 2);
     ShowOpenButtons();
 }
 

@@ -7,6 +7,7 @@
 #include "chant/group_reports.h"
 #include "ui/heb_view.h"
 
+#include "ui/custom_readings_tab.h"
 #include "ui/heb_cal.h"
 #include "ui/trope_player.h"
 
@@ -109,7 +110,13 @@ bool TReadingOpener::OpenCustom(const TCustomOpening& opening) {
     request.wrapped = opening.wrapped;
     request.type = opening.type;
     for (const auto& [name, reference] : opening.sections) request.sections.Set(name, reference);
-    return window_.OpenReading(request);
+    if (!window_.OpenReading(request)) return false;
+    // A saved reading comes back at the next start by its name; one without a name cannot.
+    if (dialog_->CustomTab().File().Find(opening.title)) {
+        settings_.Set("LastReading", opening.title);
+        settings_.Set("LastReadingKind", "Custom");
+    }
+    return true;
 }
 
 bool TReadingOpener::OpenChoice(TOpenKind kind) {
@@ -157,7 +164,13 @@ bool TReadingOpener::OpenNamed(const TCatalogueChoice& choice) {
 bool TReadingOpener::OpenAtStart() {
     TOpenReadingModel& m = dialog_->Model();
     const std::string last = settings_.Text("LastReading");
-    if (!last.empty()) {
+    if (!last.empty() && settings_.Text("LastReadingKind") == "Custom") {
+        // The student's own reading, when its file still holds it; a file that cannot be
+        // read is said when the open-reading dialog is shown.
+        TCustomReadingsFile& file = dialog_->CustomTab().File();
+        if (file.Load())
+            if (const TCustomReading* reading = file.Find(last); reading && OpenCustom(OpeningOf(*reading))) return true;
+    } else if (!last.empty()) {
         const TOpenKind kind = KindOf(settings_.Text("LastReadingKind"));
         if (settings_.Int("LastReadingYear") > 0) m.SetYear(settings_.Int("LastReadingYear"));
         m.SetIsrael(settings_.Bool("LastReadingIsrael"));

@@ -252,5 +252,38 @@ TEST(CustomReadingsTab, TheWindowOpensTheRowsWithoutAName) {
     EXPECT_EQ(w.opened[0].sections.R[0], "");
 }
 
+// A saved reading opened last comes back at the next start; once deleted, the coming
+// Sabbath's portion opens instead.
+TEST(CustomReadingsTab, ASavedReadingOpenedLastComesBackAtStart) {
+    const std::string ini = (fs::temp_directory_path() / "lyrasta_custom_start_test.ini").string();
+    fs::remove(ini);
+    testing::App();
+    const fs::path file = TCustomReadingsFile::DefaultPath();  // in the tests' own data folder
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << R"(<CUSTOMSEDROT><READING NAME="Purim practice" TYPE="Reading" R1="EST01:01-01:08"/></CUSTOMSEDROT>)";
+    {
+        testing::OpenerWindow w(ini);
+        TCustomReadingsTab& tab = w.opener->Dialog().CustomTab();
+        tab.LoadNames();
+        ASSERT_TRUE(tab.Choose("Purim practice"));
+        ASSERT_TRUE(w.opener->OpenCustom(tab.Opening()));
+        w.window->close();
+        ASSERT_TRUE(w.settings.Save());
+    }
+    {
+        testing::OpenerWindow again(ini);
+        ASSERT_TRUE(again.opener->OpenAtStart());
+        ASSERT_EQ(again.opened.size(), 1u);
+        EXPECT_EQ(again.opened[0].title, "Purim practice");
+        EXPECT_EQ(again.opened[0].type, "Esther");
+        EXPECT_EQ(again.opened[0].sections.R[0], "EST01:01-01:08");
+    }
+    fs::remove(file);
+    testing::OpenerWindow gone(ini);
+    ASSERT_TRUE(gone.opener->OpenAtStart());
+    ASSERT_EQ(gone.opened.size(), 1u);
+    EXPECT_NE(gone.opened[0].title, "Purim practice");
+}
+
 }  // namespace
 }  // namespace lyrasta::ui
