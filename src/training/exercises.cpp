@@ -24,13 +24,20 @@ BookIndex IndexExerciseText(std::string_view text) {
 }
 
 int ExerciseLineCount(std::string_view text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+    const size_t lastEnd = text.rfind('\r');
+    const size_t tail = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+    const bool textAfter = text.find_first_not_of("\r\n \t", tail) != std::string_view::npos;
+    return static_cast<int>(std::count(text.begin(), text.end(), '\r')) + (textAfter ? 1 : 0);
 }
 
 int NextExerciseLine(int lineCount, int current, bool twoLine, const RandomDraw& draw) {
     if (lineCount < 3) return 0;
+    // The lines that can come: 1 to the last, in two-line mode the even ones from 2.
+    bool another = false;
+    for (int line = twoLine ? 2 : 1; line < lineCount && !another; line += twoLine ? 2 : 1) another = line != current;
+    if (!another) return current;
     for (;;) {
-        int line = 1 + draw(lineCount);
+        int line = 1 + draw(lineCount - 1);
         if (twoLine) line -= line % 2;
         if (line != 0 && line != current) return line;
     }

@@ -21,16 +21,17 @@ namespace lyrasta {
 // one chapter.
 BookIndex IndexExerciseText(std::string_view text);
 
-// The number of exercises as the drills count them: the number of CRs in the text.
+// The number of exercise lines: one per CR, and one more when text follows the last CR
+// (a file whose last line has no line end).
 int ExerciseLineCount(std::string_view text);
 
 // A uniform whole number from 0 to n - 1 (the program's random generator; tests give
 // their own).
 using RandomDraw = std::function<int(int n)>;
 
-// The next flash card: with at least 3 lines a random line from 1 to the count that
+// The next flash card: with at least 3 lines a random line from 1 to the last that
 // differs from `current`, in two-line mode (question and answer) rounded down to an even
-// line and never 0; with fewer lines line 0.
+// line and never 0; with fewer lines line 0. When no other line can be drawn, `current`.
 int NextExerciseLine(int lineCount, int current, bool twoLine, const RandomDraw& draw);
 
 // The segment a phrase drill starts from: uniformly from first + 1 to end - 1 (the range

@@ -156,11 +156,12 @@ std::string SignText(const std::string& sign, const ClassColours& colours) {
     return out;
 }
 
-// Steps 5 and 6: the placeholders, read from left to right in one pass so that a Hebrew
-// name sees the placeholder that follows it as written.
-std::string FillPlaceholders(const std::string& text, const TXMLelement* style, const TXMLelement* encoding,
-                             const ClassColours& colours) {
-    const TXMLelement* notes = style ? style->ChildByName("LESSON_NOTES") : nullptr;
+// Step 5 (`notes`: the style's notes, which may name tropes themselves) or step 6 (the
+// trope names), read from left to right so that a Hebrew name sees the placeholder that
+// follows it as written.
+std::string FillPlaceholders(const std::string& text, bool notes, const TXMLelement* style,
+                             const TXMLelement* encoding, const ClassColours& colours) {
+    const TXMLelement* lessonNotes = style ? style->ChildByName("LESSON_NOTES") : nullptr;
     std::string out;
     size_t i = 0;
     while (i < text.size()) {
@@ -174,8 +175,13 @@ std::string FillPlaceholders(const std::string& text, const TXMLelement* style, 
         const std::string name = text.substr(open + 1, close - open - 1);
         auto entry = [&](std::string_view trope) { return ChildByNameAttribute(encoding, trope); };
         const TXMLelement* e = nullptr;
-        if (name.starts_with("NOTE_")) {
-            if (const TXMLelement* note = ChildByNameAttribute(notes, name.substr(5)))
+        if (notes) {
+            if (!name.starts_with("NOTE_")) {
+                out += '%';
+                i = open + 1;
+                continue;
+            }
+            if (const TXMLelement* note = ChildByNameAttribute(lessonNotes, name.substr(5)))
                 out += RtfEscape(note->Text(), false);
         } else if (name.starts_with("HEB_CHARS_") && (e = entry(name.substr(10)))) {
             out += SignText(Attribute(e, "HEB_CHAR_VALUE"), colours);
@@ -220,7 +226,8 @@ std::string PrepareLessonText(std::string text, const TXMLelement* style, const 
     TropeFont(text);
     const ClassColours colours = ColourTable(text);
     RaiseControlEscapes(text);
-    text = FillPlaceholders(text, style, encoding, colours);
+    text = FillPlaceholders(text, true, style, encoding, colours);
+    text = FillPlaceholders(text, false, style, encoding, colours);
     ReplaceAll(text, "'1c", "'a6");
     return text;
 }

@@ -85,6 +85,7 @@ public:
                 ++pos_;
             }
         }
+        FlushPending(state);
         if (paragraphs_.back().runs.empty() && paragraphs_.size() > 1) paragraphs_.pop_back();
         return std::move(paragraphs_);
     }
@@ -104,7 +105,9 @@ private:
                                                                                             : (std::tolower(in_[pos_]) - 'a' + 10));
                 const unsigned char b = static_cast<unsigned char>(value);
                 if (InFontTable(state)) fontName_ += static_cast<char>(b);
-                else Put(state, FontCharset(state) == 177 ? Windows1255(b) : Windows1252(b));
+                else if (FontCharset(state) == 177 || codePage_ == 1255) Put(state, Windows1255(b));
+                else if (codePage_ == 65001) Utf8Escape(state, b);
+                else Put(state, Windows1252(b));
                 break;
             }
             case '\\': case '{': case '}': Put(state, static_cast<unsigned char>(ch)); break;
@@ -137,6 +140,7 @@ private:
     void Word(State& state, const std::string& w, bool hasParam, int param) {
         const bool on = !hasParam || param != 0;
         if (w == "fonttbl") state.dest = State::FontTable;
+        else if (w == "ansicpg" && hasParam) codePage_ = param;
         else if (w == "colortbl") state.dest = State::ColourTable, colourStarted_ = false;
         else if (w == "stylesheet" || w == "info" || w == "pict" || w == "header" || w == "footer" ||
                  w == "headerl" || w == "headerr" || w == "headerf" || w == "footerl" || w == "footerr" ||
@@ -244,6 +248,32 @@ private:
 
     static bool InFontTable(const State& s) { return s.dest == State::FontTable || s.dest == State::FontEntry; }
 
+    // A hex escape in a UTF-8 document: a byte of a character that may take several escapes.
+    void Utf8Escape(const State& state, unsigned char b) {
+        const int n = (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        if (pendingBytes_.empty() ? n == 0 : (b & 0xC0) != 0x80) {
+            FlushPending(state);
+            if (n == 0) {
+                Put(state, Windows1252(b));
+                return;
+            }
+        }
+        pendingBytes_ += static_cast<char>(b);
+        const unsigned char lead = static_cast<unsigned char>(pendingBytes_[0]);
+        const size_t want = (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
+        if (pendingBytes_.size() < want) return;
+        char32_t cp = lead & (0x7F >> want);
+        for (size_t k = 1; k < want; ++k) cp = cp << 6 | (static_cast<unsigned char>(pendingBytes_[k]) & 0x3F);
+        pendingBytes_.clear();
+        Put(state, cp);
+    }
+    // Bytes of a character that was cut short read as Windows-1252.
+    void FlushPending(const State& state) {
+        const std::string bytes = std::move(pendingBytes_);
+        pendingBytes_.clear();
+        for (char c : bytes) Put(state, Windows1252(static_cast<unsigned char>(c)));
+    }
+
     void EndFontEntry() {
         std::string name = fontName_;
         while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -270,6 +300,7 @@ private:
             return;
         }
         if (cp == 0) return;
+        if (!pendingBytes_.empty()) FlushPending(state);  // other text cut the character short
         TRichRun want;
         want.bold = state.bold;
         want.italic = state.italic;
@@ -307,6 +338,8 @@ private:
     Rgb colourEntry_;
     bool colourStarted_ = false;
     int highSurrogate_ = 0;
+    int codePage_ = 1252;       // of the hex escapes (\ansicpg)
+    std::string pendingBytes_;  // hex-escaped bytes of a UTF-8 character not yet complete
 };
 
 }  // namespace

@@ -55,7 +55,6 @@ bool TTraining::Choose(int selection, int option) {
     if (!o || s->Type() != TXMLelement::ntElement || o->Type() != TXMLelement::ntElement) return false;
     selection_ = selection;
     option_ = option;
-    page_ = 1;
     return true;
 }
 
@@ -65,16 +64,9 @@ bool TTraining::Choose(std::string_view path) {
 }
 
 bool TTraining::Step(int step) {
-    // A tutorial's pages come first, then the options around it.
-    if (TrainingKindOf(Option()) == TTrainingKind::Tutorial && page_ + step >= 1 &&
-        TutorialPage(tutorialText_, page_ + step)) {
-        page_ += step;
-        return true;
-    }
     const int next = NeighbourOption(Selection(), option_, step);
     if (next < 0) return false;
     option_ = next;
-    page_ = 1;
     return true;
 }
 
@@ -101,7 +93,7 @@ TTrainingView TTraining::Open(TReadingSession& session, TWordTable& table, const
     view.kind = TrainingKindOf(option);
     view.title = title_;
     view.caption = "Lyrasta(tm) - " + title_;
-    view.previousEnabled = option_ != FirstOptionIndex(Selection()) || page_ > 1;
+    view.previousEnabled = option_ != FirstOptionIndex(Selection());
     view.nextEnabled = option_ != LastOptionIndex(Selection());
     type_ = Attribute(option, "Type");
     if (type_.empty()) type_ = "Torah";  // an option without a type is sung as the Torah is
@@ -112,8 +104,7 @@ TTrainingView TTraining::Open(TReadingSession& session, TWordTable& table, const
     const std::string r1 = Attribute(option, "R1");
 
     if (view.kind == TTrainingKind::Tutorial) {
-        ShowTutorialPage(session, table, settings, page_, view);
-        view.nextEnabled = view.nextEnabled || TutorialPage(tutorialText_, page_ + 1).has_value();
+        ShowTutorialPage(session, table, settings, view);
         return view;
     }
     view.lessonWindow = std::clamp(Number(Attribute(option, "LessonWindow")), 0, 90);
@@ -131,7 +122,7 @@ TTrainingView TTraining::Open(TReadingSession& session, TWordTable& table, const
         table.Clear();
         // The styles are chosen as the lines are shown; the notes name the tropes as they do.
         if (view.kind == TTrainingKind::Lesson) {
-            if (!r1.empty()) ShowExerciseLines(session, table, settings, 0, std::max(0, ExerciseLineCount(exercises_)));
+            if (!r1.empty()) ShowExerciseLines(session, table, settings, 0, std::max(0, ExerciseLineCount(exercises_) - 1));
             else session.Fill(table, title_, type_, typeAux_, settings, [](TReadingLoader&, TReadingSteps&) {});
         } else {
             session.SetForcedPlace(Attribute(option, "FORCEBOOK"), Number(Attribute(option, "FORCECHAPTER")),
@@ -214,14 +205,17 @@ void TTraining::ShowPhrase(TReadingSession& session, TWordTable& table, const st
 }
 
 void TTraining::ShowTutorialPage(TReadingSession& session, TWordTable& table, const strucSongSettings& settings,
-                                 int page, TTrainingView& view) {
+                                 TTrainingView& view) {
     table.Clear();
-    const std::string code = Attribute(Option(), "R1").substr(0, 3);
+    // The text's code, and the page after it ("TRP5": page 5 of TRP; none: page 1).
+    const std::string r1 = Attribute(Option(), "R1");
+    const std::string code = r1.substr(0, 3);
+    const int page = std::max(1, Number(r1.size() > 3 ? r1.substr(3) : ""));
     std::string problem;
-    tutorialText_ = ReadDataFile(dataDir_, "bhs/" + code + ".txt", &problem);
+    const std::string tutorialText = ReadDataFile(dataDir_, "bhs/" + code + ".txt", &problem);
     if (!problem.empty()) view.problems.push_back(problem);
     view.textSize = 11;
-    const std::optional<std::string_view> text = TutorialPage(tutorialText_, page);
+    const std::optional<std::string_view> text = TutorialPage(tutorialText, page);
     if (!text && problem.empty()) view.problems.push_back("The tutorial text of " + code + " has no page " + std::to_string(page) + ".");
     const std::vector<TTutorialWord> words = TutorialWords(text.value_or(""));
     session.Fill(table, title_, type_, typeAux_, settings, [&](TReadingLoader&, TReadingSteps& steps) {
@@ -230,7 +224,8 @@ void TTraining::ShowTutorialPage(TReadingSession& session, TWordTable& table, co
             const int size = w.heading ? 16 : 12;
             const Rgb colour = w.heading ? kBlue : kBlack;
             if (w.script == TTutorialWord::English) {
-                table.AddWord(w.text, "Arial", size, colour, w.lineEnd, false, false, false, false, false, kPairNone,
+                // The blank after the word spaces it from the next, as the words of a reading have one before them.
+                table.AddWord(w.text + " ", "Arial", size, colour, w.lineEnd, false, false, false, false, false, kPairNone,
                               0, nullptr);
                 continue;
             }

@@ -48,7 +48,6 @@ public:
     const TXMLelement* Option() const;
     int SelectionIndex() const { return selection_; }
     int OptionIndex() const { return option_; }
-    int Page() const { return page_; }
     // Chooses a selection (a child index of the root) and option (a child index of the
     // selection) without opening it; false when there is no such option.
     bool Choose(int selection, int option);
@@ -62,9 +61,8 @@ public:
     TTrainingView Open(TReadingSession& session, TWordTable& table, const strucSongSettings& settings,
                        bool forceWrapping, int exerciseSize);
 
-    // The navigator: chooses the next or preceding page of a tutorial, else the option after
-    // or before the current one (hidden ones included); false at either end. The caller
-    // opens it.
+    // The navigator: chooses the option after or before the current one (hidden ones
+    // included); false at either end. The caller opens it.
     bool LessonNext() { return Step(1); }
     bool LessonPrev() { return Step(-1); }
 
@@ -74,6 +72,7 @@ public:
     // Flash cards: in two-line mode the answer, the line after the current one.
     void ShowAnswer(TReadingSession& session, TWordTable& table, const strucSongSettings& settings);
     int ExerciseIndex() const { return exerciseIndex_; }
+    bool TwoLine() const { return twoLine_; }
     int ExerciseLines() const { return ExerciseLineCount(exercises_); }
     // Phrase drills: another random phrase of the drill's range.
     void NextPhrase(TReadingSession& session, TWordTable& table, const strucSongSettings& settings);
@@ -85,7 +84,7 @@ private:
     void ShowExerciseLines(TReadingSession& session, TWordTable& table, const strucSongSettings& settings,
                            int first, int last);
     void ShowTutorialPage(TReadingSession& session, TWordTable& table, const strucSongSettings& settings,
-                          int page, TTrainingView& view);
+                          TTrainingView& view);
     void ShowPhrase(TReadingSession& session, TWordTable& table, const strucSongSettings& settings, int size);
     std::string ReadExerciseFile(const std::string& name, TTrainingView* view);
 
@@ -102,8 +101,6 @@ private:
     std::string drillRange_;      // the phrase drill's reading reference
     bool drillWrapped_ = false;
     int exerciseSize_ = 40;
-    int page_ = 1;                // the tutorial's page
-    std::string tutorialText_;    // the open tutorial's text
 };
 
 // The first item of the table with letters to sing; 0 when there is none.

@@ -29,7 +29,8 @@ TEST(ExerciseText, EveryLineIsASegmentAndAVerseOfItsOwn) {
     EXPECT_EQ(index.VerseSegment(3), 3);
     EXPECT_EQ(index.chapterCount, 1);
     EXPECT_EQ(ExerciseLineCount(text), 3);
-    EXPECT_EQ(ExerciseLineCount("one line without its end"), 0);
+    EXPECT_EQ(ExerciseLineCount("AB\r\nlast line without its end"), 2);
+    EXPECT_EQ(ExerciseLineCount(""), 0);
 }
 
 TEST(NextExercise, ChoosesAsTheDrillAsks) {
@@ -37,16 +38,17 @@ TEST(NextExercise, ChoosesAsTheDrillAsks) {
         const char* what;
         int lines, current;
         bool twoLine;
-        std::deque<int> draws;  // each draw n gives 1 + draw as the line number
+        std::deque<int> draws;  // each draw gives 1 + draw as the line number
         int expected;
     } cases[] = {
         {"fewer than three lines: always line 0", 2, 0, false, {}, 0},
         {"no lines at all", 0, 0, true, {}, 0},
-        {"a random line from 1 to the count", 5, 0, false, {4}, 5},
+        {"a random line from 1 to the last", 5, 0, false, {3}, 4},
         {"the line shown now is drawn again", 5, 3, false, {2, 2, 0}, 1},
         {"two lines: rounded down to the question", 6, 0, true, {2}, 2},
-        {"two lines: line 1 rounds to 0, which is drawn again", 6, 4, true, {0, 0, 5}, 6},
+        {"two lines: line 1 rounds to 0, which is drawn again", 6, 2, true, {0, 0, 4}, 4},
         {"two lines: the question shown now is drawn again", 6, 2, true, {1, 2, 3}, 4},
+        {"two lines: no other question to draw", 3, 2, true, {}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(styles_.LoadFromText(
             "<Defs><Style Name=\"S\"><LESSON_NOTES>"
-            "<NOTE Name=\"SEGOL\">rises and falls</NOTE><NOTE Name=\"MARKUP\">{\\b bold}</NOTE>"
+            "<NOTE Name=\"SEGOL\">rises and falls</NOTE><Note Name=\"ZARKA\">%ZARKA% leads to %SEGOL%</Note><NOTE Name=\"MARKUP\">{\\b bold}</NOTE>"
             "</LESSON_NOTES></Style></Defs>"));
         ASSERT_TRUE(names_.LoadFromText(
             "<Names><Encoding Name=\"Ashkenazi\">"
@@ -45,6 +45,7 @@ TEST_F(LessonText, PlaceholdersFollowTheStyleAndItsNames) {
          "\\u1494?\\u1512?\\u1505?\\u1462?"},
         {"a note of the style", "[%NOTE_SEGOL%]", "[rises and falls]"},
         {"a note keeps its own markup", "%NOTE_MARKUP%", "{\\b bold}"},
+        {"a note names tropes as the notes do", "%NOTE_ZARKA%", "Zarka leads to Segol"},
         {"a note the style lacks leaves nothing", "[%NOTE_PAZER%]", "[]"},
         {"a trope the naming lacks stays as written", "%PAZER% and 50% of %", "%PAZER% and 50% of %"},
         {"a name with markup characters is escaped", "%MUNACH%", "Munach"},

@@ -49,6 +49,9 @@ TEST(RichText, TheSubsetOfTheLessonNotes) {
         {"hex escapes in Windows-1252", "caf\\'e9 \\'93q\\'94", "[caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D]\n"},
         {"hex escapes in a Hebrew font are Windows-1255",
          "{\\fonttbl{\\f1\\fcharset177 David;}}\\f1\\'f9\\'c8\\'ec", "[\xD7\xA9\xD6\xB8\xD7\x9C| David]\n"},
+        {"hex escapes of UTF-8 bytes in a UTF-8 document", "{\\rtf1\\ansicpg65001 \\'d7\\'a9 \\'e2\\'97\\'8c}",
+         "[\xD7\xA9 \xE2\x97\x8C]\n"},
+        {"a cut UTF-8 escape reads as Windows-1252", "\\ansicpg65001 \\'d7x\\'e9", "[\xC3\x97x\xC3\xA9]\n"},
         {"unicode with its fallback skipped", "\\u1513?\\u-1?x\\uc2\\u1488\\'3f\\'3fy",
          "[\xD7\xA9\xEF\xBF\xBFx\xD7\x90y]\n"},
         {"bytes of UTF-8 as they are", "\xD7\xA9 ok", "[\xD7\xA9 ok]\n"},
@@ -79,6 +82,7 @@ TEST(RichText, MalformedInputReadsAsFarAsItGoes) {
          "xy\n"},
         {"a cut UTF-8 character", "a\xD7", "a\xC3\x97\n"},
         {"a \\uc beyond the text", "\\uc9\\u1488", "\xD7\x90\n"},
+        {"a UTF-8 escape cut by the end", "\\ansicpg65001 a\\'e2\\'97", "a\xC3\xA2\xE2\x80\x94\n"},
         {"an unclosed font table", "{\\fonttbl{\\f1 A", "\n"},
     };
     for (const Case& c : cases) {
