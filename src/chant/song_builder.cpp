@@ -138,14 +138,21 @@ public:
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
             LetterList letters = table_.SungLetters(i);
             if (letters.empty()) continue;
-            // Only a sung word of the same verse takes lead-in words (not a note of the text).
-            if (!item->sung || !SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
+            // A note of the text (words in braces: an exercise's source or question) is no
+            // word of the melody: the words around it keep their neighbours, and lead-in
+            // words do not reach across it.
+            if (!item->sung) {
+                Flush(leadIn);
+                continue;
+            }
+            // Only a word of the same verse takes lead-in words.
+            if (!SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
                 Flush(leadIn);
             SungWord& w = leadIn;
             w.item = i;
             w.parts.emplace_back(i, letters.size());
             w.letters.insert(w.letters.end(), letters.begin(), letters.end());
-            if (!item->sung || HasAccent(letters)) Flush(leadIn);
+            if (HasAccent(letters)) Flush(leadIn);
         }
         Flush(leadIn);
         bool afterEtnachta = false;

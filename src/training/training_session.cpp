@@ -162,7 +162,9 @@ void TTraining::ShowExerciseLines(TReadingSession& session, TWordTable& table, c
                                                    session.Styles().CurrentEncoding());
         loader.configuredTextSize = exerciseSize_;
         loader.SetIndexedText("", text, IndexExerciseText(text));
-        loader.ScanRange(first + 1, last + 1, false, false, true);
+        // Each line is a verse of its own: its words carry their own verse number, so that
+        // the song builder never takes the phrases of two lines for one verse.
+        for (int line = first; line <= last; ++line) loader.ScanRange(line + 1, line + 1, false, false, true);
         steps.FinishReading(table);
     });
 }
@@ -236,7 +238,7 @@ void TTraining::ShowTutorialPage(TReadingSession& session, TWordTable& table, co
             letters->front().translation = -1;
             const bool scroll = w.script == TTutorialWord::Scroll;
             std::string display = " " + WordDisplayForm(*letters);
-            table.AddWord(std::move(display), scroll ? "TGBS" : "TGBT", scroll ? 24 : 20, colour,
+            table.AddWord(std::move(display), scroll ? "TGBS" : "TGBT", size, colour,
                           w.lineEnd, false, true, scroll, true, true, kPairNone, 0, std::move(letters));
             hebrew = true;
         }

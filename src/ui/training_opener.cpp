@@ -136,6 +136,7 @@ void TTrainingOpener::OpenCurrent() {
                            settings_.Int("ForceFontSize"));
     view.SetRToLWrapping(view_.rtlWrapping);
     view.SetPreWrapped(view_.preWrapped);
+    view.SetBaseFont(view_.textSize > 0 ? view_.textSize : window_.TextSize());
     paneWidth_ = -1;
     reText_->ShowNotes(view_.lessonNotes);
     const bool pane = view_.lessonWindow > 0;
@@ -161,6 +162,7 @@ void TTrainingOpener::OpenCurrent() {
 
 void TTrainingOpener::Leave() {
     training_.Close();
+    window_.HView().SetBaseFont(window_.TextSize());
     for (QWidget* w : std::initializer_list<QWidget*>{reText_, pnlSplitter_, navigator_, exercise_}) w->hide();
 }
 

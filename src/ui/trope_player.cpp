@@ -571,7 +571,8 @@ void TTropePlayer::ShowTrainingText(const std::string& caption, const std::strin
     int first = 0;
     while (first < hview_->WordCount() && !(hview_->Table().IsSung(first) && hview_->Table().OwnLetters(first)))
         ++first;
-    hview_->ShowWord(first < hview_->WordCount() ? first : 0, true);
+    // The page is read from its top; the word only takes the selection.
+    hview_->ShowWord(first < hview_->WordCount() ? first : 0, false);
     ShowCurrentWord();
 }
 
