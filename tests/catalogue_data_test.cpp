@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "readings/open_reading_model.h"
 #include "readings/portion_schedule.h"
 #include "readings/sabbath_keys.h"
 #include "readings/triennial.h"
@@ -211,6 +213,85 @@ TEST(CatalogueData, EverySabbathFindsTheOptionsItsKeysAskFor) {
         }
     }
     EXPECT_EQ(missing, std::set<std::string>{});
+}
+
+// The afternoon reading of every fast and of Yom Kippur is known to the dialog as such: the
+// Torah option named for the afternoon service takes its own Maftir (the Maftir list and the
+// other readings are switched off) and the afternoon Haftarah can still be opened.
+TEST(CatalogueData, AfternoonReadingsAreKnownByTheirService) {
+    TCatalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(kData));
+    for (const char* reading : {"Fast of Gedalia", "Yom Kippur", "Tenth of Teves", "Fast of Esther",
+                                "Seventeenth of Tammuz", "Tisha B'Av"}) {
+        TOpenReadingModel model(catalogue, 5785, {});
+        ASSERT_TRUE(model.SelectReading(reading));
+        const auto& torah = model.Lists().torah;
+        const auto afternoon = std::find_if(torah.begin(), torah.end(),
+                                            [](const TOptionItem& o) { return o.text == "Minchah"; });
+        ASSERT_NE(afternoon, torah.end()) << reading;
+        model.SelectTorahOption(static_cast<int>(afternoon - torah.begin()));
+        EXPECT_FALSE(model.MaftirEnabled()) << reading;
+        EXPECT_FALSE(model.OpenReadingEnabled()) << reading;
+        EXPECT_TRUE(model.OpenHaftarahEnabled()) << reading;
+        const TOpenedReading opened = model.Open(TOpenKind::Torah);
+        EXPECT_EQ(opened.title, std::string(reading) + ": Minchah");
+        EXPECT_FALSE(opened.sections.Kohen.empty() || opened.sections.Maftir.empty()) << reading;
+    }
+}
+
+// Readings opened from the bundled catalogue as the dialog opens them (first item of each
+// list): the triennial cycle's own Maftir and Haftarah, which the annual cycle does not offer;
+// Esther shown line for line as its scroll is written; V'zos HaBracha as Simchas Torah reads it.
+TEST(CatalogueData, OpeningFromTheBundledCatalogue) {
+    TCatalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(kData));
+    struct Row {
+        const char* what;
+        const char* reading;
+        std::int32_t year;
+        int cycle;  // 0: the annual cycle
+        TOpenKind kind;
+        const char* title;
+        bool wrapped;
+        std::vector<std::pair<const char*, const char*>> sections;  // line of the sections list, "" for none
+    };
+    const Row rows[] = {
+        {"the triennial first year's Maftir", "Noach", 5784, 1, TOpenKind::Torah, "Noach: Triennial reading, year 1", false,
+         {{"Kohen", "GEN6:9-6:16"}, {"Shvii", "GEN8:1-8:14"}, {"Maftir", "GEN8:12-8:14"}}},
+        {"the triennial first year's Haftarah", "Noach", 5784, 1, TOpenKind::Haftarah, "Noach: Haftarah - Triennial, year 1",
+         false, {{"Reading section 1", "ISA54:11-55:5"}}},
+        {"the annual Haftarah, no triennial one before it", "Noach", 5784, 0, TOpenKind::Haftarah, "Noach: Haftarah", false,
+         {{"Reading section 1", "ISA54:1-55:5"}}},
+        {"a combined portion's first year takes the first part's Haftarah", "Tazria+Metzora", 5785, 1,
+         TOpenKind::Haftarah, "Tazria+Metzora: Haftarah - Triennial, year 1", false,
+         {{"Reading section 1", "ISA46:3-46:13"}}},
+        {"and its later years the second part's", "Tazria+Metzora", 5785, 3, TOpenKind::Haftarah,
+         "Tazria+Metzora: Haftarah - Triennial, year 3", false, {{"Reading section 1", "2KI5:20-5:27"}}},
+        {"Esther as its scroll is written", "Megillas Esther", 5784, 0, TOpenKind::Reading, "Megillas Esther", true,
+         {{"Reading section 1", "EST1:1-10:3"}}},
+        {"V'zos HaBracha as Simchas Torah reads it", "V'zos HaBracha", 5784, 0, TOpenKind::Torah,
+         "V'zos HaBracha: Simchas Torah", false,
+         {{"Chamishi", "DEU33:22-33:26"}, {"Shishi", ""}, {"Shvii", ""}, {"Chatan HaTorah", "DEU33:27-34:12"},
+          {"Chatan Bereishis Bara", "GEN1:1-2:3"}, {"Maftir", "NUM29:35-30:1"}}},
+        {"and in the triennial cycle the same", "V'zos HaBracha", 5784, 2, TOpenKind::Torah,
+         "V'zos HaBracha: Simchas Torah", false, {{"Chatan HaTorah", "DEU33:27-34:12"}, {"Maftir", "NUM29:35-30:1"}}},
+    };
+    for (const Row& r : rows) {
+        TOpenReadingModel model(catalogue, r.year, {r.cycle > 0, r.cycle, r.year});
+        model.SetTriennial(r.cycle > 0);
+        ASSERT_TRUE(model.SelectReading(r.reading)) << r.what;
+        ASSERT_EQ(model.ReadingName(), r.reading) << r.what;
+        const TOpenedReading opened = model.Open(r.kind);
+        EXPECT_EQ(opened.title, r.title) << r.what;
+        EXPECT_EQ(opened.subtitle, "") << r.what;
+        EXPECT_EQ(opened.wrapped, r.wrapped) << r.what;
+        for (const auto& [name, value] : r.sections) {
+            const std::string label = std::string(name) + ": ";
+            const auto line = std::find_if(opened.manage.begin(), opened.manage.end(),
+                                           [&](const std::string& l) { return l.starts_with(label); });
+            EXPECT_EQ(line == opened.manage.end() ? "" : line->substr(label.size()), value) << r.what << ", " << name;
+        }
+    }
 }
 
 }  // namespace

@@ -21,13 +21,16 @@
 //     together), e.g. "2SST"; Cycle "4" the weekday reading (its Name begins "Weekday");
 //     Cycle "5" a
 //     holiday's reading, with its own Maftir.
-//   Maftir options (Type "Maftir"): Cycle "0" or a triennial key for the portion's own Maftir;
-//     Special the schedule's key ("Shabbas Rosh Chodesh", "Chanukah Day 3", ...) otherwise.
-//   Haftarah options (Type "Haftarah"): the Ashkenazi custom first, then the Sephardi one where
-//     it differs (its Name saying so); Special "" for the portion's own, the schedule's key
-//     otherwise; a Haftarah of several pieces fills R1, R2, ... in order.
-//   Other readings (the Megillot): Type "Esther", "Eichah" or "Ruth-Koheles-ShirHashirim",
-//     R1 the whole book or one chapter.
+//   Maftir options (Type "Maftir"): a triennial key, then Cycle "0", for the portion's own
+//     Maftir; Special the schedule's key ("Shabbas Rosh Chodesh", "Chanukah Day 3", ...) otherwise.
+//   Haftarah options (Type "Haftarah"): the triennial cycle's Haftarah of each triennial
+//     reading (Cycle its key, listed only in that cycle), then the Ashkenazi custom, then the
+//     Sephardi one where it differs (its Name saying so); Special "" for the portion's own, the
+//     schedule's key otherwise; a Haftarah of several pieces fills R1, R2, ... in order.
+//   Holidays and fasts: Torah options of Cycle "5"; the afternoon reading is named "Minchah".
+//   Other readings (the Megillot): Type "Esther" (Wrapped "TRUE": shown line for line as the
+//     scroll is written), "Eichah" or "Ruth-Koheles-ShirHashirim", R1 the whole book or one
+//     chapter.
 // References are "GEN1:1-2:3": book code, first and last chapter:verse. The readings' source
 // numbers Numbers 25 as the codex does (the half verse 25:19); it is mapped to the numbering
 // of the program's text, where that half verse opens 26:1 (lib/reading-numbering.js).
@@ -97,7 +100,8 @@ export function reference(a) {
   const code = CODES.get(a.k);
   if (!code) throw new Error(`unknown book ${a.k}`);
   const at = (cv) => {
-    const [c, v] = cv.split(':').map(Number);
+    // a half verse ("2:2b") is read as its whole verse
+    const [c, v] = cv.split(':').map((n) => parseInt(n, 10));
     const r = code === 'NUM' ? readingVerseOf(code, c, v) : { chapter: c, verse: v };
     return `${r.chapter}:${r.verse}`;
   };
@@ -228,11 +232,35 @@ function specialOptions(sabbaths, problems, portion) {
 
 // ---- the triennial cycle ----------------------------------------------------------------
 
-async function triennialTable() {
+// One of the triennial package's tables: "triennial" (the aliyot of each portion by year and
+// variation) or "triennial-haft" (each portion's Haftarah of each year of the cycle).
+async function triennialTable(name = 'triennial') {
   const file = require.resolve('@hebcal/triennial').replace(/[^/]*$/, '');
-  const candidates = [path.join(file, 'esm', 'triennial.json.js'), path.join(file, 'triennial.json.js')];
+  const candidates = [path.join(file, 'esm', `${name}.json.js`), path.join(file, `${name}.json.js`)];
   const at = candidates.find((p) => fs.existsSync(p));
   return (await import(pathToFileURL(at).href)).default;
+}
+
+// The Haftarah of a triennial reading (cycle key "2" or "2SST"): the Haftarah of that year of
+// the cycle of the portion read; for a combined portion, that of its first part in the first
+// year and of its second part in the later years, as the cycle's Torah readings divide it.
+// None where the cycle keeps the annual Haftarah.
+// A piece naming a verse the book does not have (the table gives Ki Teitzei's third year
+// "Isaiah 4:20") is left out.
+function triennialHaftarah(parts, cycle, haftTable) {
+  const year = Number(cycle[0]);
+  const part = parts.length === 1 || year === 1 ? parts[0] : parts[1];
+  const haft = haftTable[part] && haftTable[part][year];
+  if (typeof haft !== 'object') return null;
+  const kept = (Array.isArray(haft) ? haft : [haft]).filter((a) => {
+    const ok = [a.b, a.e].every((cv) => {
+      const [c, v] = cv.split(':').map((n) => parseInt(n, 10));
+      return v >= 1 && v <= (chapterLengths(CODES.get(a.k))[c - 1] || 0);
+    });
+    if (!ok) console.log(`left out of ${part}'s triennial Haftarah, year ${year}: ${a.k} ${a.b}-${a.e}`);
+    return ok;
+  });
+  return kept.length > 0 ? kept : null;
 }
 
 // The aliyot of a variation ("C.2"), following the table's references from one to another.
@@ -270,14 +298,19 @@ function triennialReadings(source, table) {
 
 // ---- the readings -----------------------------------------------------------------------
 
-function portionReading({ name, parts, source }, table, specials, problems) {
+function portionReading({ name, parts, source }, table, haftTable, specials, problems) {
   const l = getLeyningForParsha(source);
-  const options = [{ Name: 'Torah reading', Type: 'Torah', Cycle: '0',
-    ...aliyotAttributes(l.fullkriyah, { maftir: false }) }];
+  // V'zos HaBracha is never read on a Sabbath but on Simchas Torah: in either cycle its reading
+  // is that day's, the last verses for the Chatan HaTorah and the start of Bereishis for the
+  // Chatan Bereishis, with the festival's Maftir
+  const simchasTorah = source === 'Vezot Haberakhah' ? getLeyningForHolidayKey('Simchat Torah').fullkriyah : null;
+  const sabbath = (name, aliyot) => (simchasTorah
+    ? { Name: 'Simchas Torah', ...aliyotAttributes(simchasTorah, { maftir: false, chatanim: true }) }
+    : { Name: name, ...aliyotAttributes(aliyot, { maftir: false }) });
+  const options = [{ Type: 'Torah', Cycle: '0', ...sabbath('Torah reading', l.fullkriyah) }];
   const triennial = triennialReadings(source, table);
   for (const t of triennial) {
-    options.push({ Name: `Triennial reading, year ${t.cycle[0]}`, Type: 'Torah', Cycle: t.cycle,
-      ...aliyotAttributes(t.aliyot, { maftir: false }) });
+    options.push({ Type: 'Torah', Cycle: t.cycle, ...sabbath(`Triennial reading, year ${t.cycle[0]}`, t.aliyot) });
   }
   // after the Sabbath readings, so that the dialog's first Torah option is a Sabbath's in both
   // cycles
@@ -286,15 +319,27 @@ function portionReading({ name, parts, source }, table, specials, problems) {
     options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
       ...aliyotAttributes(weekday) });
   }
-  if (l.fullkriyah.M) options.push({ Name: 'Maftir', Type: 'Maftir', Cycle: '0', Maftir: reference(l.fullkriyah.M) });
+  // the triennial Maftir before the annual one, which the dialog lists in both cycles: in
+  // triennial mode the cycle's own Maftir is the one selected
   for (const t of triennial) {
-    if (t.aliyot.M) {
+    if (t.aliyot.M && !simchasTorah) {
       options.push({ Name: `Maftir (triennial year ${t.cycle[0]})`, Type: 'Maftir', Cycle: t.cycle,
         Maftir: reference(t.aliyot.M) });
     }
   }
+  const maftir = simchasTorah ? simchasTorah.M : l.fullkriyah.M;
+  if (maftir) options.push({ Name: 'Maftir', Type: 'Maftir', Cycle: '0', Maftir: reference(maftir) });
   // Pinchas has no Sabbath without a key: before the 17th of Tammuz it reads its own Haftarah
   const own = name === 'Pinchas' ? { Special: 'Before 17th of Tammuz' } : {};
+  // the triennial cycle's Haftarot first, so that the dialog selects the cycle's own in
+  // triennial mode (it lists them only there, by their Cycle)
+  for (const t of triennial) {
+    const haft = triennialHaftarah(parts, t.cycle, haftTable);
+    if (haft) {
+      options.push({ Name: `Triennial, year ${t.cycle[0]}`, Type: 'Haftarah', Cycle: t.cycle, ...own,
+        ...pieces(haft) });
+    }
+  }
   options.push(...haftarahOptions('Haftarah', l, own));
   options.push(...specialOptions(specials.get(name), problems, name));
   return { Name: name, options };
@@ -305,8 +350,10 @@ const haftarah = (name, key, extra = {}) => ({ name, key, kind: 'haftarah', extr
 const megillah = (name, code) => ({ name, code, kind: 'megillah' });
 
 const HIGH = { Type: 'HiHoliday' };
+// The morning and afternoon services are named Shacharis and Minchah: the dialog knows an
+// afternoon reading (no Maftir of the Sabbath, no other reading) by "Minchah" in its name.
 const FAST = (caption, key) => [caption, [
-  torah('Morning', key), torah('Afternoon', `${key} (Mincha)`), haftarah('Afternoon', `${key} (Mincha)`)]];
+  torah('Shacharis', key), torah('Minchah', `${key} (Mincha)`), haftarah('Minchah', `${key} (Mincha)`)]];
 
 // The holidays and fasts in the order of the dialog's list: each day's Torah reading with its
 // Maftir, its Haftarah, and the Megillah read on it.
@@ -319,10 +366,10 @@ const HOLIDAYS = [
     torah('Second day', 'Rosh Hashana II', HIGH),
     haftarah('First day', 'Rosh Hashana I'), haftarah('Second day', 'Rosh Hashana II')]],
   FAST('Fast of Gedalia', 'Tzom Gedaliah'),
-  ['Yom Kippur', [torah('Morning', 'Yom Kippur', HIGH),
-    torah('Morning on Shabbos', 'Yom Kippur (on Shabbat)', HIGH),
-    torah('Afternoon', 'Yom Kippur (Mincha)', HIGH),
-    haftarah('Morning', 'Yom Kippur'), haftarah('Afternoon', 'Yom Kippur (Mincha)')]],
+  ['Yom Kippur', [torah('Shacharis', 'Yom Kippur', HIGH),
+    torah('Shacharis on Shabbos', 'Yom Kippur (on Shabbat)', HIGH),
+    torah('Minchah', 'Yom Kippur (Mincha)', HIGH),
+    haftarah('Shacharis', 'Yom Kippur'), haftarah('Minchah', 'Yom Kippur (Mincha)')]],
   ['Succos', [torah('First day', 'Sukkot I'), torah('First day on Shabbos', 'Sukkot I (on Shabbat)'),
     torah('Second day', 'Sukkot II'),
     ...[1, 2, 3, 4].map((d) => torah(`Intermediate day ${d}`, `Sukkot Chol ha-Moed Day ${d}`)),
@@ -358,9 +405,9 @@ const HOLIDAYS = [
     haftarah('First day', 'Shavuot I'), haftarah('Second day', 'Shavuot II'),
     megillah('Megillas Ruth', 'RUT')]],
   FAST('Seventeenth of Tammuz', 'Tzom Tammuz'),
-  ["Tisha B'Av", [torah('Morning', "Tish'a B'Av"), torah('Afternoon', "Tish'a B'Av (Mincha)"),
-    haftarah('Morning', "Tish'a B'Av", { TypeAux: 'Eichah' }),
-    haftarah('Afternoon', "Tish'a B'Av (Mincha)"),
+  ["Tisha B'Av", [torah('Shacharis', "Tish'a B'Av"), torah('Minchah', "Tish'a B'Av (Mincha)"),
+    haftarah('Shacharis', "Tish'a B'Av", { TypeAux: 'Eichah' }),
+    haftarah('Minchah', "Tish'a B'Av (Mincha)"),
     megillah('Megillas Eichah (Lamentations)', 'LAM')]],
 ];
 
@@ -385,20 +432,22 @@ function chapterLengths(code) {
   return counts;
 }
 
+// The options of a Megillah, whole and by chapter. Esther is shown as its scroll is written,
+// line for line (the text carries the scroll's line ends), as the reader will read it.
 function megillahOptions(code) {
   const type = MEGILLOT.find((m) => m[1] === code)[2];
+  const attrs = { Type: type, ...(type === 'Esther' ? { Wrapped: 'TRUE' } : {}) };
   const lengths = chapterLengths(code);
   const whole = `${code}1:1-${lengths.length}:${lengths[lengths.length - 1]}`;
-  return [{ Name: 'Whole Megillah', Type: type, R1: whole },
-    ...lengths.map((n, i) => ({ Name: `Chapter ${i + 1}`, Type: type, R1: `${code}${i + 1}:1-${i + 1}:${n}` }))];
+  return [{ Name: 'Whole Megillah', ...attrs, R1: whole },
+    ...lengths.map((n, i) => ({ Name: `Chapter ${i + 1}`, ...attrs, R1: `${code}${i + 1}:1-${i + 1}:${n}` }))];
 }
 
 function holidayReading([caption, items], problems) {
   const options = [];
   for (const item of items) {
     if (item.kind === 'megillah') {
-      const [, code, type] = MEGILLOT.find((m) => m[1] === item.code);
-      options.push({ Name: item.name, Type: type, R1: megillahOptions(code)[0].R1 });
+      options.push({ ...megillahOptions(item.code)[0], Name: item.name });
       continue;
     }
     const l = getLeyningForHolidayKey(item.key);
@@ -466,16 +515,16 @@ async function main() {
   const portions = portionNames(cli);
   const specials = specialSabbaths(cli, portions);
   const table = await triennialTable();
+  const haftTable = await triennialTable('triennial-haft');
 
-  const readings = portions.map((p) => portionReading(p, table, specials, problems));
+  const readings = portions.map((p) => portionReading(p, table, haftTable, specials, problems));
   readings.push(...HOLIDAYS.map((h) => holidayReading(h, problems)));
   readings.push(...MEGILLOT.map(([caption, code]) => ({ Name: caption, options: megillahOptions(code) })));
   fs.writeFileSync(path.join(outDir, 'sedrot.xml'), documentText('Sedrot', SOURCE, readings));
 
-  const annual = readings.slice(0, portions.length).filter((r, i) => portions[i].parts.length === 1).map((r) => {
-    const { Name, ...sections } = r.options.find((o) => o.Cycle === '0' && o.Type === 'Torah');
-    return { ...sections, Name: r.Name };
-  });
+  // every single portion in its seven aliyot (V'zos HaBracha too, not as Simchas Torah reads it)
+  const annual = portions.filter((p) => p.parts.length === 1).map((p) => ({ Name: p.name, Type: 'Torah',
+    Cycle: '0', ...aliyotAttributes(getLeyningForParsha(p.source).fullkriyah, { maftir: false }) }));
   fs.writeFileSync(path.join(outDir, 'torah.xml'), documentText('Torah', SOURCE,
     [{ Name: 'Weekly portions', options: annual }]));
 

@@ -58,11 +58,14 @@ std::int32_t RequireDate(const CliArgs& args, const std::string& name, THebrewCa
 }
 
 // The name of a weekly portion as the schedule writes it ("Ki Savo", "Vayakhel+Pekudei").
-std::string RequirePortion(const CliArgs& args, const std::string& name) {
-    const std::string portion = args.Require(name);
+const std::string& CheckPortion(const std::string& option, const std::string& portion) {
     if (PortionNumber(portion) < 0)
-        throw UsageError("--" + name + ": \"" + portion + "\" is not the name of a weekly portion (such as \"Ki Savo\")");
+        throw UsageError("--" + option + ": \"" + portion + "\" is not the name of a weekly portion (such as \"Ki Savo\")");
     return portion;
+}
+
+std::string RequirePortion(const CliArgs& args, const std::string& name) {
+    return CheckPortion(name, args.Require(name));
 }
 
 // Year types of the Hebrew years met while walking a range, each computed once.
@@ -154,8 +157,10 @@ int Keys(const Args& raw) {
     const CliArgs args(raw, {"reading", "year"}, {"israel"});
     args.Require("reading");
     const std::int32_t year = RequireYear(args, "year");
+    const std::vector<std::string> readings = args.All("reading");
+    for (const std::string& reading : readings) CheckPortion("reading", reading);
     TPortionSchedule schedule;
-    for (const std::string& reading : args.All("reading")) {  // one line per reading, in order
+    for (const std::string& reading : readings) {  // one line per reading, in order
         const SabbathKeyValues keys = SabbathKeys(schedule, reading, year, args.Has("israel"));
         JsonObject line;
         line.Add("dateLine", keys.dateLine)

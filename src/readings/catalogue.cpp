@@ -103,7 +103,11 @@ TOptionLists FillOptionLists(const TXMLelement* reading, const SabbathKeyValues&
                                                    : cycle == "0" || (triennial && cycle == triennialKey);
             if (take) lists.maftir.push_back({name, i});
         } else if (type == "Haftarah") {
-            if (Attr(option, "Special") == keys.haftarah) lists.haftarah.push_back({name, i});
+            // A triennial cycle's own Haftarah (Cycle "1" ... "3" or a key such as "2SST") is
+            // offered only in that cycle; every other one as its special key says.
+            const bool ofTriennialCycle = !cycle.empty() && cycle[0] >= '1' && cycle[0] <= '3';
+            const bool inCycle = !ofTriennialCycle || (triennial && cycle == triennialKey);
+            if (inCycle && Attr(option, "Special") == keys.haftarah) lists.haftarah.push_back({name, i});
         } else {
             lists.other.push_back({name, i});
         }

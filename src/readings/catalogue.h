@@ -59,7 +59,8 @@ struct TOptionLists {
 // Fills the lists for a reading element (none gives empty lists): Torah options of the
 // annual cycle (Cycle "0") or of the triennial key, with the Shvi'i suffix, and those of
 // Cycle "4" and "5" in both modes; the Maftir options of the Maftir key (or, without one,
-// the ordinary ones); the Haftarah options of the Haftarah key; every other option.
+// the ordinary ones); the Haftarah options of the Haftarah key (a triennial Haftarah only in
+// its own cycle); every other option.
 // The first item of each list is selected.
 TOptionLists FillOptionLists(const TXMLelement* reading, const SabbathKeyValues& keys, bool triennial,
                              std::string_view triennialKey);

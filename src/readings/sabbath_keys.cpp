@@ -25,6 +25,14 @@ SabbathKeyValues SabbathKeys(TPortionSchedule& schedule, std::string_view readin
     SabbathKeyValues keys;
     THebrewCalendar& calendar = schedule.Calendar();
     const int type = calendar.YearType(year);
+    if (readingName == "V'zos HaBracha") {
+        // Never read on a Sabbath: it is read on Simchas Torah (23 Tishrei, in Israel 22),
+        // with the festival's own Maftir and Haftarah, so no Sabbath's key applies.
+        const HebrewDate simchasTorah{israel ? 22 : 23, 1, year};
+        const std::int32_t dayNumber = calendar.HebrewToDayNumber(simchasTorah.day, year, 1);
+        keys.dateLine = DateLine(DayNumberToCivil(dayNumber), simchasTorah, IsLeapYearType(type));
+        return keys;
+    }
     const SabbathDate sabbath = schedule.SabbathOfPortion(readingName, year, type, israel);
     if (sabbath.day == 0) return keys;
 
@@ -86,6 +94,15 @@ SabbathKeyValues SabbathKeys(TPortionSchedule& schedule, std::string_view readin
     if ((masei && keys.haftarah == "Shabbas Rosh Chodesh") ||
         (readingName == "Re'eh" && keys.haftarah == "Shabbas Erev Rosh Chodesh"))
         keys.haftarah.clear();
+    // A Haftarah that gave way to a special Sabbath's is made up the week after: Kedoshim,
+    // read on its own after Acharei was Shabbas HaGadol or the eve of Rosh Chodesh, reads
+    // Acharei's; Ki Seitzei after Re'eh fell on Rosh Chodesh adds Re'eh's third consolation.
+    if (keys.haftarah.empty() && readingName == "Kedoshim" &&
+        !SabbathKeys(schedule, "Acharei", year, israel).haftarah.empty())
+        keys.haftarah = "After a special Sabbath";
+    if (keys.haftarah.empty() && readingName == "Ki Seitzei" &&
+        SabbathKeys(schedule, "Re'eh", year, israel).haftarah == "Shabbas Rosh Chodesh")
+        keys.haftarah = "With the third consolation";
     if (keys.roshChodesh) keys.suffix = " (Shvi'i:Rosh Chodesh)";
     return keys;
 }

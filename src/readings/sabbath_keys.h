@@ -23,6 +23,8 @@ struct SabbathKeyValues {
 
 // The keys for the Sabbath of the named reading in a Hebrew year. A reading that is not a
 // portion read that year (a holiday, a Megilla, a combined portion read apart) has none.
+// V'zos HaBracha, read on Simchas Torah and never on a Sabbath, has the date line of
+// Simchas Torah and no keys.
 SabbathKeyValues SabbathKeys(TPortionSchedule& schedule, std::string_view readingName, std::int32_t year,
                              bool israel);
 

@@ -17,6 +17,7 @@ std::string BookDisplayName(std::string_view code) {
         {"RUT RU1", "Ruth"}, {"LAM LA1", "Eichah/Lamentations"}, {"QOH QO1", "Koheles/Ecclesiastes"},
         {"NEH", "Nechemiah"}, {"TRP", "Te'amim Guide"}, {"TRA", "Te'amim Guide - Academic Trope Names"},
         {"CLS", "Te'amim Clause Examples"}, {"CLA", "Te'amim Clause Examples - Academic Trope Names"},
+        {"BRC", "Blessings"},
     };
     if (code.size() == 3) {
         for (const auto& n : kNames) {

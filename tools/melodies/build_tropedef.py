@@ -29,6 +29,11 @@ A source file:
                                   (check_tunes.py refuses any other shared figure)
     extend NAME                   variants put before those an included trope already has
 
+Every style also gets LESSON_NOTES: one Note per trope, a sentence that tells the student
+how the trope's plain melody (its DEFAULT variant) goes in this style, in solfege with do
+on "c", written from the notes themselves so that the lesson notes always agree with what
+the program sings (see lesson_note below).
+
 A variant line lists its conditions (a comma gives alternatives, written as one variant per
 value), a colon, and the notes. Notes before the first "|" are upbeats, after a second "|"
 extras; a note is a pitch name and its duration divisor ("b-8"; after the digit names of
@@ -250,6 +255,84 @@ def attrs_text(attrs):
     return "".join(f' {k}="{esc(v)}"' for k, v in attrs.items())
 
 
+SOLFEGE = {"c": "do", "d": "re", "e": "mi", "f": "fa", "g": "sol", "a": "la", "b": "ti"}
+LOW_DIGITS = {"3": "c", "4": "d", "5": "e", "6": "f", "7": "g", "1": "a", "2": "b"}
+ABOVE_HIGH = {"H": "c", "I": "d", "J": "e"}
+ACCIDENTALS = {"#": " sharp", "-": " flat", "/": " half-flat", "x": " half-sharp"}
+TYPE_WORDS = {
+    "Torah": "Torah", "TorahBlessing": "Torah blessings", "HiHoliday": "High Holiday",
+    "Haftarah": "Haftarah", "HaftarahBlessing": "Haftarah blessings", "Esther": "Esther",
+    "Eichah": "Eichah", "Tehillim": "Psalms", "Ruth-Koheles-ShirHashirim": "Megillot",
+}
+
+
+def solfege(pitch):
+    """A pitch name as a singer reads it: "low sol", "mi", "high do", "ti flat"."""
+    letter, accidental = pitch[0], ACCIDENTALS.get(pitch[1:], "")
+    if letter in LOW_DIGITS:
+        return f"low {SOLFEGE[LOW_DIGITS[letter]]}{accidental}"
+    if letter in ABOVE_HIGH:
+        return f"very high {SOLFEGE[ABOVE_HIGH[letter]]}{accidental}"
+    if letter.isupper():
+        return f"high {SOLFEGE[letter.lower()]}{accidental}"
+    return f"{SOLFEGE[letter]}{accidental}"
+
+
+def note_run(notes):
+    """The notes' names joined by dashes, a note repeated at once named once."""
+    names = []
+    for n in notes:
+        name = solfege(n["pitch"])
+        if not names or names[-1] != name:
+            names.append(name)
+    return "-".join(names)
+
+
+def lesson_note(style, name, variants):
+    """How a trope's plain melody goes, in words, with the trope named by its placeholder."""
+    default = next((n for c, n in variants if c.get("DEFAULT") == "TRUE"), variants[-1][1])
+    upbeats = [n for n in default if n["kind"] == "upbeat"]
+    main = [n for n in default if n["kind"] == "main"]
+    extra = [n for n in default if n["kind"] == "extra"]
+    kind = TYPE_WORDS.get(style.attrs.get("Type", ""), style.attrs.get("Type", ""))
+    text = f"In the {style.attrs.get('Name', '')} {kind} melody, %{name}% "
+    if upbeats:
+        text += f"leads in on {note_run(upbeats)}, then sings "
+    else:
+        text += "sings "
+    text += f"{note_run(main)} on the stressed syllable"
+    last = (extra or main)[-1]
+    if extra:
+        text += f" and {note_run(extra)} on the last syllable"
+    held = "held long" if last["duration"] <= 2 else "held" if last["duration"] == 3 else ""
+    rest = solfege(last["pitch"])
+    first = pitch_value((upbeats or main)[0]["pitch"])
+    way = ("rising" if pitch_value(last["pitch"]) > first
+           else "falling" if pitch_value(last["pitch"]) < first else "coming back")
+    text += f", {way} to {rest}" + (f", {held}." if held else ".")
+    # The variants a student meets in every portion, each in one more sentence.
+    for conds, notes in variants:
+        runs = {k: note_run([n for n in notes if n["kind"] == k]) for k in ("main", "extra")}
+        end = solfege(notes[-1]["pitch"])
+        if conds == {"TROPE_GROUP": "Etnachta"}:
+            text += f" Before %ETNACHTA% it sings {runs['main']} on the stressed syllable and stays on {end}."
+        elif conds == {"END_OF_ALIYAH": "TRUE"}:
+            text += f" At the end of an aliyah it closes broadly with {runs['main']}, ending on {end}."
+        elif conds == {"MILEIL": "TRUE"} and runs["extra"] and not extra:
+            text += (f" On a word stressed before its last syllable, the last syllable takes "
+                     f"{runs['extra']}.")
+    return text
+
+
+def lesson_notes(style, tropes):
+    notes = {name: lesson_note(style, name, tropes[name]) for name in style.order
+             if ":" not in name and tropes.get(name)}
+    # The verse end is sung through the silluq; the sof pasuq's lesson names it so.
+    if "SILLUQ" in notes:
+        notes["SOF_PASUK"] = notes["SILLUQ"].replace("%SILLUQ%", "%SOF_PASUK%")
+    return notes
+
+
 def write_xml(style, out_dir):
     tropes = final_tropes(style)
     missing = [t for t in REQUIRED_TROPES if not tropes.get(t)]
@@ -278,6 +361,10 @@ def write_xml(style, out_dir):
         for item in style.melodies:
             lines.append(f"      <Item{attrs_text(item)}/>")
         lines.append("    </MELODIES>")
+    lines.append("    <LESSON_NOTES>")
+    for name, text in lesson_notes(style, tropes).items():
+        lines.append(f'      <Note Name="{esc(name)}">{esc(text)}</Note>')
+    lines.append("    </LESSON_NOTES>")
     lines.append("  </Style>")
     lines.append("</TropeDefinitions>")
     stem = style.path.stem

@@ -109,9 +109,13 @@ def check_style(style, where, problems):
         bend = int(attrs["PITCHBEND"])
     tropes = {}
     melodies = None
+    lesson_notes = None
     for child in style:
         if child.tag.upper() == "MELODIES":
             melodies = child
+            continue
+        if child.tag.upper() == "LESSON_NOTES":
+            lesson_notes = child
             continue
         name = child.get("Name", "")
         tropes.setdefault(name, child)
@@ -128,6 +132,13 @@ def check_style(style, where, problems):
     for name in REQUIRED_TROPES:
         if name not in tropes:
             problems.append(f"{where}: no melody for {name}")
+    # The lesson notes name tropes of the style (or the sof pasuk, sung through the silluq).
+    for note in (lesson_notes if lesson_notes is not None else []):
+        name = note.get("Name", "")
+        if name not in tropes and name != "SOF_PASUK":
+            problems.append(f"{where}: lesson note for {name}, which the style does not sing")
+        if not (note.text or "").strip():
+            problems.append(f"{where}: lesson note for {name} is empty")
     for item in (melodies if melodies is not None else []):
         loc, kind = item.get("LOC", ""), item.get("TYPE", "").upper()
         at = f"{where} melody item {loc}"

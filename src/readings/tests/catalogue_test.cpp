@@ -63,24 +63,33 @@ TEST(Catalogue, TorahOptionsByCycle) {
         <o Name="Festival" Type="Torah" Cycle="5"/>
         <o Name="Maftir" Type="Maftir" Cycle="0"/>
         <o Name="Maftir 1" Type="Maftir" Cycle="1"/>
+        <o Name="Haftarah, second year" Type="Haftarah" Cycle="2SST"/>
         <o Name="Haftarah" Type="Haftarah"/>
         <o Name="Special" Type="Haftarah" Special="Shabbas Rosh Chodesh"/>
         <o Name="Scroll" Type="Esther"/></s></r>)"));
     SabbathKeyValues keys;
     keys.suffix = " (Shvi'i:Rosh Chodesh)";
     const TXMLelement* x = c.ReadingElement("X");
-    struct Row { const char* what; bool triennial; const char* key; std::vector<std::string> torah, maftir; };
+    struct Row {
+        const char* what;
+        bool triennial;
+        const char* key;
+        std::vector<std::string> torah, maftir, haftarah;
+    };
+    // A triennial Haftarah is offered in its own cycle only, never in the annual one.
     const Row rows[] = {
-        {"annual", false, "1", {"Annual (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"}, {"Maftir"}},
-        {"first year", true, "1", {"First year (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"}, {"Maftir", "Maftir 1"}},
-        {"second year, apart", true, "2SST", {"Second, apart (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"}, {"Maftir"}},
-        {"third year", true, "3", {"Weekday", "Festival"}, {"Maftir"}},
+        {"annual", false, "2SST", {"Annual (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"}, {"Maftir"}, {"Haftarah"}},
+        {"first year", true, "1", {"First year (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"}, {"Maftir", "Maftir 1"},
+         {"Haftarah"}},
+        {"second year, apart", true, "2SST", {"Second, apart (Shvi'i:Rosh Chodesh)", "Weekday", "Festival"},
+         {"Maftir"}, {"Haftarah, second year", "Haftarah"}},
+        {"third year", true, "3", {"Weekday", "Festival"}, {"Maftir"}, {"Haftarah"}},
     };
     for (const Row& r : rows) {
         const TOptionLists lists = FillOptionLists(x, keys, r.triennial, r.key);
         EXPECT_EQ(Texts(lists.torah), r.torah) << r.what;
         EXPECT_EQ(Texts(lists.maftir), r.maftir) << r.what;
-        EXPECT_EQ(Texts(lists.haftarah), std::vector<std::string>{"Haftarah"}) << r.what;
+        EXPECT_EQ(Texts(lists.haftarah), r.haftarah) << r.what;
         EXPECT_EQ(Texts(lists.other), std::vector<std::string>{"Scroll"}) << r.what;
         // Each item leads back to its option element.
         for (const TOptionItem& item : lists.torah)
@@ -143,7 +152,9 @@ void ExpectOpened(const OpenRow& r) {
     // The manage lines name every present section with its value; the notes come apart.
     EXPECT_EQ(ManageSectionLines(got.sections), ManageSectionLines(want.sections)) << r.what;
     EXPECT_EQ(got.sections.RNote, want.sections.RNote) << r.what;
-    if (!want.manage.empty()) EXPECT_EQ(got.manage, want.manage) << r.what;
+    if (!want.manage.empty()) {
+        EXPECT_EQ(got.manage, want.manage) << r.what;
+    }
 }
 
 TEST(OpenChosenReading, SabbathReadings) {

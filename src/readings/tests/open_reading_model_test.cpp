@@ -158,7 +158,9 @@ TEST(OpenReadingModel, TorahOptionRule) {
         EXPECT_EQ(model.HaftarahEnabled(), r.haftarah) << r.what;
         EXPECT_EQ(model.OpenHaftarahEnabled(), r.openHaftarah) << r.what;
         EXPECT_EQ(model.OpenReadingEnabled(), r.openReading) << r.what;
-        if (!r.openHaftarah) EXPECT_EQ(model.Open(TOpenKind::Haftarah).title, "") << r.what;
+        if (!r.openHaftarah) {
+            EXPECT_EQ(model.Open(TOpenKind::Haftarah).title, "") << r.what;
+        }
     }
 }
 
