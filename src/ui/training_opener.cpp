@@ -164,6 +164,7 @@ void TTrainingOpener::Leave() {
     training_.Close();
     window_.HView().SetBaseFont(window_.TextSize());
     for (QWidget* w : std::initializer_list<QWidget*>{reText_, pnlSplitter_, navigator_, exercise_}) w->hide();
+    window_.ArrangeControls();  // the view takes the whole width again
 }
 
 QRect TTrainingOpener::Arrange(const QRect& area) {

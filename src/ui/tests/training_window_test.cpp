@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
@@ -22,10 +24,17 @@ namespace {
 
 // The course of the training library's tests: a tutorial, lessons, flash cards, a Hebrew
 // text and a phrase drill.
-const std::filesystem::path kCourse = std::string(LYRASTA_TEST_DATA) + "/../../../training/tests/data";
+const std::filesystem::path kCourse = LYRASTA_TRAINING_TEST_DATA;
+
+// A settings file with the Torah melody chosen, as a student who has sung before has it.
+std::string SettingsFile() {
+    const auto path = std::filesystem::temp_directory_path() / "lyrasta_training_window.ini";
+    std::ofstream(path) << "[Options]\nTorah=Ashkenazi\n";
+    return path.string();
+}
 
 struct TrainingWindow {
-    TSettingsStore settings{(std::filesystem::temp_directory_path() / "lyrasta_training_window.ini").string()};
+    TSettingsStore settings{SettingsFile()};
     std::vector<std::string> messages;
     TReadingSession session{LYRASTA_DATA_DIR, [this](const std::string&, const std::string& m) { messages.push_back(m); }};
     TTraining training{kCourse, [this](const std::string&, const std::string& m) { messages.push_back(m); }};
@@ -33,7 +42,6 @@ struct TrainingWindow {
     std::unique_ptr<TTrainingOpener> opener;
 
     TrainingWindow() {
-        settings.Set("Torah", "Ashkenazi");
         TPlayerServices services;
         services.loadReading = [](const TReadingRequest&, TWordTable& table, std::string&) {
             testing::FillGenesis(table);
