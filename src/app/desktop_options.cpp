@@ -90,6 +90,10 @@ SplitArguments SplitDesktopArguments(const std::vector<std::string>& args) {
     return out;
 }
 
+bool IsReadingWindow(const std::string& dialog) {
+    return dialog == "open-reading" || dialog == "custom-readings" || dialog == "calendar";
+}
+
 DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     const cli::CliArgs a(args, DesktopValuedOptions(), DesktopSwitches());
     DesktopOptions o;
@@ -111,9 +115,8 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     o.pdf = a.ValueOr("pdf", "");
     o.dialog = a.ValueOr("dialog", "");
     // The reading windows can be shown at start; the other dialogs are drawn for a screenshot.
-    if (!o.dialog.empty() && o.screenshot.empty() && o.dialog != "open-reading" && o.dialog != "calendar" &&
-        o.dialog != "training")
-        throw cli::UsageError("--dialog goes with --screenshot (except open-reading, calendar and training)");
+    if (!o.dialog.empty() && o.screenshot.empty() && !IsReadingWindow(o.dialog) && o.dialog != "training")
+        throw cli::UsageError("--dialog goes with --screenshot (except open-reading, custom-readings, calendar and training)");
     o.training = a.ValueOr("training", "");
     if (!o.training.empty() && (o.reading || o.catalogueReading))
         throw cli::UsageError("--training opens a training option instead of a reading: not with --section or --reading");
