@@ -136,15 +136,15 @@ public:
         for (int i = 0; i < table_.WordCount(); ++i) {
             const HxWord* item = table_.Item(i);
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
-            LetterList letters = table_.SungLetters(i);
-            if (letters.empty()) continue;
-            // A note of the text (words in braces: an exercise's source or question) is no
-            // word of the melody: the words around it keep their neighbours, and lead-in
-            // words do not reach across it.
+            // A note of the text (a word in braces, such as an exercise line's reference) is
+            // shown, not sung: it ends the lead-in words before it and is no neighbour of the
+            // words around it, whose melodies it would otherwise disturb.
             if (!item->sung) {
                 Flush(leadIn);
                 continue;
             }
+            LetterList letters = table_.SungLetters(i);
+            if (letters.empty()) continue;
             // Only a word of the same verse takes lead-in words.
             if (!SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
                 Flush(leadIn);
