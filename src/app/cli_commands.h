@@ -35,6 +35,9 @@ int RunSyllables(const Args& args);
 
 // styles [--data DIR]: the melody styles, one line each with type, name, key, description.
 int RunStyles(const Args& args);
+// training [--data DIR]: the training options, one line each with selection, option, kind
+// (the option's TUTORIAL value) and display (listed in the training dialog).
+int RunTraining(const Args& args);
 
 // notes [reading options] [singing options]: per sung word its syllables and notes.
 int RunNotes(const Args& args);

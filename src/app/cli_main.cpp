@@ -24,6 +24,8 @@ const std::vector<Command>& Commands() {
         {"options", "--reading NAME [--year Y] [--israel] [--triennial --cycle C] [--catalogue FILE]: the open-reading dialog's option lists for a reading", RunOptions},
         {"open", "--reading NAME [--year Y] [--israel] [--triennial --cycle C] [--kind Torah|Haftarah|Reading] [--option N] [--maftir N]: the reading the choice opens", RunOpen},
         {"styles", "[--data DIR]: the melody styles with their reading type, name, key and description", RunStyles},
+        {"training", "[--data DIR]: the training options with their selection, name, kind and whether they are listed",
+         RunTraining},
         {"say", "--text TEXT|--file FILE --wav OUT [--notes]: sing command text into a wave file", RunSay},
         {"sing", "[reading options] [singing options] --word N --range word|verse|section|group --wav OUT [--notes] [--speak] [--volume N]: sing a range of the song into a wave file", RunSing},
     };

@@ -33,7 +33,7 @@ namespace {
 std::vector<std::string> DesktopValuedOptions() {
     std::vector<std::string> valued = cli::ReadingValuedOptions();
     for (const char* n : {"type", "type-aux", "settings", "view", "screenshot", "pdf", "size", "reading", "year",
-                          "cycle", "kind", "dialog"})
+                          "cycle", "kind", "dialog", "training"})
         valued.push_back(n);
     return valued;
 }
@@ -115,8 +115,11 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     o.pdf = a.ValueOr("pdf", "");
     o.dialog = a.ValueOr("dialog", "");
     // The reading windows can be shown at start; the other dialogs are drawn for a screenshot.
-    if (!o.dialog.empty() && o.screenshot.empty() && !IsReadingWindow(o.dialog))
-        throw cli::UsageError("--dialog goes with --screenshot (except open-reading, custom-readings and calendar)");
+    if (!o.dialog.empty() && o.screenshot.empty() && !IsReadingWindow(o.dialog) && o.dialog != "training")
+        throw cli::UsageError("--dialog goes with --screenshot (except open-reading, custom-readings, calendar and training)");
+    o.training = a.ValueOr("training", "");
+    if (!o.training.empty() && (o.reading || o.catalogueReading))
+        throw cli::UsageError("--training opens a training option instead of a reading: not with --section or --reading");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

@@ -30,6 +30,7 @@ struct DesktopOptions {
     std::string screenshot;    // PNG to write after loading, then exit
     std::string pdf;           // PDF of the printed pages to write after loading, then exit
     std::string dialog;        // with a screenshot: the dialog to draw instead of the window
+    std::string training;      // a training option to open, "SELECTION/OPTION"
     int width = 0, height = 0; // --size WxH; 0: maximised
 };
 

@@ -20,6 +20,7 @@
 #include "player/trope_tunes.h"
 #include "player/settings_store.h"
 #include "text/safe_write.h"
+#include "training/training_session.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
@@ -29,6 +30,7 @@
 #include "ui/reading_opener.h"
 #include "ui/single_instance.h"
 #include "ui/synth_link.h"
+#include "ui/training_opener.h"
 #include "ui/trope_player.h"
 
 namespace {
@@ -38,6 +40,7 @@ void Usage(std::ostream& out) {
            "               [--type TYPE] [--type-aux TYPE] [--settings FILE] [--data DIR]\n"
            "               [--reading NAME [--year Y] [--israel] [--triennial --cycle C]\n"
            "                [--kind Torah|Haftarah|Reading]]\n"
+           "               [--training \"SELECTION/OPTION\"]\n"
            "               [--view modern|stam|tikkun] [--pdf FILE.pdf]\n"
            "               [--screenshot FILE.png [--size WxH] [--dialog NAME]]\n";
 }
@@ -116,20 +119,23 @@ int main(int argc, char** argv) {
     messageParent = &window;
     if (headless) window.SetMessageSink(report);
     lyrasta::ui::TPlayerServices& s = window.Services();
+    // The melody box and the Melody tab for the melody types of what was opened.
+    auto showStyles = [&](const std::string& type, const std::string& typeAux) {
+        auto& styles = session.Styles();
+        window.SetMelodyStyles(styles.StyleNames(type), styles.ChosenIndex(type), styles.HelpText(type));
+        window.SetSecondMelody(styles.Display(), typeAux, styles.HelpText(typeAux));
+        for (const std::string& t : {type, typeAux}) {
+            const auto& names = styles.StyleNames(t);
+            const int chosen = styles.ChosenIndex(t);
+            if (chosen >= 0 && chosen < static_cast<int>(names.size())) window.RememberStyle(t, names[chosen]);
+        }
+    };
     s.loadReading = [&](const lyrasta::ui::TReadingRequest& r, lyrasta::TWordTable& table,
                         std::string& error) {
         const auto problems = session.Open(table, r.title, r.subtitle, r.wrapped, r.sections,
                                            r.type, r.typeAux, window.SongSettings());
         for (const std::string& p : problems) error += (error.empty() ? "" : "\n") + p;
-        auto& styles = session.Styles();
-        window.SetMelodyStyles(styles.StyleNames(r.type), styles.ChosenIndex(r.type),
-                               styles.HelpText(r.type));
-        window.SetSecondMelody(styles.Display(), r.typeAux, styles.HelpText(r.typeAux));
-        for (const std::string& type : {r.type, r.typeAux}) {
-            const auto& names = styles.StyleNames(type);
-            const int chosen = styles.ChosenIndex(type);
-            if (chosen >= 0 && chosen < static_cast<int>(names.size())) window.RememberStyle(type, names[chosen]);
-        }
+        showStyles(r.type, r.typeAux);
         for (int i = 0; i < table.WordCount(); ++i)
             if (table.IsHebrewWord(i)) return true;
         // Say why rather than show a bare heading: the loader's problems name the book files
@@ -147,9 +153,13 @@ int main(int argc, char** argv) {
     s.resetSong = [&](const lyrasta::strucSongSettings& song) {
         session.ResetSong(window.HView().Table(), song);
     };
+    lyrasta::TTraining training(options.dataDir, report);
+    lyrasta::ui::TTrainingOpener trainer(window, session, training, settings, showStyles, report);
     s.chooseStyle = [&](const std::string& type, int index) {
         session.Styles().SetChosenStyle(type, index);
         session.Styles().ChooseReadingStyles();
+        // In training the option opens again in the new melody, its notes naming the tropes as it does.
+        if (training.IsOpen()) QTimer::singleShot(0, &trainer, [&trainer] { trainer.OpenCurrent(); });
     };
     lyrasta::ui::TSynthLink singer(window, settings);
     if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
@@ -164,7 +174,9 @@ int main(int argc, char** argv) {
     // without either, never an empty window: the reading opened last, or the coming Sabbath's.
     auto open = [&](const lyrasta::app::DesktopOptions& o, bool atStart) {
         bool ok = true;
-        if (o.reading) {
+        if (!o.training.empty()) {
+            ok = trainer.OpenNamed(o.training);
+        } else if (o.reading) {
             const lyrasta::cli::ReadingOptions& r = *o.reading;
             ok = window.OpenReading({r.title, r.subtitle, r.wrapped, r.sections, o.type, o.typeAux});
         } else if (const auto& c = o.catalogueReading) {
@@ -205,6 +217,7 @@ int main(int argc, char** argv) {
     if (options.dialog == "custom-readings") opener.Dialog().ShowTab(2);
     if (!headless && (options.dialog == "open-reading" || options.dialog == "custom-readings")) opener.ShowDialog();
     if (!headless && options.dialog == "calendar") opener.ShowCalendar();
+    if (!headless && options.dialog == "training") trainer.ShowDialog();
     if (!options.pdf.empty()) {
         QCoreApplication::processEvents();
         const std::string title = options.reading && !options.reading->title.empty() ? options.reading->title
@@ -220,8 +233,10 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         std::unique_ptr<QWidget> dialog;
         QWidget* shown = &window;
-        if (lyrasta::app::IsReadingWindow(options.dialog)) {
-            shown = options.dialog == "calendar" ? static_cast<QWidget*>(&opener.Calendar()) : &opener.Dialog();
+        if (lyrasta::app::IsReadingWindow(options.dialog) || options.dialog == "training") {
+            shown = options.dialog == "calendar"   ? static_cast<QWidget*>(&opener.Calendar())
+                    : options.dialog == "training" ? &trainer.Dialog()
+                                                   : &opener.Dialog();
             shown->show();
             // The picture of the custom tab shows the first reading the student saved.
             lyrasta::ui::TCustomReadingsTab& custom = opener.Dialog().CustomTab();
@@ -231,7 +246,7 @@ int main(int argc, char** argv) {
         } else if (!options.dialog.empty()) {
             dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
             if (!dialog) {
-                std::cerr << "lyrasta: --dialog is one of open-reading custom-readings calendar";
+                std::cerr << "lyrasta: --dialog is one of open-reading custom-readings calendar training";
                 for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
                 std::cerr << "\n";
                 return 2;

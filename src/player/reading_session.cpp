@@ -22,11 +22,8 @@ void TReadingSession::LoadPhonemes(const std::string& pronunciation) {
         phonemes_ = LoadPhonemeSet(phonemeText_, pronunciation);
 }
 
-std::vector<std::string> TReadingSession::Open(TWordTable& table, const std::string& title,
-                                               const std::string& subtitle, bool wrapped,
-                                               const TReadingSections& sections,
-                                               const std::string& type, const std::string& typeAux,
-                                               const strucSongSettings& settings) {
+void TReadingSession::ChooseStyles(const std::string& type, const std::string& typeAux,
+                                   const strucSongSettings& settings) {
     if (!catalogueBuilt_) {
         styles_->BuildStyleCatalogue(settings.styles);
         catalogueBuilt_ = true;
@@ -34,15 +31,48 @@ std::vector<std::string> TReadingSession::Open(TWordTable& table, const std::str
     styles_->SetReadingTypes(type, typeAux);
     styles_->ChooseReadingStyles();
     LoadPhonemes(settings.pronunciation);
-    title_ = title;
+}
+
+TSongSteps TReadingSession::Steps(const strucSongSettings& settings) {
     TSongSteps steps(phonemes_, *styles_, settings, message_);
-    steps.title = title;
+    steps.title = title_;
+    steps.forceBook = forceBook_;
+    steps.forceChapter = forceChapter_;
+    steps.forceVerse = forceVerse_;
+    return steps;
+}
+
+std::vector<std::string> TReadingSession::Open(TWordTable& table, const std::string& title,
+                                               const std::string& subtitle, bool wrapped,
+                                               const TReadingSections& sections,
+                                               const std::string& type, const std::string& typeAux,
+                                               const strucSongSettings& settings) {
+    std::vector<std::string> problems;
+    SetForcedPlace({}, 0, 0);
+    Fill(table, title, type, typeAux, settings, [&](TReadingLoader& loader, TReadingSteps&) {
+        loader.wrapped = wrapped;
+        loader.LoadReading(title, subtitle, sections);
+        problems = loader.Problems();
+    });
+    return problems;
+}
+
+void TReadingSession::Fill(TWordTable& table, const std::string& title, const std::string& type,
+                           const std::string& typeAux, const strucSongSettings& settings,
+                           const std::function<void(TReadingLoader&, TReadingSteps&)>& fill) {
+    ChooseStyles(type, typeAux, settings);
+    title_ = title;
+    TSongSteps steps = Steps(settings);
     loader_ = std::make_unique<TReadingLoader>(dataDir_, table);
-    loader_->wrapped = wrapped;
     loader_->SetSteps(&steps);
-    loader_->LoadReading(title, subtitle, sections);
+    fill(*loader_, steps);
     loader_->SetSteps(nullptr);
-    return loader_->Problems();
+}
+
+void TReadingSession::SetForcedPlace(std::string book, int chapter, int verse) {
+    forceBook_ = std::move(book);
+    forceChapter_ = chapter;
+    forceVerse_ = verse;
 }
 
 void TReadingSession::ResetSong(TWordTable& table, const strucSongSettings& settings) {
@@ -51,8 +81,7 @@ void TReadingSession::ResetSong(TWordTable& table, const strucSongSettings& sett
     // melody type for the verses sung in it and leaves that one active.
     styles_->ChooseReadingStyles();
     LoadPhonemes(settings.pronunciation);
-    TSongSteps steps(phonemes_, *styles_, settings, message_);
-    steps.title = title_;
+    TSongSteps steps = Steps(settings);
     for (int i = 0; i < table.WordCount(); ++i) {
         LetterList* letters = table.OwnLetters(i);
         if (!letters || letters->empty()) continue;

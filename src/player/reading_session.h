@@ -5,6 +5,7 @@
 // table with its song; ResetSong rebuilds the song after a setting that shapes it changed.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,17 @@ public:
                                   const std::string& subtitle, bool wrapped,
                                   const TReadingSections& sections, const std::string& type,
                                   const std::string& typeAux, const strucSongSettings& settings);
+    // Fills `table` with a text that is not a reading (a tutorial page, exercise lines, a
+    // phrase of a drill): `fill` gets a loader on the table whose steps analyse every word
+    // it scans, and calls steps.FinishReading(table) (or the loader's LoadReading) to build
+    // the song. The styles of `type` and `typeAux` sing it; the song builder takes the
+    // words as standing at the forced place when one is set (SetForcedPlace).
+    void Fill(TWordTable& table, const std::string& title, const std::string& type, const std::string& typeAux,
+              const strucSongSettings& settings,
+              const std::function<void(TReadingLoader& loader, TReadingSteps& steps)>& fill);
+    // The verse that exercise lines are sung as if they stood in (chapter or verse 0: none);
+    // kept for ResetSong until the next Open or Fill sets it again.
+    void SetForcedPlace(std::string book, int chapter, int verse);
     // Reads the trope definitions again; the melody styles are rebuilt at the next Open.
     void ReloadDefinitions();
     // Analyses every word again with the settings' pronunciation and rebuilds the song.
@@ -52,6 +64,11 @@ private:
     std::unique_ptr<TReadingLoader> loader_;
     std::string title_;
     bool catalogueBuilt_ = false;
+    std::string forceBook_;
+    int forceChapter_ = 0, forceVerse_ = 0;
+    // The steps of a song in the chosen styles, with the forced place.
+    TSongSteps Steps(const strucSongSettings& settings);
+    void ChooseStyles(const std::string& type, const std::string& typeAux, const strucSongSettings& settings);
 };
 
 }  // namespace lyrasta

@@ -33,7 +33,8 @@ TSongSteps::TSongSteps(const TPhonemeSet& phonemes, TMelodyStyles& styles, struc
       message_(std::move(message)) {}
 
 bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
-                 const std::string& title, const MessageFunc& message) {
+                 const std::string& title, const MessageFunc& message, const std::string& forceBook,
+                 int forceChapter, int forceVerse) {
     const strucStyleOptions style = ReadStyleOptions(styles.CurrentStyle());
     strucSongParams params;
     params.pitchOffset = GetPitchOpt(settings.voice) + style.pitchBend + settings.pitch;
@@ -46,12 +47,15 @@ bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettin
     params.notLegarmehBeforeRevia = settings.notLegarmehBeforeRevia;
     params.upbeatFactor = settings.upbeatFactor;
     params.title = title;
+    params.forceBook = forceBook;
+    params.forceChapter = forceChapter;
+    params.forceVerse = forceVerse;
     return BuildSong(table, styles, params, message);
 }
 
 void TSongSteps::FinishReading(TWordTable& table) {
     TAnalysisSteps::FinishReading(table);
-    SingReading(table, styles_, settings_, title, message_);
+    SingReading(table, styles_, settings_, title, message_, forceBook, forceChapter, forceVerse);
 }
 
 }  // namespace lyrasta

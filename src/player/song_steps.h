@@ -31,8 +31,11 @@ strucSongSettings ReadSongSettings(const TSettingsStore& settings);
 // Builds the song of a loaded reading in the current style of `styles` with the singing
 // settings: the melody options of the style, the pitch of the voice and the user, the
 // tempo of the speed. `title` is the reading's title. False when the build stopped.
+// `forceBook`, `forceChapter` and `forceVerse` name the verse an exercise is sung as if it
+// stood in (chapter or verse 0: none).
 bool SingReading(TWordTable& table, TMelodyStyles& styles, const strucSongSettings& settings,
-                 const std::string& title, const MessageFunc& message);
+                 const std::string& title, const MessageFunc& message, const std::string& forceBook = {},
+                 int forceChapter = 0, int forceVerse = 0);
 
 class TSongSteps : public TAnalysisSteps {
 public:
@@ -43,6 +46,9 @@ public:
     void FinishReading(TWordTable& table) override;
 
     std::string title;  // the reading's title (the creation days of Simchas Torah)
+    // The verse exercise lines are sung as if they stood in (chapter or verse 0: none).
+    std::string forceBook;
+    int forceChapter = 0, forceVerse = 0;
 
 private:
     TMelodyStyles& styles_;

@@ -103,6 +103,11 @@ void TReadingLoader::SetBookText(const std::string& code, std::string text) {
     UseBookText(code, std::move(text), "the text of " + code);
 }
 
+void TReadingLoader::SetIndexedText(const std::string& code, std::string text, BookIndex index) {
+    UseBookText(code, std::move(text), "the text of " + code);
+    if (!text_.empty()) index_ = std::move(index);
+}
+
 void TReadingLoader::UseBookText(const std::string& code, std::string text, const std::string& name) {
     if (const std::string bad = BookTextProblem(text); !bad.empty()) {
         problems_.push_back(name + " " + bad + "; it is not read");

@@ -71,6 +71,9 @@ public:
     // Makes a text held in memory the current book (exercise pages), without translation.
     // A text with a line or word beyond the limits of book texts is refused (Problems()).
     void SetBookText(const std::string& code, std::string text);
+    // Makes a text with an index of its own the current book (exercise files, whose lines
+    // are their segments), without translation.
+    void SetIndexedText(const std::string& code, std::string text, BookIndex index);
     // The index of the current book.
     const BookIndex& Index() const { return index_; }
 

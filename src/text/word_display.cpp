@@ -78,17 +78,23 @@ char32_t VowelCodePoint(const strucHebChar& c) {
     return 0;
 }
 
+struct AccentMark {
+    const char* code;
+    char32_t cp;
+};
+// The accent codes and the marks that write them (both copies of a doubled accent share one).
+constexpr AccentMark kAccents[] = {
+    {"92", 0x0591}, {"01", 0x0592}, {"31", 0x0592}, {"65", 0x0593}, {"80", 0x0594},
+    {"85", 0x0595}, {"73", 0x0596}, {"81", 0x0597}, {"03", 0x0599}, {"33", 0x0599},
+    {"10", 0x059A}, {"91", 0x059B}, {"61", 0x059C}, {"11", 0x059D}, {"62", 0x059E},
+    {"84", 0x059F}, {"14", 0x05A0}, {"44", 0x05A0}, {"83", 0x05A1}, {"74", 0x05A3},
+    {"70", 0x05A4}, {"71", 0x05A5}, {"72", 0x05A6}, {"94", 0x05A7}, {"63", 0x05A8},
+    {"04", 0x05A9}, {"24", 0x05A9}, {"93", 0x05AA}, {"60", 0x05AB}, {"64", 0x05AC},
+    {"13", 0x05AD}, {"02", 0x05AE}, {"82", 0x05AE}, {"75", kMeteg},
+};
+
 // The combining accent of a two-digit code; 0 for codes drawn otherwise or not at all.
 char32_t AccentCodePoint(std::string_view code) {
-    static const struct { const char* code; char32_t cp; } kAccents[] = {
-        {"92", 0x0591}, {"01", 0x0592}, {"31", 0x0592}, {"65", 0x0593}, {"80", 0x0594},
-        {"85", 0x0595}, {"73", 0x0596}, {"81", 0x0597}, {"03", 0x0599}, {"33", 0x0599},
-        {"10", 0x059A}, {"91", 0x059B}, {"61", 0x059C}, {"11", 0x059D}, {"62", 0x059E},
-        {"84", 0x059F}, {"14", 0x05A0}, {"44", 0x05A0}, {"83", 0x05A1}, {"74", 0x05A3},
-        {"70", 0x05A4}, {"71", 0x05A5}, {"72", 0x05A6}, {"94", 0x05A7}, {"63", 0x05A8},
-        {"04", 0x05A9}, {"24", 0x05A9}, {"93", 0x05AA}, {"60", 0x05AB}, {"64", 0x05AC},
-        {"13", 0x05AD}, {"02", 0x05AE}, {"82", 0x05AE}, {"75", kMeteg},
-    };
     for (const auto& a : kAccents)
         if (code == a.code) return a.cp;
     return 0;
@@ -148,6 +154,13 @@ std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to) {
         out += spacing;
     }
     return out;
+}
+
+std::string AccentCodeOfMark(char32_t cp) {
+    if (cp == kSofPasuq) return "00";
+    for (const auto& a : kAccents)
+        if (a.cp == cp) return a.code;
+    return {};
 }
 
 }  // namespace lyrasta

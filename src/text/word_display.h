@@ -17,6 +17,10 @@ inline std::string WordDisplayForm(const LetterList& letters) {
     return WordDisplayForm(letters, 0, letters.size());
 }
 
+// The accent code a mark of the display form stands for (sof pasuq "00", a meteg "75", the
+// first code of a mark two codes share); empty for any other code point.
+std::string AccentCodeOfMark(char32_t cp);
+
 // UTF-8 of one code point.
 std::string Utf8(char32_t cp);
 

@@ -18,6 +18,8 @@ int THebLayout::LineStart(int k, int itemCount) const {
 
 FontRole THebLayout::ItemRole(const HxWord& w, int column) const {
     if (RoleOfFont(w.font) == FontRole::Latin) return FontRole::Latin;
+    // A word a tutorial writes in scroll letters keeps them in every view.
+    if (RoleOfFont(w.font) == FontRole::Scroll) return FontRole::Scroll;
     if (column == 2 || options.viewMode == 0) return FontRole::Modern;
     return FontRole::Scroll;
 }

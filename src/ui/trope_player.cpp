@@ -198,7 +198,7 @@ void TTropePlayer::BuildToolbars() {
     };
     fileToolbar_ = new QToolBar(this);
     addButton(fileToolbar_, "Open reading", "Open", [] {}, false)->setObjectName("cmdOpen");
-    addButton(fileToolbar_, "Open training materials", "Train", [] {}, false);
+    addButton(fileToolbar_, "Open training materials", "Train", [] {}, false)->setObjectName("cmdTrain");
     addButton(fileToolbar_, "Select reading from calendar", "Cal", [] {}, false)->setObjectName("cmdCal");
     addButton(fileToolbar_, "Print", "Print", [this] { PrintReading(); });
     addButton(fileToolbar_, "Go to or hide section", "Go", [this] { ManageSections(); });
@@ -488,7 +488,8 @@ void TTropePlayer::ArrangeControls() {
     const int translationTop = tipsTop - translationHeight - px(4);
     lblTranslation_->setGeometry(px(4), translationTop, w - px(10) - px(4), translationHeight);
     const int available = translationTop - viewTop - px(5);
-    hview_->setGeometry(0, viewTop + px(2), w - px(8), std::max(available, px(20)));
+    const QRect area(0, viewTop + px(2), w - px(8), std::max(available, px(20)));
+    hview_->setGeometry(viewArranger_ ? viewArranger_(area) : area);
 }
 
 bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
@@ -521,6 +522,7 @@ bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
 
 bool TTropePlayer::OpenReading(const TReadingRequest& request) {
     player_.Stop();
+    if (services_.leaveTraining) services_.leaveTraining();
     reading_ = request;
     readingOpen_ = false;
     hview_->Clear();
@@ -555,7 +557,28 @@ bool TTropePlayer::OpenReading(const TReadingRequest& request) {
     return true;
 }
 
+void TTropePlayer::ShowTrainingText(const std::string& caption, const std::string& type,
+                                    const std::string& typeAux) {
+    readingOpen_ = false;
+    reading_ = TReadingRequest{};
+    reading_.type = type;
+    reading_.typeAux = typeAux;
+    sectionLines_.clear();
+    exportAudio_->setEnabled(hview_->WordCount() > 0);
+    setWindowTitle(QString::fromStdString(caption));
+    ArrangeControls();
+    hview_->Layout();
+    int first = 0;
+    while (first < hview_->WordCount() && !(hview_->Table().IsSung(first) && hview_->Table().OwnLetters(first)))
+        ++first;
+    // The page is read from its top; the word only takes the selection.
+    hview_->ShowWord(first < hview_->WordCount() ? first : 0, false);
+    ShowCurrentWord();
+}
+
 void TTropePlayer::Reload() {
+    // In training the option is opened again (its files and the melodies read anew).
+    if (services_.reloadTraining && services_.reloadTraining()) return;
     if (!readingOpen_) return;
     // Edited melody files take effect: the definitions are read again, the same word stays.
     if (services_.reloadDefinitions) services_.reloadDefinitions();

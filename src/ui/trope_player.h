@@ -4,6 +4,7 @@
 // the tip line and the note staff. It reads the settings when first shown, plays through
 // TPlayback, and writes the settings back when it closes.
 
+#include <QRect>
 #include <QWidget>
 
 #include <filesystem>
@@ -72,6 +73,10 @@ struct TPlayerServices {
     // Write the range of a play command to a wave file; progress from 0 to 1.
     std::function<bool(const std::string& file, std::function<void(double)> progress,
                        std::string& error)> exportAudio;
+    // Training: re-opens the training option shown (Reload); false when none is shown.
+    std::function<bool()> reloadTraining;
+    // Training: a reading is opened, so the training controls go.
+    std::function<void()> leaveTraining;
 };
 
 class TTropePlayer : public QWidget, private TPlaybackHost {
@@ -94,6 +99,16 @@ public:
     // Opens a reading: Stop, clear the view, load, lay out right to left (pre-wrapped when
     // the reading asks for it or the ForceWrapping setting is on) and show its first word.
     bool OpenReading(const TReadingRequest& request);
+    // Training: shows what the training model loaded into the view's table (a tutorial
+    // page, lesson exercises, a flash card, a drill phrase) under the window caption given,
+    // sung in the melody types given, and selects its first word to sing. Training lasts
+    // until a reading is opened.
+    void ShowTrainingText(const std::string& caption, const std::string& type, const std::string& typeAux);
+    // Training: places the training controls in the view's area and gives back the part
+    // left to the view; empty, the view takes all of it.
+    void SetViewArranger(std::function<QRect(const QRect& area)> arrange) { viewArranger_ = std::move(arrange); }
+    // Places every control for the window's size.
+    void ArrangeControls();
     // Puts the window where it was at the end of the last session; false when nothing
     // was kept (the caller then chooses the size).
     bool RestoreGeometry();
@@ -179,7 +194,6 @@ private:
     void BuildMenus();
     void BuildToolbars();
     void BuildTabs();
-    void ArrangeControls();
     void SaveSettings();
     void SetViewMode(int mode);
     void Reload();
@@ -199,6 +213,7 @@ private:
     TPlayerServices services_;
     TPlayback player_;
     std::function<void(const std::string&, const std::string&)> messageSink_;
+    std::function<QRect(const QRect&)> viewArranger_;
     bool activated_ = false;
     bool developer_ = false;
     bool settingsApplied_ = false;
