@@ -90,6 +90,10 @@ SplitArguments SplitDesktopArguments(const std::vector<std::string>& args) {
     return out;
 }
 
+bool IsReadingWindow(const std::string& dialog) {
+    return dialog == "open-reading" || dialog == "custom-readings" || dialog == "calendar";
+}
+
 DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     const cli::CliArgs a(args, DesktopValuedOptions(), DesktopSwitches());
     DesktopOptions o;
@@ -111,8 +115,8 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& args) {
     o.pdf = a.ValueOr("pdf", "");
     o.dialog = a.ValueOr("dialog", "");
     // The reading windows can be shown at start; the other dialogs are drawn for a screenshot.
-    if (!o.dialog.empty() && o.screenshot.empty() && o.dialog != "open-reading" && o.dialog != "calendar")
-        throw cli::UsageError("--dialog goes with --screenshot (except open-reading and calendar)");
+    if (!o.dialog.empty() && o.screenshot.empty() && !IsReadingWindow(o.dialog))
+        throw cli::UsageError("--dialog goes with --screenshot (except open-reading, custom-readings and calendar)");
     if (auto v = a.Value("view")) {
         const std::string names[3] = {"modern", "stam", "tikkun"};
         for (int m = 0; m < 3; ++m)

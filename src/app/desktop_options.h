@@ -33,6 +33,10 @@ struct DesktopOptions {
     int width = 0, height = 0; // --size WxH; 0: maximised
 };
 
+// The windows of choosing a reading, which --dialog can also show at start without a
+// screenshot: "open-reading", "custom-readings" (its custom tab) and "calendar".
+bool IsReadingWindow(const std::string& dialog);
+
 // The arguments after the program name, split into the program's own options (with their
 // values) and the rest. The rest goes to the toolkit, which takes some options for itself
 // ("-title" among them, in either dash form): the program's own must never reach it.

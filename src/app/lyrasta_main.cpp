@@ -15,6 +15,7 @@
 
 #include "app/desktop_options.h"
 #include "app/dialog_screenshot.h"
+#include "ui/custom_readings_tab.h"
 #include "player/reading_session.h"
 #include "player/settings_store.h"
 #include "text/safe_write.h"
@@ -193,7 +194,8 @@ int main(int argc, char** argv) {
     if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
-    if (!headless && options.dialog == "open-reading") opener.ShowDialog();
+    if (options.dialog == "custom-readings") opener.Dialog().ShowTab(2);
+    if (!headless && (options.dialog == "open-reading" || options.dialog == "custom-readings")) opener.ShowDialog();
     if (!headless && options.dialog == "calendar") opener.ShowCalendar();
     if (!options.pdf.empty()) {
         QCoreApplication::processEvents();
@@ -210,14 +212,18 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         std::unique_ptr<QWidget> dialog;
         QWidget* shown = &window;
-        if (options.dialog == "open-reading" || options.dialog == "calendar") {
+        if (lyrasta::app::IsReadingWindow(options.dialog)) {
             shown = options.dialog == "calendar" ? static_cast<QWidget*>(&opener.Calendar()) : &opener.Dialog();
             shown->show();
+            // The picture of the custom tab shows the first reading the student saved.
+            lyrasta::ui::TCustomReadingsTab& custom = opener.Dialog().CustomTab();
+            if (options.dialog == "custom-readings" && !custom.File().Names().empty())
+                custom.Choose(custom.File().Names().front());
             QCoreApplication::processEvents();
         } else if (!options.dialog.empty()) {
             dialog = lyrasta::app::ShowDialogForScreenshot(options.dialog, window, settings, options.dataDir);
             if (!dialog) {
-                std::cerr << "lyrasta: --dialog is one of open-reading calendar";
+                std::cerr << "lyrasta: --dialog is one of open-reading custom-readings calendar";
                 for (const std::string& n : lyrasta::app::ScreenshotDialogs()) std::cerr << " " << n;
                 std::cerr << "\n";
                 return 2;

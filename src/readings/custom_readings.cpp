@@ -130,9 +130,16 @@ bool TCustomReadingsFile::Load(std::string* error) {
     return true;
 }
 
-void TCustomReadingsFile::StartAfresh() {
+bool TCustomReadingsFile::StartAfresh(std::string* error) {
+    std::error_code ec;
+    if (std::filesystem::exists(path_, ec) &&
+        !std::filesystem::copy_file(path_, KeptCopyPath(), std::filesystem::copy_options::overwrite_existing, ec)) {
+        if (error) *error = KeptCopyPath() + ": " + ec.message();
+        return false;
+    }
     readings_.clear();
     malformed_ = false;
+    return true;
 }
 
 std::vector<std::string> TCustomReadingsFile::Names() const {

@@ -52,8 +52,11 @@ public:
     // over it until StartAfresh.
     bool Load(std::string* error = nullptr);
     bool Malformed() const { return malformed_; }
-    // The user agreed to replace a file that does not parse: the list starts empty.
-    void StartAfresh();
+    // The user agreed to replace a file that does not parse: the file is first kept beside
+    // itself as KeptCopyPath() (for repairing by hand), then the list starts empty. False, with
+    // the reason in *error, when the copy cannot be made; nothing changes then.
+    bool StartAfresh(std::string* error = nullptr);
+    std::string KeptCopyPath() const { return path_ + ".unreadable"; }
 
     // The saved names, sorted; the reading of a name (blanks around it ignored).
     std::vector<std::string> Names() const;

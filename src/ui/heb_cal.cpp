@@ -144,7 +144,7 @@ TfrmHebCal::TfrmHebCal(TfrmOpenReading& dialog, QWidget* parent) : QDialog(paren
         x += 88;
         if (std::string(name) == "cmdOpen") connect(b, &QPushButton::clicked, this, &QDialog::accept);
         else if (std::string(name) == "cmdCancel") connect(b, &QPushButton::clicked, this, &QDialog::reject);
-        else b->setEnabled(false);  // the help pages come with the program's help
+        else connect(b, &QPushButton::clicked, this, [this] { emit HelpRequested("calendar"); });
     }
     lblDateInfo_ = new QLabel(this);
     lblDateInfo_->setObjectName("lblDateInfo");

@@ -36,6 +36,10 @@ public:
     int MonthNumber() const { return monthNumber_; }
     int Year() const { return year_; }
 
+signals:
+    // The Help button: the user guide's page on the calendar.
+    void HelpRequested(const QString& context);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

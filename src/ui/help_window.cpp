@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPushButton>
@@ -14,6 +15,8 @@ const std::vector<THelpContext>& HelpContexts() {
         {"contents", "index.html"},
         {"getting-started", "getting-started.html"},
         {"open", "opening.html"},
+        {"open-holidays", "opening.html#holidays"},
+        {"calendar", "opening.html#calendar"},
         {"views", "views.html"},
         {"sections", "views.html#sections"},
         {"playing", "playing.html"},
@@ -69,8 +72,11 @@ void THelpWindow::ShowContext(const std::string& context) {
 }
 
 void ShowHelpAt(QWidget& owner, const std::filesystem::path& dataDir, const std::string& context) {
-    auto* help = owner.findChild<THelpWindow*>();
-    if (!help) help = new THelpWindow(dataDir / "help", &owner);
+    // Asked from a dialog that holds the program modal, the help must be that dialog's own
+    // window, or it could be seen but neither scrolled nor closed until the dialog is.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &owner;
+    auto* help = parent->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) help = new THelpWindow(dataDir / "help", parent);
     help->ShowContext(context);
     help->show();
     help->raise();

@@ -14,6 +14,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
+#include "ui/custom_readings_tab.h"
+
 namespace lyrasta::ui {
 
 namespace {
@@ -41,9 +45,9 @@ TfrmOpenReading::TfrmOpenReading(const TCatalogue& catalogue, TSettingsStore& se
     PageControl1_->setObjectName("PageControl1");
     PageControl1_->addTab(BuildStandardTab(), "Shabbat && Mon./Thu. readings");
     PageControl1_->addTab(BuildHolidayTab(), "Holiday && special readings");
-    auto* custom = new QWidget;
-    custom->setObjectName("tabCustom");
-    PageControl1_->addTab(custom, "Custom readings");
+    custom_ = new TCustomReadingsTab;
+    PageControl1_->addTab(custom_, "Custom readings");
+    connect(custom_, &TCustomReadingsTab::OpenKindChanged, this, [this] { ShowOpenButtons(); });
     connect(PageControl1_, &QTabWidget::currentChanged, this, [this](int i) { TabChanged(i); });
     connect(readings_, &QButtonGroup::idClicked, this, [this](int id) {
         if (refreshing_) return;
@@ -54,7 +58,8 @@ TfrmOpenReading::TfrmOpenReading(const TCatalogue& catalogue, TSettingsStore& se
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1_);
     layout->addWidget(BuildToolbar());
-    layout->addWidget(BuildOptions());
+    options_ = BuildOptions();
+    layout->addWidget(options_);
 
     auto* bottom = new QHBoxLayout;
     lblDate_ = new QLabel(this);
@@ -87,7 +92,10 @@ TfrmOpenReading::TfrmOpenReading(const TCatalogue& catalogue, TSettingsStore& se
     bottom->addWidget(cancel);
     auto* help = new QPushButton("Help", this);
     help->setObjectName("cmdHelp");
-    help->setEnabled(false);  // the help pages come with the program's help
+    connect(help, &QPushButton::clicked, this, [this] {
+        const int tab = PageControl1_->currentIndex();
+        emit HelpRequested(tab == 2 ? "custom-readings" : tab == 1 ? "open-holidays" : "open");
+    });
     bottom->addWidget(help);
     layout->addLayout(bottom);
     Refresh();
@@ -255,11 +263,20 @@ void TfrmOpenReading::Refresh() {
     FillList(optReading_, lists.other, lists.otherIndex);
     frames_[1]->setEnabled(model_.MaftirEnabled());
     frames_[2]->setEnabled(model_.HaftarahEnabled());
-    cmdOpenTorah_->setEnabled(model_.OpenTorahEnabled());
-    cmdOpenHaftarah_->setEnabled(model_.OpenHaftarahEnabled());
-    cmdOpenReading_->setEnabled(model_.OpenReadingEnabled());
+    ShowOpenButtons();
     lblDate_->setText(Q(model_.DateLine()));
     refreshing_ = false;
+}
+
+bool TfrmOpenReading::CustomShown() const { return PageControl1_->currentWidget() == custom_; }
+
+void TfrmOpenReading::ShowOpenButtons() {
+    // On the custom tab the rows decide: the one button of their kind, none while all are empty.
+    const auto custom = custom_->OpenKind();
+    const bool shown = CustomShown();
+    cmdOpenTorah_->setEnabled(shown ? custom == TOpenKind::Torah : model_.OpenTorahEnabled());
+    cmdOpenHaftarah_->setEnabled(shown ? custom == TOpenKind::Haftarah : model_.OpenHaftarahEnabled());
+    cmdOpenReading_->setEnabled(shown ? custom == TOpenKind::Reading : model_.OpenReadingEnabled());
 }
 
 bool TfrmOpenReading::SelectReading(const std::string& name) {
@@ -298,11 +315,30 @@ void TfrmOpenReading::SetCalendarHandler(std::function<void()> open) {
 
 void TfrmOpenReading::TabChanged(int index) {
     // The year and cycle belong to the first two tabs; the date line to the portions.
+    // A custom reading has neither: its rows are the whole choice.
     toolbar_->setVisible(index != 2);
+    options_->setVisible(index != 2);
     lblDate_->setVisible(index == 0);
+    ShowOpenButtons();
+}
+
+void TfrmOpenReading::showEvent(QShowEvent* event) {
+    custom_->LoadNames();
+    ShowOpenButtons();
+    QDialog::showEvent(event);
+}
+
+std::optional<TCustomOpening> TfrmOpenReading::TakeCustomOpening() {
+    return std::exchange(customOpening_, std::nullopt);
 }
 
 void TfrmOpenReading::Open(TOpenKind kind) {
+    if (CustomShown()) {
+        if (custom_->OpenKind() != kind) return;
+        customOpening_ = custom_->Opening();
+        reject();
+        return;
+    }
     if (!model_.OpenEnabled(kind)) return;
     kind_ = kind;
     accept();

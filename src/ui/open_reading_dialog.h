@@ -1,15 +1,18 @@
 #pragma once
 // TfrmOpenReading: the dialog in which the student chooses what to open: a weekly portion
 // (first tab), a holiday, fast or Megillah (second tab), the Hebrew year, Israel or the
-// Diaspora, the annual or triennial cycle, and the Torah, Maftir, Haftarah or other reading.
+// Diaspora, the annual or triennial cycle, and the Torah, Maftir, Haftarah or other reading;
+// or a reading of their own (third tab), which opens directly, not from the catalogue.
 // A thin view over TOpenReadingModel, which makes every decision.
 
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "player/settings_store.h"
+#include "readings/custom_readings.h"
 #include "readings/open_reading_model.h"
 
 class QAbstractButton;
@@ -26,6 +29,8 @@ class QWidget;
 
 namespace lyrasta::ui {
 
+class TCustomReadingsTab;
+
 class TfrmOpenReading : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +40,10 @@ public:
     TOpenReadingModel& Model() { return model_; }
     // The open button that closed the dialog.
     TOpenKind OpenKind() const { return kind_; }
+    TCustomReadingsTab& CustomTab() { return *custom_; }
+    // The custom reading an open button chose on the custom tab (the dialog then closes
+    // with Cancel, as the catalogue has nothing to open); taken once.
+    std::optional<TCustomOpening> TakeCustomOpening();
 
     // Choices made from outside (the calendar, start-up, tests); the controls follow.
     bool SelectReading(const std::string& name);
@@ -52,6 +61,13 @@ public:
 
     void done(int result) override;
 
+signals:
+    // The Help button: the user guide at the tab's place.
+    void HelpRequested(const QString& context);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* BuildStandardTab();
     QWidget* BuildHolidayTab();
@@ -60,6 +76,8 @@ private:
     QGroupBox* BuildGroup(int group, int columns);
     void Open(TOpenKind kind);
     void TabChanged(int index);
+    void ShowOpenButtons();
+    bool CustomShown() const;
 
     TSettingsStore& settings_;
     TOpenReadingModel model_;
@@ -67,7 +85,11 @@ private:
     std::function<void()> openCalendar_;
     bool refreshing_ = false;
 
+    std::optional<TCustomOpening> customOpening_;
+
     QTabWidget* PageControl1_ = nullptr;
+    TCustomReadingsTab* custom_ = nullptr;
+    QWidget* options_ = nullptr;
     QButtonGroup* readings_ = nullptr;  // every radio item of every group: one selection
     std::vector<std::vector<QRadioButton*>> items_;
     QWidget* toolbar_ = nullptr;

@@ -83,7 +83,9 @@ TfrmPrintDialog::TfrmPrintDialog(QPrinter& printer, QWidget* parent) : QDialog(p
     lblProblem->setStyleSheet("color: #c00000");
     lblProblem->setWordWrap(true);
     layout->addWidget(lblProblem);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit HelpRequested("printing"); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

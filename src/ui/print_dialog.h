@@ -44,6 +44,10 @@ public:
     // explained under the choices.
     void accept() override;
 
+signals:
+    // The Help button: the user guide's page on printing.
+    void HelpRequested(const QString& context);
+
 protected:
     void showEvent(QShowEvent* e) override;
 

@@ -48,7 +48,9 @@ TReadingOpener::TReadingOpener(TTropePlayer& window, TSettingsStore& settings, c
         groups->setEnabled(true);
         connect(groups, &QPushButton::clicked, this, [this] { GetGroups(); });
     }
+    connect(dialog_.get(), &TfrmOpenReading::HelpRequested, &window_, &TTropePlayer::ShowHelp);
     calendar_ = std::make_unique<TfrmHebCal>(*dialog_, dialog_.get());
+    connect(calendar_.get(), &TfrmHebCal::HelpRequested, &window_, &TTropePlayer::ShowHelp);
     dialog_->SetCalendarHandler([this] { calendar_->exec(); });
     for (const char* name : {"mnuOpenCalendar", "cmdCal"})
         if (QAction* a = window_.findChild<QAction*>(name)) {
@@ -98,6 +100,16 @@ TReadingOpener::~TReadingOpener() {
 
 void TReadingOpener::ShowDialog() {
     if (dialog_->exec() == QDialog::Accepted) OpenChoice(dialog_->OpenKind());
+    else if (const auto custom = dialog_->TakeCustomOpening()) OpenCustom(*custom);
+}
+
+bool TReadingOpener::OpenCustom(const TCustomOpening& opening) {
+    TReadingRequest request;
+    request.title = opening.title;
+    request.wrapped = opening.wrapped;
+    request.type = opening.type;
+    for (const auto& [name, reference] : opening.sections) request.sections.Set(name, reference);
+    return window_.OpenReading(request);
 }
 
 bool TReadingOpener::OpenChoice(TOpenKind kind) {

@@ -45,6 +45,8 @@ public:
     void ShowCalendar();
     // Opens the reading of the dialog's current choice for that open button.
     bool OpenChoice(TOpenKind kind);
+    // Opens a reading of the student's own, chosen on the dialog's custom tab.
+    bool OpenCustom(const TCustomOpening& opening);
     // Opens a reading named on the command line; false with a message when it cannot.
     bool OpenNamed(const TCatalogueChoice& choice);
     // The developer's batch: opens every reading of "Encodings\torah.xml" in turn and writes

@@ -19,6 +19,7 @@ void TTropePlayer::PrintReading() {
     if (!printer_) {
         printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printDialog_ = new TfrmPrintDialog(*printer_, this);
+        connect(printDialog_, &TfrmPrintDialog::HelpRequested, this, &TTropePlayer::ShowHelp);
     }
     const bool accepted = printDialog_->exec() == QDialog::Accepted;
     printer_->setPageOrientation(printDialog_->Portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);

@@ -104,9 +104,10 @@ TEST(CustomReadings, AMalformedFileIsReportedAndKeptUntilTheUserAgrees) {
     EXPECT_NE(error.find(path.string()), std::string::npos) << error;
     EXPECT_FALSE(file.Save(Reading("New", CustomKind::Torah, {"GEN01:01-01:05"}), &error));
     EXPECT_EQ(ReadAll(path), broken) << "never written over without asking";
-    file.StartAfresh();
+    ASSERT_TRUE(file.StartAfresh(&error)) << error;
     EXPECT_TRUE(file.Save(Reading("New", CustomKind::Torah, {"GEN01:01-01:05"}), &error)) << error;
     EXPECT_NE(ReadAll(path).find("NAME=\"New\""), std::string::npos);
+    EXPECT_EQ(ReadAll(file.KeptCopyPath()), broken) << "kept for repairing by hand";
 }
 
 TEST(CustomReadings, AFailedWriteIsReportedAndTheOldFileStays) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -18,7 +20,10 @@
 #include "ui/colour_combo.h"
 #include "ui/customize_dialog.h"
 #include "ui/heb_view.h"
+#include "ui/heb_cal.h"
 #include "ui/help_window.h"
+#include "ui/open_reading_dialog.h"
+#include "ui/print_dialog.h"
 #include "ui/melody_dialogs.h"
 #include "ui/sections_dialog.h"
 #include "gui_app.h"
@@ -53,6 +58,48 @@ TEST(Help, TheWindowShowsThePageOrSaysItIsMissing) {
     THelpWindow missing("/nonexistent-help");
     missing.ShowContext("keys");
     EXPECT_TRUE(missing.Browser().toPlainText().contains("missing"));
+}
+
+// Every Help button opens the guide at a context of its own, whose page is there.
+TEST(Help, EveryHelpButtonNamesAContextThatExists) {
+    testing::App();
+    std::vector<std::string> named;
+    const auto record = [&](const QString& context) { named.push_back(context.toStdString()); };
+    const auto press = [](QWidget& dialog) {
+        QAbstractButton* help = dialog.findChild<QPushButton*>("cmdHelp");
+        if (auto* box = dialog.findChild<QDialogButtonBox*>(); !help && box) help = box->button(QDialogButtonBox::Help);
+        ASSERT_NE(help, nullptr) << dialog.objectName().toStdString();
+        help->click();
+    };
+    TCatalogue catalogue;
+    TSettingsStore settings;
+    TfrmOpenReading open(catalogue, settings);
+    QObject::connect(&open, &TfrmOpenReading::HelpRequested, record);
+    for (int tab = 0; tab < 3; ++tab) {
+        open.ShowTab(tab);
+        press(open);
+    }
+    TfrmHebCal calendar(open);
+    QObject::connect(&calendar, &TfrmHebCal::HelpRequested, record);
+    press(calendar);
+    QPrinter printer;
+    TfrmPrintDialog print(printer);
+    QObject::connect(&print, &TfrmPrintDialog::HelpRequested, record);
+    press(print);
+    THebViewClass view{testing::Fonts()};
+    TfrmAdjustColor customize(view, settings);
+    QObject::connect(&customize, &TfrmAdjustColor::HelpRequested, record);
+    press(customize);
+    TfrmManageSections sections;
+    QObject::connect(&sections, &TfrmManageSections::HelpRequested, record);
+    press(sections);
+
+    EXPECT_EQ(named, (std::vector<std::string>{"open", "open-holidays", "custom-readings", "calendar", "printing",
+                                               "customize", "sections"}));
+    for (const std::string& context : named)
+        EXPECT_TRUE(std::any_of(HelpContexts().begin(), HelpContexts().end(),
+                                [&](const THelpContext& c) { return c.name == context; }))
+            << context << " is no help context";
 }
 
 struct Customize {

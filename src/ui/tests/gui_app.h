@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <filesystem>
+
 #include "ui/display_fonts.h"
 
 namespace lyrasta::ui::testing {
@@ -14,6 +16,9 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The user's own readings of the tests are kept away from the user's.
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(
+                                     (std::filesystem::temp_directory_path() / "lyrasta_ui_tests_data").string()));
         return new QApplication(argc, argv);
     }();
     return *app;

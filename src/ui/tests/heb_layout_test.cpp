@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ui/heb_layout.h"
+#include "fixed_measure.h"
 
 namespace lyrasta::ui {
 namespace {
 
-// Every byte is 10 pixels wide; a line of the main font is 20 pixels high.
-class FixedMeasure : public TItemMeasure {
-public:
-    double Width(FontRole, const std::string& text, int) override { return 10.0 * text.size(); }
-    double HeightOfM(FontRole, int) override { return 20; }
-};
+using testing::FixedMeasure;
 
 struct Item {
     std::string text;
@@ -140,7 +136,7 @@ TEST(HebLayout, LongPreWrappedLinesShrinkToTheirColumn) {
             layout.options.viewMode = mode;
             ScaledMeasure measure;
             layout.Layout(table, measure, width, 600);
-            SCOPED_TRACE(testing::Message() << "mode " << mode << " at " << width);
+            SCOPED_TRACE(::testing::Message() << "mode " << mode << " at " << width);
             ASSERT_EQ(layout.LineCount(), 2);
             for (int i = 0; i < table.WordCount(); ++i) {
                 const HxWord& w = *table.Item(i);

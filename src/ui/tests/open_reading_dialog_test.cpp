@@ -21,8 +21,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fixture_reading.h"
-#include "gui_app.h"
+#include "opener_window.h"
 #include "ui/heb_cal.h"
 #include "ui/open_reading_dialog.h"
 #include "ui/reading_opener.h"
@@ -31,17 +30,8 @@
 namespace lyrasta::ui {
 namespace {
 
-const std::filesystem::path kFixture =
-    std::filesystem::path(LYRASTA_DATA_DIR) / "../src/readings/tests/data/sedrot-fixture.xml";
-
-// A data folder whose catalogue is the small one of the readings tests.
-std::filesystem::path CatalogueDir() {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_open_reading_test";
-    std::filesystem::create_directories(dir / "encodings");
-    std::filesystem::copy_file(kFixture, dir / "encodings" / "sedrot.xml",
-                               std::filesystem::copy_options::overwrite_existing);
-    return dir;
-}
+using testing::CatalogueDir;
+using testing::OpenerWindow;
 
 QRadioButton* Radio(QWidget& dialog, const QString& caption) {
     for (QRadioButton* b : dialog.findChildren<QRadioButton*>())
@@ -129,30 +119,6 @@ TEST(CalendarWindow, ClickingADaySelectsItsReading) {
     calendar.findChild<QToolButton*>("spinMonthUp")->click();
     EXPECT_EQ(std::tuple(calendar.MonthNumber(), calendar.Year()), std::tuple(1, 2025));
 }
-
-struct OpenerWindow {
-    TSettingsStore settings;
-    std::vector<TReadingRequest> opened;
-    std::unique_ptr<TTropePlayer> window;
-    std::unique_ptr<TReadingOpener> opener;
-    std::vector<std::string> messages;
-
-    explicit OpenerWindow(const std::string& ini) : settings(ini) {
-        settings.Load();
-        TPlayerServices services;
-        services.loadReading = [this](const TReadingRequest& r, TWordTable& table, std::string&) {
-            opened.push_back(r);
-            testing::FillGenesis(table);
-            return true;
-        };
-        window = std::make_unique<TTropePlayer>(testing::Fonts(), settings, std::move(services));
-        window->show();
-        opener = std::make_unique<TReadingOpener>(*window, settings, CatalogueDir(),
-                                                  [this](const std::string&, const std::string& text) {
-                                                      messages.push_back(text);
-                                                  });
-    }
-};
 
 TEST(ReadingOpener, OpensTheChoiceRemembersItAndOpensItAgainAtStart) {
     const std::string ini = (std::filesystem::temp_directory_path() / "lyrasta_opener_test.ini").string();

@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "ui/word_keys.h"
+#include "fixed_measure.h"
 
 namespace lyrasta::ui {
 namespace {
 
-class FixedMeasure : public TItemMeasure {
-public:
-    double Width(FontRole, const std::string& text, int) override { return 10.0 * text.size(); }
-    double HeightOfM(FontRole, int) override { return 20; }
-};
+using testing::FixedMeasure;
 
 // Item 0 is a heading on its own line; items 1..20 words, 7 and 8 a maqaf pair.
 struct Fixture {
