@@ -241,7 +241,8 @@ TEST(CatalogueData, AfternoonReadingsAreKnownByTheirService) {
 
 // Readings opened from the bundled catalogue as the dialog opens them (first item of each
 // list): the triennial cycle's own Maftir and Haftarah, which the annual cycle does not offer;
-// Esther shown line for line as its scroll is written; V'zos HaBracha as Simchas Torah reads it.
+// the Torah and Esther shown line for line as their scrolls are written, a Haftarah not;
+// V'zos HaBracha as Simchas Torah reads it.
 TEST(CatalogueData, OpeningFromTheBundledCatalogue) {
     TCatalogue catalogue;
     ASSERT_TRUE(catalogue.Load(kData));
@@ -256,7 +257,7 @@ TEST(CatalogueData, OpeningFromTheBundledCatalogue) {
         std::vector<std::pair<const char*, const char*>> sections;  // line of the sections list, "" for none
     };
     const Row rows[] = {
-        {"the triennial first year's Maftir", "Noach", 5784, 1, TOpenKind::Torah, "Noach: Triennial reading, year 1", false,
+        {"the triennial first year's Maftir", "Noach", 5784, 1, TOpenKind::Torah, "Noach: Triennial, year 1", true,
          {{"Kohen", "GEN6:9-6:16"}, {"Shvii", "GEN8:1-8:14"}, {"Maftir", "GEN8:12-8:14"}}},
         {"the triennial first year's Haftarah", "Noach", 5784, 1, TOpenKind::Haftarah, "Noach: Haftarah - Triennial, year 1",
          false, {{"Reading section 1", "ISA54:11-55:5"}}},
@@ -270,11 +271,11 @@ TEST(CatalogueData, OpeningFromTheBundledCatalogue) {
         {"Esther as its scroll is written", "Megillas Esther", 5784, 0, TOpenKind::Reading, "Megillas Esther", true,
          {{"Reading section 1", "EST1:1-10:3"}}},
         {"V'zos HaBracha as Simchas Torah reads it", "V'zos HaBracha", 5784, 0, TOpenKind::Torah,
-         "V'zos HaBracha: Simchas Torah", false,
+         "V'zos HaBracha: Simchas Torah", true,
          {{"Chamishi", "DEU33:22-33:26"}, {"Shishi", ""}, {"Shvii", ""}, {"Chatan HaTorah", "DEU33:27-34:12"},
           {"Chatan Bereishis Bara", "GEN1:1-2:3"}, {"Maftir", "NUM29:35-30:1"}}},
         {"and in the triennial cycle the same", "V'zos HaBracha", 5784, 2, TOpenKind::Torah,
-         "V'zos HaBracha: Simchas Torah", false, {{"Chatan HaTorah", "DEU33:27-34:12"}, {"Maftir", "NUM29:35-30:1"}}},
+         "V'zos HaBracha: Simchas Torah", true, {{"Chatan HaTorah", "DEU33:27-34:12"}, {"Maftir", "NUM29:35-30:1"}}},
     };
     for (const Row& r : rows) {
         TOpenReadingModel model(catalogue, r.year, {r.cycle > 0, r.cycle, r.year});

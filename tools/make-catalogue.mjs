@@ -28,9 +28,10 @@
 //     Sephardi one where it differs (its Name saying so); Special "" for the portion's own, the
 //     schedule's key otherwise; a Haftarah of several pieces fills R1, R2, ... in order.
 //   Holidays and fasts: Torah options of Cycle "5"; the afternoon reading is named "Minchah".
-//   Other readings (the Megillot): Type "Esther" (Wrapped "TRUE": shown line for line as the
-//     scroll is written), "Eichah" or "Ruth-Koheles-ShirHashirim", R1 the whole book or one
-//     chapter.
+//   Other readings (the Megillot): Type "Esther", "Eichah" or "Ruth-Koheles-ShirHashirim", R1
+//     the whole book or one chapter.
+//   Every Torah option and Esther, read from a scroll, have Wrapped "TRUE": they are shown line
+//   for line as the scroll is written.
 // References are "GEN1:1-2:3": book code, first and last chapter:verse. The readings' source
 // numbers Numbers 25 as the codex does (the half verse 25:19); it is mapped to the numbering
 // of the program's text, where that half verse opens 26:1 (lib/reading-numbering.js).
@@ -109,6 +110,10 @@ export function reference(a) {
 }
 
 const ALIYOT = ['Kohen', 'Levi', 'Shlishi', 'Revii', 'Chamishi', 'Shishi', 'Shvii'];
+
+// What is read from a scroll (the Torah, Esther) is shown line for line as the scroll is
+// written: the text carries the scroll's line ends.
+const SCROLL = { Wrapped: 'TRUE' };
 
 // Section attributes of a reading's aliyot ({ "1": ..., "7": ..., "M": ... }).
 function aliyotAttributes(aliyot, { maftir = true, chatanim = false } = {}) {
@@ -305,18 +310,18 @@ function portionReading({ name, parts, source }, table, haftTable, specials, pro
   // Chatan Bereishis, with the festival's Maftir
   const simchasTorah = source === 'Vezot Haberakhah' ? getLeyningForHolidayKey('Simchat Torah').fullkriyah : null;
   const sabbath = (name, aliyot) => (simchasTorah
-    ? { Name: 'Simchas Torah', ...aliyotAttributes(simchasTorah, { maftir: false, chatanim: true }) }
-    : { Name: name, ...aliyotAttributes(aliyot, { maftir: false }) });
-  const options = [{ Type: 'Torah', Cycle: '0', ...sabbath('Torah reading', l.fullkriyah) }];
+    ? { Name: 'Simchas Torah', ...SCROLL, ...aliyotAttributes(simchasTorah, { maftir: false, chatanim: true }) }
+    : { Name: name, ...SCROLL, ...aliyotAttributes(aliyot, { maftir: false }) });
+  const options = [{ Type: 'Torah', Cycle: '0', ...sabbath('Shabbas', l.fullkriyah) }];
   const triennial = triennialReadings(source, table);
   for (const t of triennial) {
-    options.push({ Type: 'Torah', Cycle: t.cycle, ...sabbath(`Triennial reading, year ${t.cycle[0]}`, t.aliyot) });
+    options.push({ Type: 'Torah', Cycle: t.cycle, ...sabbath(`Triennial, year ${t.cycle[0]}`, t.aliyot) });
   }
   // after the Sabbath readings, so that the dialog's first Torah option is a Sabbath's in both
   // cycles
   const weekday = l.weekday || getLeyningForParsha(parts[0]).weekday;
   if (weekday) {
-    options.push({ Name: 'Weekday reading (Monday and Thursday)', Type: 'Torah', Cycle: '4',
+    options.push({ Name: 'Weekday (Mon./Thu.)', Type: 'Torah', Cycle: '4', ...SCROLL,
       ...aliyotAttributes(weekday) });
   }
   // the triennial Maftir before the annual one, which the dialog lists in both cycles: in
@@ -432,11 +437,10 @@ function chapterLengths(code) {
   return counts;
 }
 
-// The options of a Megillah, whole and by chapter. Esther is shown as its scroll is written,
-// line for line (the text carries the scroll's line ends), as the reader will read it.
+// The options of a Megillah, whole and by chapter; Esther shown as its scroll is written.
 function megillahOptions(code) {
   const type = MEGILLOT.find((m) => m[1] === code)[2];
-  const attrs = { Type: type, ...(type === 'Esther' ? { Wrapped: 'TRUE' } : {}) };
+  const attrs = { Type: type, ...(type === 'Esther' ? SCROLL : {}) };
   const lengths = chapterLengths(code);
   const whole = `${code}1:1-${lengths.length}:${lengths[lengths.length - 1]}`;
   return [{ Name: 'Whole Megillah', ...attrs, R1: whole },
@@ -461,12 +465,12 @@ function holidayReading([caption, items], problems) {
       const days = Object.keys(l.fullkriyah).filter((k) => /^M-day\d$/.test(k));
       const aliyot = Object.fromEntries(Object.entries(l.fullkriyah).filter(([k]) => !days.includes(k)));
       if (days.length === 0) {
-        options.push({ Name: item.name, Type: 'Torah', ...extra, Cycle: '5',
+        options.push({ Name: item.name, Type: 'Torah', ...extra, Cycle: '5', ...SCROLL,
           ...aliyotAttributes(aliyot, { chatanim }) });
       }
       for (const d of days) {
         options.push({ Name: `${item.name}, intermediate day ${d.slice(5)}`, Type: 'Torah', ...extra,
-          Cycle: '5', ...aliyotAttributes({ ...aliyot, M: l.fullkriyah[d] }, { chatanim }) });
+          Cycle: '5', ...SCROLL, ...aliyotAttributes({ ...aliyot, M: l.fullkriyah[d] }, { chatanim }) });
       }
     } else {
       options.push(...haftarahOptions(item.name, l, item.extra));

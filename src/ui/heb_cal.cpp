@@ -123,7 +123,7 @@ TfrmHebCal::TfrmHebCal(TfrmOpenReading& dialog, QWidget* parent) : QDialog(paren
     const int bottom = kGridTop + kRowStep * 5 + 4;
     auto* location = new QGroupBox("Location", this);
     location->setObjectName("rgIsrael");
-    location->setGeometry(2 + kColumnStep * 2 + 4, bottom, 180, 50);
+    location->setGeometry(2 + kColumnStep * 2 + 4, bottom, 180, 58);
     auto* row = new QHBoxLayout(location);
     auto* diaspora = new QRadioButton("Diaspora", location);
     rbIsrael_ = new QRadioButton("Israel", location);
