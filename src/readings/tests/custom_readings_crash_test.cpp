@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "readings/custom_readings.h"
+#include "support/read_all.h"
 
 namespace {
 // Set in the child that is to be killed in the moment before the rename.
@@ -30,13 +31,6 @@ namespace lyrasta {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TCustomReading Torah(const std::string& name, const std::string& kohen) {
     TCustomReading r;

@@ -23,19 +23,13 @@
 #include "opener_window.h"
 #include "ui/custom_readings_tab.h"
 #include "ui/open_reading_dialog.h"
+#include "support/read_all.h"
 
 namespace lyrasta::ui {
 namespace {
 
 namespace fs = std::filesystem;
 using Said = std::pair<std::string, std::string>;  // caption and text
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The dialog on its custom tab, with a file of its own; what it tells and asks is recorded
 // and the questions answered with `answer`.
