@@ -189,8 +189,7 @@ void TTraining::ShowPhrase(TReadingSession& session, TWordTable& table, const st
         loader.configuredTextSize = size;
         loader.ReadBook(drillRange_.substr(0, 3));
         const ReferenceRange range = ParseReadingReference(drillRange_, loader.Index());
-        table.AddWord("Chant this phrase:", "Arial", 20, kPurple, true, false, false, false, false, false, kPairNone,
-                      0, nullptr);
+        table.AddWord({.text = "Chant this phrase:", .font = "Arial", .size = 20, .colour = kPurple, .lineEnd = true});
         if (range.valid && range.endSeg - 1 > range.firstSeg) {
             // From the random segment on, the first that has words to sing (a verse's marker
             // segment has none); past the range's end the search goes on from its start.
@@ -227,8 +226,7 @@ void TTraining::ShowTutorialPage(TReadingSession& session, TWordTable& table, co
             const Rgb colour = w.heading ? kBlue : kBlack;
             if (w.script == TTutorialWord::English) {
                 // The blank after the word spaces it from the next, as the words of a reading have one before them.
-                table.AddWord(w.text + " ", "Arial", size, colour, w.lineEnd, false, false, false, false, false, kPairNone,
-                              0, nullptr);
+                table.AddWord({.text = w.text + " ", .font = "Arial", .size = size, .colour = colour, .lineEnd = w.lineEnd});
                 continue;
             }
             bool smallPrint = false;
@@ -238,8 +236,16 @@ void TTraining::ShowTutorialPage(TReadingSession& session, TWordTable& table, co
             letters->front().translation = -1;
             const bool scroll = w.script == TTutorialWord::Scroll;
             std::string display = " " + WordDisplayForm(*letters);
-            table.AddWord(std::move(display), scroll ? "TGBS" : "TGBT", size, colour,
-                          w.lineEnd, false, true, scroll, true, true, kPairNone, 0, std::move(letters));
+            table.AddWord({.text = std::move(display),
+                           .font = scroll ? "TGBS" : "TGBT",
+                           .size = size,
+                           .colour = colour,
+                           .lineEnd = w.lineEnd,
+                           .hebrew = true,
+                           .scroll = scroll,
+                           .sung = true,
+                           .rtl = true,
+                           .letters = std::move(letters)});
             hebrew = true;
         }
         if (hebrew) steps.FinishReading(table);
