@@ -25,6 +25,24 @@ std::string Utf8(char32_t cp) {
     return out;
 }
 
+int DecodeUtf8(std::string_view text, size_t at, char32_t& cp) {
+    const unsigned char b = static_cast<unsigned char>(text[at]);
+    if (b < 0x80) {
+        cp = b;
+        return 1;
+    }
+    const int n = (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    if (n == 0 || at + n > text.size()) return 0;
+    char32_t v = b & (0x7F >> n);
+    for (int k = 1; k < n; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[at + k]);
+        if ((c & 0xC0) != 0x80) return 0;
+        v = v << 6 | (c & 0x3F);
+    }
+    cp = v;
+    return n;
+}
+
 namespace {
 
 constexpr char32_t kDagesh = 0x05BC, kShinDot = 0x05C1, kSinDot = 0x05C2, kMeteg = 0x05BD,

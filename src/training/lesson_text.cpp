@@ -23,22 +23,10 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 template <typename Put>
 void ForCodePoints(std::string_view s, Put put) {
     for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        const int n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
-        char32_t cp = n == 1 ? b : b & (0x7F >> n);
-        bool ok = i + n <= s.size();
-        for (int k = 1; ok && k < n; ++k) {
-            const unsigned char c = static_cast<unsigned char>(s[i + k]);
-            ok = (c & 0xC0) == 0x80;
-            cp = cp << 6 | (c & 0x3F);
-        }
-        if (!ok) {
-            put(static_cast<char32_t>(b));
-            ++i;
-        } else {
-            put(cp);
-            i += n;
-        }
+        char32_t cp = 0;
+        const int n = DecodeUtf8(s, i, cp);
+        put(n ? cp : static_cast<char32_t>(static_cast<unsigned char>(s[i])));
+        i += n ? n : 1;
     }
 }
 

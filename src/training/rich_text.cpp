@@ -230,15 +230,9 @@ private:
             Put(state, b);
             return;
         }
-        const int n = (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        char32_t cp = n ? b & (0x7F >> n) : 0;
-        bool ok = n > 0 && pos_ + n <= in_.size();
-        for (int k = 1; ok && k < n; ++k) {
-            const unsigned char c = static_cast<unsigned char>(in_[pos_ + k]);
-            ok = (c & 0xC0) == 0x80;
-            cp = cp << 6 | (c & 0x3F);
-        }
-        if (!ok) {
+        char32_t cp = 0;
+        const int n = DecodeUtf8(in_, pos_, cp);
+        if (n == 0) {
             Put(state, Windows1252(b));
             return;
         }

@@ -59,5 +59,29 @@ TEST(WordDisplayForm, RangeOfRecordsTakesFinalFormsWithinTheRange) {
     EXPECT_EQ(WordDisplayForm(l, 3, 99), "לֶך");
 }
 
+TEST(DecodeUtf8, ReadsWholeCharactersAndRefusesStrayOrCutOffBytes) {
+    struct Row {
+        std::string text;
+        size_t at;
+        int length;
+        char32_t cp;
+    } rows[] = {
+        {"a", 0, 1, U'a'},
+        {U({0x5D0}), 0, 2, 0x5D0},              // alef
+        {U({0x591}) + "x", 0, 2, 0x591},         // etnachta, then more text
+        {U({0x20AC}), 0, 3, 0x20AC},
+        {U({0x1F600}), 0, 4, 0x1F600},
+        {U({0x5D0}), 1, 0, 0},                   // a continuation byte alone
+        {U({0x20AC}).substr(0, 2), 0, 0, 0},     // cut off at the end of the text
+        {"\xC3(", 0, 0, 0},                     // a lead byte without its continuation
+        {"\xFF", 0, 0, 0},
+    };
+    for (const Row& r : rows) {
+        char32_t cp = 0;
+        EXPECT_EQ(DecodeUtf8(r.text, r.at, cp), r.length) << r.text;
+        if (r.length) EXPECT_EQ(cp, r.cp) << r.text;
+    }
+}
+
 }  // namespace
 }  // namespace lyrasta
