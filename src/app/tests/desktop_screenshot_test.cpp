@@ -12,13 +12,14 @@
 #include <fstream>
 #include <string>
 
+#include "support/temp_path.h"
 #include "ui/tests/pdf_check.h"
 
 namespace {
 
 using lyrasta::pdf_check::CountPixels;
 
-const std::filesystem::path kOut = std::filesystem::temp_directory_path() / "lyrasta_screenshot_test";
+const std::filesystem::path kOut = lyrasta::ProcessTempPath("lyrasta_screenshot_test");
 
 // Runs the program on Genesis 1:1-5 with a settings file and returns its picture.
 QImage Screenshot(const std::string& name, const std::string& settings, const std::string& extra = "") {

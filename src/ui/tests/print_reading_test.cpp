@@ -16,6 +16,7 @@
 #include "fixture_reading.h"
 #include "gui_app.h"
 #include "pdf_check.h"
+#include "support/temp_path.h"
 #include "ui/heb_view.h"
 #include "ui/print_dialog.h"
 #include "ui/print_reading.h"
@@ -46,7 +47,7 @@ struct Printed {
 
 Printed Print(THebViewClass& view, const std::string& name, const TPageSelection& pages, bool colour = true) {
     Printed p;
-    p.pdf = fs::path(::testing::TempDir()) / ("print_reading_test_" + name + ".pdf");
+    p.pdf = ProcessTempPath("print_reading_test_" + name + ".pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(p.pdf.string()));
