@@ -239,14 +239,14 @@ function tropeNames(encoding) {
 // The words of a verse range "GEN1:1" with the words first..last ("GEN1:1 3-5"), as one
 // brace group of word-format words.
 const verseCache = new Map();
-function exampleWords(spec) {
-  const m = /^([1-3A-Z]{3})(\d+):(\d+)(?: (\d+)-(\d+))?$/.exec(spec);
-  if (!m) throw new Error(`tutorial: "${spec}" is not an example such as GEN1:1 3-5`);
+function exampleWords(example) {
+  const m = /^([1-3A-Z]{3})(\d+):(\d+)(?: (\d+)-(\d+))?$/.exec(example);
+  if (!m) throw new Error(`tutorial: "${example}" is not an example such as GEN1:1 3-5`);
   if (!verseCache.has(m[1])) verseCache.set(m[1], readVerses(dataDir, m[1]));
   const v = verseCache.get(m[1]).find((x) => x.chapter === Number(m[2]) && x.verse === Number(m[3]));
-  if (!v) throw new Error(`tutorial: no verse ${spec}`);
+  if (!v) throw new Error(`tutorial: no verse ${example}`);
   const words = m[4] ? v.tokens.slice(Number(m[4]) - 1, Number(m[5])) : v.tokens;
-  if (words.length === 0 || words.some((t) => /[*{<]/.test(t))) throw new Error(`tutorial: bad example ${spec}`);
+  if (words.length === 0 || words.some((t) => /[*{<]/.test(t))) throw new Error(`tutorial: bad example ${example}`);
   return `{${words.join(' ')}}`;
 }
 
