@@ -18,6 +18,7 @@
 #include "ui/trope_player.h"
 #include "fixture_reading.h"
 #include "gui_app.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -28,7 +29,7 @@ const std::filesystem::path kCourse = LYRASTA_TRAINING_TEST_DATA;
 
 // A settings file with the Torah melody chosen, as a student who has sung before has it.
 std::string SettingsFile() {
-    const auto path = std::filesystem::temp_directory_path() / "lyrasta_training_window.ini";
+    const auto path = ProcessTempPath("lyrasta_training_window.ini");
     std::ofstream(path) << "[Options]\nTorah=Ashkenazi\n";
     return path.string();
 }
