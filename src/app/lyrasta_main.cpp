@@ -24,6 +24,7 @@
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
+#include "ui/greeting.h"
 #include "ui/heb_cal.h"
 #include "ui/heb_view.h"
 #include "ui/print_reading.h"
@@ -210,6 +211,10 @@ int main(int argc, char** argv) {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
+    // Asked before the first reading is opened and remembered: the greeting comes once the
+    // event loop runs, after the text is drawn.
+    if (!headless && lyrasta::ui::IsNewStudent(settings))
+        QTimer::singleShot(0, &window, [&window, &settings] { lyrasta::ui::GreetNewStudent(window, settings); });
     if (!headless && settings.Bool("ShowSplash")) windows.Splash().ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
