@@ -29,6 +29,7 @@
 #include "ui/heb_view.h"
 #include "ui/print_reading.h"
 #include "ui/reading_opener.h"
+#include "ui/screen_fit.h"
 #include "ui/single_instance.h"
 #include "ui/start_up_windows.h"
 #include "ui/synth_link.h"
@@ -256,6 +257,11 @@ int main(int argc, char** argv) {
                 return 2;
             }
             shown = dialog.get();
+        }
+        // A dialog is drawn as it fits on a screen of the size given.
+        if (shown != &window && options.width > 0) {
+            lyrasta::ui::FitIntoScreen(*shown, QRect(0, 0, options.width, options.height));
+            QCoreApplication::processEvents();
         }
         // The picture is made in memory and written under the very bytes of the name given
         // (a name need not be UTF-8), through the safe writer.
