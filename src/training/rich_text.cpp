@@ -158,15 +158,7 @@ private:
             (w == "red" ? c.r : w == "green" ? c.g : c.b) = v;
             colourStarted_ = true;
         } else if (w == "par") NewParagraph(state);
-        else if (w == "pard") ResetParagraph();
-        else if ((w == "sb" || w == "sa" || w == "li") && hasParam)
-            (w == "sb" ? paragraphs_.back().spaceBefore : w == "sa" ? paragraphs_.back().spaceAfter
-                                                                    : paragraphs_.back().leftIndent) =
-                std::clamp(param, 0, kMostTwips);
-        else if (w == "ql") paragraphs_.back().align = TRichParagraph::Left;
-        else if (w == "qc") paragraphs_.back().align = TRichParagraph::Centre;
-        else if (w == "qr") paragraphs_.back().align = TRichParagraph::Right;
-        else if (w == "qj") paragraphs_.back().align = TRichParagraph::Justify;
+        else if (state.dest == State::Text && ParagraphFormat(w, hasParam, param)) return;
         else if (w == "plain") state.bold = state.italic = state.underline = false, state.halfPoints = 24,
                                 state.font = -1, state.colour = 0;
         else if (w == "b") state.bold = on;
@@ -328,6 +320,21 @@ private:
         TRichParagraph next = paragraphs_.back();
         next.runs.clear();
         paragraphs_.push_back(std::move(next));
+    }
+
+    // A paragraph format word of the text (not of a style sheet or another skipped group):
+    // alignment, spacing and indent, or \pard; false for any other word.
+    bool ParagraphFormat(const std::string& w, bool hasParam, int param) {
+        TRichParagraph& p = paragraphs_.back();
+        if (w == "pard") ResetParagraph();
+        else if (w == "ql") p.align = TRichParagraph::Left;
+        else if (w == "qc") p.align = TRichParagraph::Centre;
+        else if (w == "qr") p.align = TRichParagraph::Right;
+        else if (w == "qj") p.align = TRichParagraph::Justify;
+        else if ((w == "sb" || w == "sa" || w == "li") && hasParam)
+            (w == "sb" ? p.spaceBefore : w == "sa" ? p.spaceAfter : p.leftIndent) = std::clamp(param, 0, kMostTwips);
+        else return false;
+        return true;
     }
 
     void ResetParagraph() {

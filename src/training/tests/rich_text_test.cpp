@@ -66,6 +66,8 @@ TEST(RichText, TheSubsetOfTheLessonNotes) {
         {"spacing and indent last until \\pard, as the lesson notes' list items use them",
          "\\pard\\sa120 p\\par\\pard\\li360\\sa60 x\\par y\\par\\pard\\sb-5\\sa999999 z",
          "<0 120 0>[p]\n<0 60 360>[x]\n<0 60 360>[y]\n<0 31680 0>[z]\n"},
+        {"a style sheet's paragraph formats are not the text's", "{\\stylesheet{\\s0\\qc\\sa200\\li720 Normal;}}a",
+         "[a]\n"},
         {"line ends of the file are not text", "a\r\nb\\line c\\tab d", "[ab\nc\td]\n"},
     };
     for (const Case& c : cases) {
