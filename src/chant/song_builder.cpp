@@ -6,6 +6,7 @@
 #include <cctype>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -44,7 +45,7 @@ struct SungWord {
     strucHebChar& Head() { return letters[letters.size() - parts.back().second]; }
 };
 
-bool HasAccent(const LetterList& letters) {
+bool HasAccent(std::span<const strucHebChar> letters) {
     return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) { return !c.accents.empty(); });
 }
 
@@ -143,16 +144,18 @@ public:
                 Flush(leadIn);
                 continue;
             }
-            LetterList letters = table_.SungLetters(i);
-            if (letters.empty()) continue;
+            const strucHebChar* head = table_.FirstSungLetter(i);
+            if (!head) continue;
             // Only a word of the same verse takes lead-in words.
-            if (!SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
-                Flush(leadIn);
+            if (!leadIn.letters.empty() && !SameVerse(leadIn.letters.front(), *head)) Flush(leadIn);
+            // The letters are copied once, straight into the word's list: a letter record is
+            // large (it holds its notes) and a reading has tens of thousands of them.
             SungWord& w = leadIn;
+            const size_t start = w.letters.size();
+            table_.AppendSungLetters(i, w.letters);
             w.item = i;
-            w.parts.emplace_back(i, letters.size());
-            w.letters.insert(w.letters.end(), letters.begin(), letters.end());
-            if (HasAccent(letters)) Flush(leadIn);
+            w.parts.emplace_back(i, w.letters.size() - start);
+            if (HasAccent(std::span(w.letters).subspan(start))) Flush(leadIn);
         }
         Flush(leadIn);
         bool afterEtnachta = false;
@@ -181,7 +184,7 @@ private:
     void Store(const SungWord& w) {
         size_t at = 0;
         for (const auto& [item, count] : w.parts) {
-            table_.StoreSungLetters(item, LetterList(w.letters.begin() + at, w.letters.begin() + at + count));
+            table_.StoreSungLetters(item, std::span(w.letters).subspan(at, count));
             at += count;
         }
     }
