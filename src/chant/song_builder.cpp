@@ -34,15 +34,21 @@ struct SungWord {
     int item = 0;  // the item whose trope the word is sung with
     // The items sung together, in order, each with the number of its sung letters.
     std::vector<std::pair<int, size_t>> parts;
-    LetterList letters;             // a copy of the parts' sung letters, stored back once sung
+    // Most words are sung from their own item's letters, in place in the table. A word of
+    // several items (lead-in words, a maqaf or ketiv/qere pair) is sung from a copy of the
+    // parts' sung letters, stored back into the items once sung.
+    LetterList* inPlace = nullptr;
+    LetterList gathered;
     strucWordTropes tropes;
     int group = 0;
     bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
     bool noPretonic = false;     // the stressed syllable is the word's first
     const Melody* mainMelody = nullptr;
 
+    // The letters sung.
+    LetterList& Letters() { return inPlace ? *inPlace : gathered; }
     // The first letter of the item itself (its location and the notes shown for it).
-    strucHebChar& Head() { return letters[letters.size() - parts.back().second]; }
+    strucHebChar& Head() { return Letters()[Letters().size() - parts.back().second]; }
 };
 
 bool HasAccent(std::span<const strucHebChar> letters) {
@@ -147,15 +153,21 @@ public:
             const strucHebChar* head = table_.FirstSungLetter(i);
             if (!head) continue;
             // Only a word of the same verse takes lead-in words.
-            if (!leadIn.letters.empty() && !SameVerse(leadIn.letters.front(), *head)) Flush(leadIn);
-            // The letters are copied once, straight into the word's list: a letter record is
-            // large (it holds its notes) and a reading has tens of thousands of them.
+            if (!leadIn.gathered.empty() && !SameVerse(leadIn.gathered.front(), *head)) Flush(leadIn);
             SungWord& w = leadIn;
-            const size_t start = w.letters.size();
-            table_.AppendSungLetters(i, w.letters);
             w.item = i;
-            w.parts.emplace_back(i, w.letters.size() - start);
-            if (HasAccent(std::span(w.letters).subspan(start))) Flush(leadIn);
+            if (w.parts.empty() && item->pairFirst < 0 && HasAccent(*item->letters)) {
+                // A word sung alone is sung in place: a letter record is large (it holds its
+                // notes) and a reading has tens of thousands of them.
+                w.inPlace = table_.OwnLetters(i);
+                w.parts.emplace_back(i, w.inPlace->size());
+                Flush(leadIn);
+                continue;
+            }
+            const size_t start = w.gathered.size();
+            table_.AppendSungLetters(i, w.gathered);
+            w.parts.emplace_back(i, w.gathered.size() - start);
+            if (HasAccent(std::span(w.gathered).subspan(start))) Flush(leadIn);
         }
         Flush(leadIn);
         bool afterEtnachta = false;
@@ -173,7 +185,7 @@ private:
     // Ends a word of the walk: its tropes are read over all its letters.
     void Flush(SungWord& w) {
         if (w.parts.empty()) return;
-        w.tropes = WordTropes(w.letters);
+        w.tropes = WordTropes(w.Letters());
         w.group = table_.TropeGroupOf(w.item);
         w.noPretonic = NoPretonic(w.tropes);
         words_.push_back(std::move(w));
@@ -182,9 +194,10 @@ private:
 
     // Writes the song of a word back into the items it was sung from.
     void Store(const SungWord& w) {
+        if (w.inPlace) return;
         size_t at = 0;
         for (const auto& [item, count] : w.parts) {
-            table_.StoreSungLetters(item, std::span(w.letters).subspan(at, count));
+            table_.StoreSungLetters(item, std::span(w.gathered).subspan(at, count));
             at += count;
         }
     }
@@ -343,7 +356,7 @@ private:
         std::string note;
         bool sung = true;
         bool mayElide = false;
-        strucHebChar& last = w.letters.back();
+        strucHebChar& last = w.Letters().back();
 
         if (melodyItem) {
             place(mainMelody, mainSyl);
@@ -423,7 +436,7 @@ private:
         if (sung) {
             // The reader breathes longest at the end of a verse, whatever tropes its last
             // word carries (the silluq before it gives no pause of its own).
-            if (EndsVerse(w.letters)) p.pauseDivisor = PauseDivisor("SOF_PASUK");
+            if (EndsVerse(w.Letters())) p.pauseDivisor = PauseDivisor("SOF_PASUK");
             last.comment += note;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
@@ -438,7 +451,7 @@ private:
                 p.elision = elision;
                 p.next = Lookup(e);
             }
-            PlaceNotes(w.letters, p);
+            PlaceNotes(w.Letters(), p);
             if (p.elision == 1 || p.elision == 2)
                 last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
         }
@@ -495,7 +508,7 @@ private:
     // servant, by the Masoretic bracket mark or, before revia, by the setting.
     void ReadLegarmeh(SungWord& next) {
         if (next.tropes.main.name != "PESIK") return;
-        const std::string& bracket = next.letters.back().bracket;
+        const std::string& bracket = next.Letters().back().bracket;
         if (bracket == "+") {
             next.tropes.second.name = "MUNACH_LEGARMEH";
             next.Head().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
