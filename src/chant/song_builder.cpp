@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <tuple>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -321,9 +322,8 @@ private:
         const std::string& sc = w.tropes.second.code;
         const bool mDisj = w.tropes.main.disjunctive;
         const bool sDisj = w.tropes.second.disjunctive;
-        const TXMLelement* encoding = styles_.CurrentEncoding();
-        auto nameOfS = [&] { return TropeNameIn(encoding, S, M, finalStress).latin; };
-        auto nameOfM = [&] { return TropeNameIn(encoding, M, after, finalStress).latin; };
+        auto nameOfS = [&]() -> const std::string& { return TropeName(S, M, finalStress); };
+        auto nameOfM = [&]() -> const std::string& { return TropeName(M, after, finalStress); };
         const bool prevConjunctive = prev && !prev->tropes.main.disjunctive;
 
         strucPlacement p;
@@ -531,6 +531,16 @@ private:
         return true;
     }
 
+    // The Latin name of a trope in the current style's naming, before the trope `context`.
+    // Found once per build for each case: the naming's entries are searched by name.
+    const std::string& TropeName(const std::string& trope, const std::string& context, bool finalStress) {
+        const auto key = std::make_tuple(styles_.CurrentEncoding(), trope, context, finalStress);
+        auto it = names_.find(key);
+        if (it == names_.end())
+            it = names_.emplace(key, TropeNameIn(std::get<0>(key), trope, context, finalStress).latin).first;
+        return it->second;
+    }
+
     // The melody of a trope in the current style (read once per style and build).
     const Melody* Lookup(const RuleContext& c) {
         const TXMLelement* style = styles_.CurrentStyle();
@@ -566,6 +576,7 @@ private:
     const MessageFunc& message_;
     std::vector<SungWord> words_;
     std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
+    std::map<std::tuple<const TXMLelement*, std::string, std::string, bool>, std::string> names_;
     Melody recitation_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;
