@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "text/random.h"
 
@@ -56,7 +57,10 @@ std::string RenderConsonant(const std::string& text, const std::string& letter, 
     if ((first == 'K' && dagesh) || first == 'N' || first == 'Q') tone = '7';
     else if (first == 'Z') tone = '9';
     const std::string mark = tone + PaddedHzText(pitch) + ">";
-    return "<20," + mark + text + "<," + mark;
+    std::string out;
+    out.reserve(2 * mark.size() + text.size() + 6);
+    out.append("<20,").append(mark).append(text).append("<,").append(mark);
+    return out;
 }
 
 std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs,
@@ -66,17 +70,25 @@ std::string RenderVowelNote(const std::string& first, const std::string& second,
     const std::string c = std::to_string(f + 5000);
     const std::string r = std::to_string(std::max(25, d - 50));
 
-    std::string out = first + "<50," + c + ">";
-    if (auto parts = SplitAtSecondPhoneme(second))
-        out += parts->first + "<" + r + "," + c + ">" + parts->second + "<" + r + "," + c + ">";
-    else
-        out += second + "<" + r + "," + c + ">";
+    // Written piece by piece into one text: every sung vowel of a reading passes here.
+    std::string out;
+    out.reserve(96);
+    auto phoneme = [&out](std::string_view text, std::string_view length, std::string_view hz) {
+        out.append(text).append("<").append(length).append(",").append(hz).append(">");
+    };
+    phoneme(first, "50", c);
+    if (auto parts = SplitAtSecondPhoneme(second)) {
+        phoneme(parts->first, r, c);
+        phoneme(parts->second, r, c);
+    } else {
+        phoneme(second, r, c);
+    }
 
     if (ornament) {
         const std::string turn = std::to_string(std::max(3, d / 10));
-        out += second + "<" + turn + "," + std::to_string(f - f / 30 + 3000) + ">";
-        out += second + "<" + turn + "," + std::to_string(f - f / 20 + 1000) + ">";
-        out += second + "<3," + std::to_string(f + 1000) + ">";
+        phoneme(second, turn, std::to_string(f - f / 30 + 3000));
+        phoneme(second, turn, std::to_string(f - f / 20 + 1000));
+        phoneme(second, "3", std::to_string(f + 1000));
     }
     return out;
 }
