@@ -14,9 +14,9 @@ struct Accent {
 };
 
 void Name(strucWordTrope& t, const std::string& following, bool finalStress) {
-    const TropeInfoResult info = TropeInfo(t.code, following, finalStress);
-    t.name = info.name;
-    t.placement = info.position;
+    TropeInfoResult info = TropeInfo(t.code, following, finalStress);
+    t.name = std::move(info.name);
+    t.placement = std::move(info.position);
     t.disjunctive = info.disjunctive;
 }
 
