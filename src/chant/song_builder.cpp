@@ -141,6 +141,7 @@ public:
 
     bool Run() {
         SungWord leadIn;  // unaccented words waiting for the word they lead into
+        words_.reserve(table_.WordCount());  // at most one word per item; not moved as it grows
         for (int i = 0; i < table_.WordCount(); ++i) {
             const HxWord* item = table_.Item(i);
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
