@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <memory>
 #include <span>
 #include <tuple>
 #include <vector>
@@ -542,13 +541,10 @@ private:
         return it->second;
     }
 
-    // The melody of a trope in the current style (read once per style and build).
+    // The melody of a trope in the current style.
     const Melody* Lookup(const RuleContext& c) {
-        const TXMLelement* style = styles_.CurrentStyle();
-        if (!style) return nullptr;
-        std::unique_ptr<TStyleIndex>& index = indexes_[style];
-        if (!index) index = std::make_unique<TStyleIndex>(style);
-        return index->Find(c);
+        const TStyleIndex* rules = styles_.CurrentRules();
+        return rules ? rules->Find(c) : nullptr;
     }
 
     // Isaiah 1:2-26 and Jeremiah 8:13-9:21 are chanted in the reading's second melody.
@@ -576,7 +572,6 @@ private:
     const strucSongParams& params_;
     const MessageFunc& message_;
     std::vector<SungWord> words_;
-    std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
     std::map<std::tuple<const TXMLelement*, std::string, std::string, bool>, std::string> names_;
     Melody recitation_;
     int basePitch_ = 0;
