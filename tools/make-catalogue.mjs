@@ -47,6 +47,7 @@ import { getLeyningForParsha, getLeyningForHolidayKey, getLeyningOnDate } from '
 const require = createRequire(import.meta.url);
 const { BOOKS } = require('./lib/books');
 const { readingVerseOf } = require('./lib/reading-numbering');
+const { written, unwritten, haftarahFlaw } = require('./lib/haftarah');
 
 const TOOLS = path.dirname(fileURLToPath(import.meta.url));
 const ROOT = path.join(TOOLS, '..');
@@ -246,26 +247,60 @@ async function triennialTable(name = 'triennial') {
   return (await import(pathToFileURL(at).href)).default;
 }
 
+// Where the triennial table's Haftarah of a portion and year cannot be read as it stands, what
+// is read instead and why. `source` is the table's entry as `written` gives it: the tool stops
+// when the table says something else, so that a corrected or changed package is looked at again.
+// The table closes many Haftarot by reading a verse of comfort from the passage once more
+// (Jeremiah 1:8 after 1:1-10, Malachi 2:7 after 2:1-10, Isaiah 51:22 after 51:12-23), as the
+// annual cycle repeats Malachi 3:23 and Isaiah 66:23: such a closing repeat is read as it stands.
+const TRIENNIAL_HAFTARAH_CORRECTIONS = [
+  { portion: 'Ki Teitzei', year: 3,
+    source: 'Isaiah 48:12-48:21; Isaiah 4:20-4:20',
+    read: 'Isaiah 48:12-48:21; Isaiah 48:20-48:20',
+    why: 'Isaiah 4 has six verses; the closing repeat is 48:20 of the passage read ("the LORD has '
+      + 'redeemed his servant Jacob"), its chapter number having lost its 8' },
+  { portion: 'Emor', year: 3,
+    source: 'Nachum 1:1-1:7; Nachum 2:1-2:3; Nachum 2:2b-2:3a',
+    read: 'Nachum 1:1-1:7; Nachum 2:1-2:3',
+    why: 'the closing repeat ends in mid-verse, on "the LORD restores the pride of Jacob" (2:3a); '
+      + 'read in whole verses it would end on the same words as the passage before it, so the '
+      + 'passage is read once' },
+  { portion: 'Masei', year: 3,
+    source: 'I Kings 9:2-9:9; I Kings 9:4-9:5a',
+    read: 'I Kings 9:2-9:9; I Kings 9:4-9:5',
+    why: 'the closing repeat ends in mid-verse; the whole of 9:5 ("there shall not fail you a man '
+      + 'upon the throne of Israel") still closes in comfort' },
+  { portion: "Re'eh", year: 1,
+    source: 'Isaiah 54:11-55:5**',
+    read: 'Isaiah 54:11-55:5',
+    why: 'the asterisks are a footnote mark of the table' },
+];
+
 // The Haftarah of a triennial reading (cycle key "2" or "2SST"): the Haftarah of that year of
 // the cycle of the portion read; for a combined portion, that of its first part in the first
 // year and of its second part in the later years, as the cycle's Torah readings divide it.
-// None where the cycle keeps the annual Haftarah.
-// A piece naming a verse the book does not have (the table gives Ki Teitzei's third year
-// "Isaiah 4:20") is left out.
-function triennialHaftarah(parts, cycle, haftTable) {
+// None where the cycle keeps the annual Haftarah. A flaw of the table that the corrections do
+// not mend is a problem, and the Haftarah is left out.
+function triennialHaftarah(parts, cycle, haftTable, problems) {
   const year = Number(cycle[0]);
   const part = parts.length === 1 || year === 1 ? parts[0] : parts[1];
   const haft = haftTable[part] && haftTable[part][year];
   if (typeof haft !== 'object') return null;
-  const kept = (Array.isArray(haft) ? haft : [haft]).filter((a) => {
-    const ok = [a.b, a.e].every((cv) => {
-      const [c, v] = cv.split(':').map((n) => parseInt(n, 10));
-      return v >= 1 && v <= (chapterLengths(CODES.get(a.k))[c - 1] || 0);
-    });
-    if (!ok) console.log(`left out of ${part}'s triennial Haftarah, year ${year}: ${a.k} ${a.b}-${a.e}`);
-    return ok;
-  });
-  return kept.length > 0 ? kept : null;
+  let list = Array.isArray(haft) ? haft : [haft];
+  const correction = TRIENNIAL_HAFTARAH_CORRECTIONS.find((c) => c.portion === part && c.year === year);
+  if (correction) {
+    if (written(list) !== correction.source) {
+      problems.push(`${part}'s triennial Haftarah, year ${year}: the table says "${written(list)}", `
+        + `the correction expects "${correction.source}"`);
+    }
+    list = unwritten(correction.read);
+  }
+  const flaw = haftarahFlaw(list, (k) => (CODES.has(k) ? chapterLengths(CODES.get(k)) : null));
+  if (flaw) {
+    problems.push(`${part}'s triennial Haftarah, year ${year} (${written(list)}): ${flaw}`);
+    return null;
+  }
+  return list;
 }
 
 // The aliyot of a variation ("C.2"), following the table's references from one to another.
@@ -339,7 +374,7 @@ function portionReading({ name, parts, source }, table, haftTable, specials, pro
   // the triennial cycle's Haftarot first, so that the dialog selects the cycle's own in
   // triennial mode (it lists them only there, by their Cycle)
   for (const t of triennial) {
-    const haft = triennialHaftarah(parts, t.cycle, haftTable);
+    const haft = triennialHaftarah(parts, t.cycle, haftTable, problems);
     if (haft) {
       options.push({ Name: `Triennial, year ${t.cycle[0]}`, Type: 'Haftarah', Cycle: t.cycle, ...own,
         ...pieces(haft) });
@@ -535,7 +570,7 @@ async function main() {
   const options = readings.reduce((n, r) => n + r.options.length, 0);
   console.log(`${readings.length} readings, ${options} options written to ${outDir}/sedrot.xml`);
   console.log(`${annual.length} annual readings written to ${outDir}/torah.xml`);
-  problems.forEach((p) => console.log(`problem: ${p}`));
+  [...new Set(problems)].forEach((p) => console.log(`problem: ${p}`));
   process.exitCode = problems.length === 0 ? 0 : 1;
 }
 

@@ -29,6 +29,7 @@
 #include "ui/print_reading.h"
 #include "ui/reading_opener.h"
 #include "ui/single_instance.h"
+#include "ui/start_up_windows.h"
 #include "ui/synth_link.h"
 #include "ui/training_opener.h"
 #include "ui/trope_player.h"
@@ -163,13 +164,11 @@ int main(int argc, char** argv) {
     };
     lyrasta::ui::TSynthLink singer(window, settings);
     if (!singer.HasSoundDevice() && !headless) window.ReportNoSoundDevice();
-    // The windows in their order: the main window (above), the debug window, the splash, the
-    // open-reading dialog and the calendar that selects readings in it; the customisation,
-    // melody, sections and print dialogs are made when first shown.
-    lyrasta::ui::TfrmDebug debug([&singer](const std::string& text) { singer.SpeakText(text); });
+    lyrasta::ui::TStartUpWindows windows(
+        window, settings, options.dataDir, [&singer](const std::string& text) { singer.SpeakText(text); }, report);
+    lyrasta::ui::TfrmDebug& debug = windows.Debug();
     singer.log = [&debug](const std::string& piece) { debug.Log(piece); };
-    lyrasta::ui::TfrmSplash splash(&window);
-    lyrasta::ui::TReadingOpener opener(window, settings, options.dataDir, report);
+    lyrasta::ui::TReadingOpener& opener = windows.Opener();
     // The reading named on a command line: by its sections, or from the catalogue; at start
     // without either, never an empty window: the reading opened last, or the coming Sabbath's.
     auto open = [&](const lyrasta::app::DesktopOptions& o, bool atStart) {
@@ -211,7 +210,7 @@ int main(int argc, char** argv) {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
-    if (!headless && settings.Bool("ShowSplash")) splash.ShowAsSplash();
+    if (!headless && settings.Bool("ShowSplash")) windows.Splash().ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
     if (options.dialog == "custom-readings") opener.Dialog().ShowTab(2);

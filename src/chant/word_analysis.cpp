@@ -89,8 +89,10 @@ bool ShvaIsNa(const LetterList& w, size_t i, std::optional<size_t> accented) {
     if (c.bracket == "+") return true;
     if (c.bracket == "-") return false;
     if (IsWordInitial(w, i)) return true;
-    if (i == 1 && shurukBefore) return false;
     if (IsWordFinal(w, i) || VowelOf(n) == ":") return false;
+    // The conjunction "u-" (a shuruk opening the word) is a full vowel: the shva after it is
+    // vocal, u-me-'AT, as after any long vowel.
+    if (i == 1 && shurukBefore) return true;
     if (pv == ":") return true;
     if (!HasAccents(p) && longBefore) return true;
     if (c.dagesh || c.letter == LetterOf(n)) return true;

@@ -40,6 +40,11 @@ TLessonPane::TLessonPane(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
 }
 
-void TLessonPane::ShowNotes(const std::string& rtf) { FillLessonDocument(*document(), rtf); }
+void TLessonPane::ShowNotes(const std::string& rtf) {
+    FillLessonDocument(*document(), rtf);
+    // The filling carries the pane's own cursor to the end, and the pane would follow it
+    // there when next laid out: the notes are read from their beginning.
+    moveCursor(QTextCursor::Start);
+}
 
 }  // namespace lyrasta::ui

@@ -41,11 +41,8 @@ namespace lyrasta::ui {
 namespace {
 
 // Pixel rules of the window's arrangement, at 96 pixels per inch.
-constexpr int kToolbarBandWidth = 346;
-constexpr int kWideWindow = 634;
-constexpr int kTabsTopWhenNarrow = 160;
-constexpr int kTranslationAboveTips = 34;
 constexpr int kNotePanelHeight = 110;
+constexpr int kNotePanelLeast = 80;
 
 }  // namespace
 
@@ -454,35 +451,52 @@ void TTropePlayer::ArrangeControls() {
     auto px = [d](int v) { return static_cast<int>(v * d + 0.5); };
     const int w = width(), h = height();
     const int row = std::max(menuToolbar_->sizeHint().height(), px(26));
-    int y = 0;
-    for (QToolBar* bar : {menuToolbar_, fileToolbar_, playToolbar_, displayToolbar_}) {
-        bar->setGeometry(0, y, px(kToolbarBandWidth), row);
-        y += row;
-    }
-    const int bandBottom = y;
+    QToolBar* const bars[] = {menuToolbar_, fileToolbar_, playToolbar_, displayToolbar_};
+    int widest = 0;
+    for (QToolBar* bar : bars) widest = std::max(widest, bar->sizeHint().width());
+    // The text takes what the controls leave: the toolbars run side by side in as few rows as
+    // the width allows, and the option tabs sit beside them where there is room, else under them.
+    const int tabsWidth = tabs_->sizeHint().width();
     const int tabsHeight = std::max(tabs_->sizeHint().height(), px(60));
+    const bool tabsBeside = w - px(8) - tabsWidth >= widest;
+    const int bandWidth = tabsBeside ? w - px(8) - tabsWidth : w;
+    int x = 0, y = 0, bandRight = 0;
+    for (QToolBar* bar : bars) {
+        const int bw = std::min(bar->sizeHint().width(), bandWidth);
+        if (x > 0 && x + bw > bandWidth) {
+            x = 0;
+            y += row;
+        }
+        bar->setGeometry(x, y, bw, row);
+        x += bw;
+        bandRight = std::max(bandRight, x);
+    }
+    const int bandBottom = y + row;
     int viewTop = 0;
-    // Beside the toolbars when the window is wide enough for the tabs' controls, else under them.
-    if (w > px(kWideWindow) && w - px(kToolbarBandWidth) - px(8) >= tabs_->sizeHint().width()) {
-        tabs_->setGeometry(px(kToolbarBandWidth), 0, w - px(kToolbarBandWidth) - px(8), tabsHeight);
+    if (tabsBeside) {
+        tabs_->setGeometry(bandRight, 0, w - bandRight - px(8), tabsHeight);
         viewTop = std::max(bandBottom, tabsHeight);
     } else {
-        const int tabsTop = std::max(px(kTabsTopWhenNarrow), bandBottom);
-        tabs_->setGeometry(0, tabsTop, w - px(8), tabsHeight);
-        viewTop = tabsTop + tabsHeight;
+        tabs_->setGeometry(0, bandBottom, w - px(8), tabsHeight);
+        viewTop = bandBottom + tabsHeight;
     }
-    int x = w - px(8);
+    // The developer's buttons, when shown, have a row of their own at the right.
+    x = w - px(8);
     for (auto it = developerButtons_.rbegin(); it != developerButtons_.rend(); ++it) {
         if (!(*it)->isVisible()) continue;
         const int bw = (*it)->sizeHint().width();
         x -= bw;
-        (*it)->setGeometry(x, bandBottom - row, bw, row);
+        (*it)->setGeometry(x, viewTop, bw, row);
     }
+    if (x < w - px(8)) viewTop += row;
     const int statusHeight = lblStatus_->text().isEmpty() ? 0 : lblStatus_->sizeHint().height() + px(2);
     lblStatus_->setGeometry(px(4), h - statusHeight, w - px(8), statusHeight);
-    const int tipsTop = h - statusHeight - px(kNotePanelHeight);
-    lblTips_->setGeometry(px(4), tipsTop, w / 2 - px(4), px(kNotePanelHeight));
-    songScroll_->setGeometry(w / 2, tipsTop, w / 2 - px(10), px(kNotePanelHeight));
+    // The tip line and the note staff are lower in a low window, down to what still shows a
+    // staff with its syllables.
+    const int panelHeight = std::clamp(h / 6, px(kNotePanelLeast), px(kNotePanelHeight));
+    const int tipsTop = h - statusHeight - panelHeight;
+    lblTips_->setGeometry(px(4), tipsTop, w / 2 - px(4), panelHeight);
+    songScroll_->setGeometry(w / 2, tipsTop, w / 2 - px(10), panelHeight);
     lblTranslation_->resize(w - px(10) - px(4), lblTranslation_->height());
     const int translationHeight = TranslationHeight();
     const int translationTop = tipsTop - translationHeight - px(4);
@@ -708,14 +722,19 @@ void TTropePlayer::ShowCurrentWord() {
     lblTranslation_->setText(line > 0 && services_.translationLine
                                  ? QString::fromStdString(services_.translationLine(line))
                                  : QString());
+    lblTranslation_->setToolTip(lblTranslation_->text());
     // A long verse wraps; the line grows when it needs more room than it has.
     if (TranslationHeight() != lblTranslation_->height()) ArrangeControls();
 }
 
 int TTropePlayer::TranslationHeight() const {
-    const int lines = lblTranslation_->fontMetrics().lineSpacing();
+    // Two lines at least, so that the text does not jump at every verse; four at most, and
+    // in a low window the whole lines that fit into a ninth of it, so that the text keeps
+    // the room (the whole verse is then in the line's tip).
+    const int line = lblTranslation_->fontMetrics().lineSpacing();
     const int wanted = lblTranslation_->heightForWidth(lblTranslation_->width());
-    return std::clamp(wanted, 2 * lines + 2, 4 * lines + 2);
+    const int most = std::clamp(height() / 9 / std::max(line, 1), 2, 4) * line + 2;
+    return std::clamp(wanted, 2 * line + 2, most);
 }
 
 void TTropePlayer::ProcessPendingEvents() { QCoreApplication::processEvents(); }

@@ -30,6 +30,9 @@
 #include "ui/print_dialog.h"
 #include "ui/melody_dialogs.h"
 #include "ui/sections_dialog.h"
+#include "ui/training_dialog.h"
+#include "training/training_session.h"
+#include "fixture_reading.h"
 #include "gui_app.h"
 #include "support/read_all.h"
 
@@ -154,12 +157,14 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
     THelpWindow help(std::filesystem::path(LYRASTA_DATA_DIR) / "help");
     TfrmSplash about;
     TfrmDebug debug([](const std::string&) {});
+    TTraining course(LYRASTA_DATA_DIR, [](const std::string&, const std::string&) {});
+    TfrmTrainingOpts training(course.Root());
     ShowColourLegend(window, window.HView());
     QWidget* legend = window.findChild<QDialog*>("ColourLegend");
     const std::vector<std::pair<const char*, QWidget*>> windows = {
         {"main window", &window}, {"open reading", &open}, {"calendar", &calendar}, {"print", &print},
         {"customize", &customize}, {"sections", &sections}, {"melodies", &melodies}, {"help", &help},
-        {"about", &about}, {"debug", &debug}, {"legend", legend}};
+        {"about", &about}, {"debug", &debug}, {"training", &training}, {"legend", legend}};
     for (const auto& [name, w] : windows) {
         for (int tab = 0; tab < 3 && w == &open; ++tab) {
             open.ShowTab(tab);
@@ -170,6 +175,24 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
         EXPECT_LE(least.width(), 640) << name;
         EXPECT_LE(least.height(), 480) << name;
     }
+    // The text keeps most of such a screen: several lines of it under the toolbars and the
+    // option tabs, with a verse's translation at its longest and the status line shown.
+    window.Services().loadReading = [](const TReadingRequest&, TWordTable& table, std::string&) {
+        testing::FillGenesis(table);
+        return true;
+    };
+    window.Services().translationLine = [](int) {
+        std::string verse;
+        for (int i = 0; i < 60; ++i) verse += "and he said unto them ";
+        return verse;
+    };
+    window.resize(640, 480);
+    window.show();
+    window.OpenReading({"Genesis", "", false, {}, "Torah", ""});
+    window.ReportNoSoundDevice();
+    QCoreApplication::processEvents();
+
+    EXPECT_GE(window.HView().height(), 200);
 }
 
 struct Customize {

@@ -12,10 +12,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <vector>
+
 #include "text/data_files.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/single_instance.h"
+#include "ui/start_up_windows.h"
+#include "ui/trope_player.h"
 #include "gui_app.h"
 
 namespace lyrasta::ui {
@@ -90,6 +94,39 @@ TEST(DebugWindow, LogsAndSpeaksItsText) {
     debug.Memo2().setPlainText("~sh<40>~a<50>");
     debug.SpeakButton().click();
     EXPECT_EQ(spoken, "~sh<40>~a<50>");
+}
+
+// Records every object given a parent, to see which windows are made and in what order.
+class TChildLog : public QObject {
+public:
+    std::vector<QObject*> added;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ChildAdded) added.push_back(static_cast<QChildEvent*>(e)->child());
+        return false;
+    }
+};
+
+TEST(StartUp, WindowsAreMadeInTheirOrderAndTheOthersWhenFirstShown) {
+    testing::App();
+    TSettingsStore settings;
+    TTropePlayer window(testing::Fonts(), settings);
+    TChildLog log;
+    qApp->installEventFilter(&log);
+    std::vector<std::string> messages;
+    TStartUpWindows windows(window, settings, LYRASTA_DATA_DIR, {},
+                            [&](const std::string&, const std::string& text) { messages.push_back(text); });
+    qApp->removeEventFilter(&log);
+    // An object's class is known once it is made: the log is read after start-up, passing
+    // over what was made and freed again.
+    const QList<QObject*> made = window.findChildren<QObject*>();
+    std::vector<std::string> windowsMade;
+    for (QObject* o : log.added)
+        if (made.contains(o) && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
+            QString(o->metaObject()->className()).startsWith("lyrasta::"))  // not a box's drop-down
+            windowsMade.push_back(o->metaObject()->className());
+    EXPECT_EQ(windowsMade, (std::vector<std::string>{"lyrasta::ui::TfrmDebug", "lyrasta::ui::TfrmSplash",
+                                                     "lyrasta::ui::TfrmOpenReading", "lyrasta::ui::TfrmHebCal"}));
+    EXPECT_TRUE(messages.empty()) << messages.front();
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ TEST(TrainingWindow, ALessonHasItsPaneAndNavigatorAndAReadingEndsTraining) {
     ASSERT_TRUE(pane && navigator);
     EXPECT_TRUE(pane->isVisible());
     EXPECT_NE(pane->toPlainText().indexOf("Segol is sung"), -1) << pane->toPlainText().toStdString();
+    EXPECT_EQ(pane->textCursor().position(), 0) << "notes longer than the pane are shown from their beginning";
     // 40 percent of the width, the navigator below the pane, the view right of the splitter.
     EXPECT_NEAR(pane->width(), w.window->HView().width() * 40 / 60, 30);
     EXPECT_GE(navigator->y(), pane->geometry().bottom());

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QLabel>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTest>
 
 #include <filesystem>
@@ -94,13 +96,39 @@ TEST(TropePlayer, ReadsSettingsAtFirstShowingAndWritesThemAtClose) {
         EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
 }
 
-TEST(TropePlayer, OptionTabsMoveUnderTheToolbarsInANarrowWindow) {
+// The toolbars wrap, the option tabs sit beside them where there is room and under them
+// where there is not, and the text, its translation and the tip line and staff follow
+// below, none over another, from a small screen to a large one.
+TEST(TropePlayer, ControlsNeverOverlapFromSmallToLargeWindows) {
     const std::string ini = TempIni("arrange.ini", "");
-    Window wide(ini, 1000, 700);
-    EXPECT_EQ(wide.window->OptionTabs().geometry().topLeft(), QPoint(346, 0));
-    Window narrow(ini, 600, 700);
-    EXPECT_EQ(narrow.window->OptionTabs().geometry().topLeft(), QPoint(0, 160));
-    EXPECT_GE(narrow.window->HView().geometry().top(), narrow.window->OptionTabs().geometry().bottom());
+    const struct {
+        int width, height;
+        bool tabsBeside;
+    } cases[] = {{600, 700, false}, {640, 480, false}, {1000, 700, true}, {2560, 1440, true}};
+    for (const auto& c : cases) {
+        Window w(ini, c.width, c.height);
+        TTropePlayer& p = *w.window;
+        const std::string size = std::to_string(c.width) + "x" + std::to_string(c.height);
+        const QRect tabs = p.OptionTabs().geometry();
+        std::vector<QRect> toolbars;
+        for (QToolBar* bar : p.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) toolbars.push_back(bar->geometry());
+        ASSERT_EQ(toolbars.size(), 4u);
+        int bandBottom = 0;
+        for (size_t i = 0; i < toolbars.size(); ++i) {
+            EXPECT_FALSE(toolbars[i].intersects(tabs)) << size << " toolbar " << i;
+            EXPECT_LE(toolbars[i].right(), c.width) << size << " toolbar " << i;
+            for (size_t j = 0; j < i; ++j) EXPECT_FALSE(toolbars[i].intersects(toolbars[j])) << size;
+            bandBottom = std::max(bandBottom, toolbars[i].bottom());
+        }
+        EXPECT_EQ(tabs.top() == 0, c.tabsBeside) << size;
+        const QRect view = p.HView().geometry();
+        const QRect translation = p.findChild<QLabel*>("lblTranslation")->geometry();
+        const QRect tips = p.findChild<QLabel*>("lblTips")->geometry();
+        EXPECT_GT(view.top(), std::max(bandBottom, tabs.bottom())) << size;
+        EXPECT_GT(translation.top(), view.bottom()) << size;
+        EXPECT_GT(tips.top(), translation.bottom()) << size;
+        EXPECT_LE(tips.bottom(), c.height) << size;
+    }
 }
 
 TEST(TropePlayer, F9ReloadsKeepingTheSelectedWord) {
