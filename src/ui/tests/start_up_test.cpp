@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLocalServer>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -164,7 +165,15 @@ TEST(Greeting, ANewStudentIsGreetedOnceAndOfferedTheTutorial) {
             QAction* tutorial = window.findChild<QAction*>("mnuOpenTutorial");
             tutorial->setEnabled(true);
             QSignalSpy opened(tutorial, &QAction::triggered);
-            QPointer<TfrmGreeting> greeting = GreetNewStudent(window, settings);
+            // Not while a message of the start is open.
+            QMessageBox message(QMessageBox::Warning, "Lyrasta", "A message of the start", QMessageBox::Ok, &window);
+            message.open();
+            GreetNewStudent(window, settings);
+            QTest::qWait(100);
+            EXPECT_EQ(window.findChild<TfrmGreeting*>(), nullptr) << c.name;
+            message.accept();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.findChild<TfrmGreeting*>() != nullptr; })) << c.name;
+            QPointer<TfrmGreeting> greeting = window.findChild<TfrmGreeting*>();
             EXPECT_TRUE(greeting->isVisible() && !greeting->isModal()) << c.name;
             settings.Save();
             greeting->findChild<QPushButton*>("cmdmnuOpenTutorial")->click();
