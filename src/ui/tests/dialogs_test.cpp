@@ -36,6 +36,7 @@
 #include "fixture_reading.h"
 #include "gui_app.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -203,7 +204,7 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
 }
 
 struct Customize {
-    std::filesystem::path ini = std::filesystem::temp_directory_path() / "lyrasta_dialogs_test" / "customize.ini";
+    std::filesystem::path ini = ProcessTempPath("lyrasta_dialogs_test") / "customize.ini";
     TSettingsStore settings{ini.string()};
     THebViewClass view{testing::Fonts()};
     std::unique_ptr<TfrmAdjustColor> dialog;
