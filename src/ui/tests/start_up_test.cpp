@@ -27,6 +27,7 @@
 #include "ui/start_up_windows.h"
 #include "ui/trope_player.h"
 #include "gui_app.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -137,8 +138,7 @@ TEST(StartUp, WindowsAreMadeInTheirOrderAndTheOthersWhenFirstShown) {
 
 TEST(Greeting, ANewStudentIsGreetedOnceAndOfferedTheTutorial) {
     testing::App();
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("lyrasta_greeting_" + std::to_string(QCoreApplication::applicationPid()));
+    const std::filesystem::path dir = ProcessTempPath("lyrasta_greeting");
     std::filesystem::create_directories(dir);
     struct Case {
         const char* name;
