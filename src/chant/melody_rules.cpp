@@ -64,7 +64,8 @@ bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleCont
     if (!equalOrEmpty(v[kAfter], c.tropeBefore)) return false;
     if (!equalOrEmpty(v[kAfterAfter], c.tropeBeforeThat)) return false;
     if (!FlagHolds(v[kOnOneWord], c.onOneWord)) return false;
-    if (const int bit = MarkerBit(v[kSongOfMoses]); bit != 0 && (c.songOfMoses & bit) == 0) return false;
+    if (!v[kSongOfMoses].empty())  // most variants name no marker: no search for one
+        if (const int bit = MarkerBit(v[kSongOfMoses]); bit != 0 && (c.songOfMoses & bit) == 0) return false;
     if (!FlagHolds(v[kEndOfAliyah], c.endOfAliyah)) return false;
     if (!v[kTropeGroup].empty()) {
         // A closing sof pasuk of a section is still a sof pasuk group to the rules.

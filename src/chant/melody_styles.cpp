@@ -173,6 +173,13 @@ bool TMelodyStyles::ActivateStyle(const std::string& name, const std::string& ty
     return true;
 }
 
+const TStyleIndex* TMelodyStyles::CurrentRules() {
+    if (!style_) return nullptr;
+    std::unique_ptr<TStyleIndex>& rules = rules_[style_];
+    if (!rules) rules = std::make_unique<TStyleIndex>(style_);
+    return rules.get();
+}
+
 void TMelodyStyles::LoadSpecialMelodyLocations() {
     locations_.clear();
     items_.clear();

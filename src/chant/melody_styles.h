@@ -7,9 +7,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "chant/melody_rules.h"
 #include "chant/note_placement.h"
 #include "text/trope_definitions.h"
 #include "text/xml.h"
@@ -78,6 +80,10 @@ public:
     const std::string& AuxStyleName() const { return auxStyle_; }
 
     const TXMLelement* CurrentStyle() const { return style_; }
+    // The melody rules of the current style (none without one), read from its element the
+    // first time they are needed and kept as long as these styles: the definitions are read
+    // again only together with new styles (the session's Reload).
+    const TStyleIndex* CurrentRules();
     const TXMLelement* CurrentEncoding() const { return encoding_; }
     // The LOC of each special-melody item of the current style, and the items themselves.
     const std::vector<std::string>& SpecialMelodyLocations() const { return locations_; }
@@ -104,6 +110,7 @@ private:
     const TXMLelement* encoding_ = nullptr;
     std::vector<std::string> locations_;
     std::vector<const TXMLelement*> items_;
+    std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> rules_;  // by style element
 };
 
 }  // namespace lyrasta

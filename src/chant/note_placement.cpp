@@ -129,7 +129,7 @@ private:
             }
             if (!c.extra.empty()) {
                 c.synth += c.extra;
-                c.synth += RenderConsonant(c.extra, c.letter, c.dagesh, current_);
+                AppendConsonant(c.synth, c.extra, c.letter, c.dagesh, current_);
             }
         }
         return letters_.size();
@@ -188,8 +188,7 @@ private:
         double pitch = n.pitch;
         if (pass.pitchLink && i == 0 && Size(pass.before) > 0) pitch = pass.before->back().pitch;
         RenderPending(c, pitch + in_.pitchOffset);
-        c.synth += RenderVowelNote(first, n.tied ? first : second, std::max(20, ms), false,
-                                   pitch + in_.pitchOffset);
+        AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, pitch + in_.pitchOffset);
         Store(c, pitch, length, p);
     }
 
@@ -250,7 +249,7 @@ private:
         int ms = RoundEven(static_cast<double>(beat_) / length);
         if (slow != 1) ms = RoundEven(static_cast<double>(ms) / slow);
         RenderPending(c, n.pitch + in_.pitchOffset);
-        c.synth += RenderVowelNote(first, ending, std::max(20, ms), ornament, n.pitch + in_.pitchOffset);
+        AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, n.pitch + in_.pitchOffset);
         Store(c, n.pitch, length * slow, p);
     }
 
@@ -276,7 +275,7 @@ private:
 
     void RenderPending(strucHebChar& c, double pitch) {
         if (!pending_) return;
-        c.synth += RenderConsonant(LastToken(c.synth), c.letter, c.dagesh, pitch);
+        AppendConsonant(c.synth, LastToken(c.synth), c.letter, c.dagesh, pitch);
         pending_ = false;
     }
 

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <memory>
+#include <span>
+#include <tuple>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -33,18 +34,24 @@ struct SungWord {
     int item = 0;  // the item whose trope the word is sung with
     // The items sung together, in order, each with the number of its sung letters.
     std::vector<std::pair<int, size_t>> parts;
-    LetterList letters;             // a copy of the parts' sung letters, stored back once sung
+    // Most words are sung from their own item's letters, in place in the table. A word of
+    // several items (lead-in words, a maqaf or ketiv/qere pair) is sung from a copy of the
+    // parts' sung letters, stored back into the items once sung.
+    LetterList* inPlace = nullptr;
+    LetterList gathered;
     strucWordTropes tropes;
     int group = 0;
     bool afterEtnachta = false;  // an etnachta group came after the last sof pasuk group
     bool noPretonic = false;     // the stressed syllable is the word's first
     const Melody* mainMelody = nullptr;
 
+    // The letters sung.
+    LetterList& Letters() { return inPlace ? *inPlace : gathered; }
     // The first letter of the item itself (its location and the notes shown for it).
-    strucHebChar& Head() { return letters[letters.size() - parts.back().second]; }
+    strucHebChar& Head() { return Letters()[Letters().size() - parts.back().second]; }
 };
 
-bool HasAccent(const LetterList& letters) {
+bool HasAccent(std::span<const strucHebChar> letters) {
     return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) { return !c.accents.empty(); });
 }
 
@@ -133,6 +140,7 @@ public:
 
     bool Run() {
         SungWord leadIn;  // unaccented words waiting for the word they lead into
+        words_.reserve(table_.WordCount());  // at most one word per item; not moved as it grows
         for (int i = 0; i < table_.WordCount(); ++i) {
             const HxWord* item = table_.Item(i);
             if (!item->letters || (item->pairFirst >= 0 && item->pairFirst != i)) continue;
@@ -143,16 +151,24 @@ public:
                 Flush(leadIn);
                 continue;
             }
-            LetterList letters = table_.SungLetters(i);
-            if (letters.empty()) continue;
+            const strucHebChar* head = table_.FirstSungLetter(i);
+            if (!head) continue;
             // Only a word of the same verse takes lead-in words.
-            if (!SameVerse(leadIn.letters.empty() ? letters.front() : leadIn.letters.front(), letters.front()))
-                Flush(leadIn);
+            if (!leadIn.gathered.empty() && !SameVerse(leadIn.gathered.front(), *head)) Flush(leadIn);
             SungWord& w = leadIn;
             w.item = i;
-            w.parts.emplace_back(i, letters.size());
-            w.letters.insert(w.letters.end(), letters.begin(), letters.end());
-            if (HasAccent(letters)) Flush(leadIn);
+            if (w.parts.empty() && item->pairFirst < 0 && HasAccent(*item->letters)) {
+                // A word sung alone is sung in place: a letter record is large (it holds its
+                // notes) and a reading has tens of thousands of them.
+                w.inPlace = table_.OwnLetters(i);
+                w.parts.emplace_back(i, w.inPlace->size());
+                Flush(leadIn);
+                continue;
+            }
+            const size_t start = w.gathered.size();
+            table_.AppendSungLetters(i, w.gathered);
+            w.parts.emplace_back(i, w.gathered.size() - start);
+            if (HasAccent(std::span(w.gathered).subspan(start))) Flush(leadIn);
         }
         Flush(leadIn);
         bool afterEtnachta = false;
@@ -170,7 +186,7 @@ private:
     // Ends a word of the walk: its tropes are read over all its letters.
     void Flush(SungWord& w) {
         if (w.parts.empty()) return;
-        w.tropes = WordTropes(w.letters);
+        w.tropes = WordTropes(w.Letters());
         w.group = table_.TropeGroupOf(w.item);
         w.noPretonic = NoPretonic(w.tropes);
         words_.push_back(std::move(w));
@@ -179,9 +195,10 @@ private:
 
     // Writes the song of a word back into the items it was sung from.
     void Store(const SungWord& w) {
+        if (w.inPlace) return;
         size_t at = 0;
         for (const auto& [item, count] : w.parts) {
-            table_.StoreSungLetters(item, LetterList(w.letters.begin() + at, w.letters.begin() + at + count));
+            table_.StoreSungLetters(item, std::span(w.gathered).subspan(at, count));
             at += count;
         }
     }
@@ -305,9 +322,8 @@ private:
         const std::string& sc = w.tropes.second.code;
         const bool mDisj = w.tropes.main.disjunctive;
         const bool sDisj = w.tropes.second.disjunctive;
-        const TXMLelement* encoding = styles_.CurrentEncoding();
-        auto nameOfS = [&] { return TropeNameIn(encoding, S, M, finalStress).latin; };
-        auto nameOfM = [&] { return TropeNameIn(encoding, M, after, finalStress).latin; };
+        auto nameOfS = [&]() -> const std::string& { return TropeName(S, M, finalStress); };
+        auto nameOfM = [&]() -> const std::string& { return TropeName(M, after, finalStress); };
         const bool prevConjunctive = prev && !prev->tropes.main.disjunctive;
 
         strucPlacement p;
@@ -340,7 +356,7 @@ private:
         std::string note;
         bool sung = true;
         bool mayElide = false;
-        strucHebChar& last = w.letters.back();
+        strucHebChar& last = w.Letters().back();
 
         if (melodyItem) {
             place(mainMelody, mainSyl);
@@ -420,7 +436,7 @@ private:
         if (sung) {
             // The reader breathes longest at the end of a verse, whatever tropes its last
             // word carries (the silluq before it gives no pause of its own).
-            if (EndsVerse(w.letters)) p.pauseDivisor = PauseDivisor("SOF_PASUK");
+            if (EndsVerse(w.Letters())) p.pauseDivisor = PauseDivisor("SOF_PASUK");
             last.comment += note;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
@@ -435,7 +451,7 @@ private:
                 p.elision = elision;
                 p.next = Lookup(e);
             }
-            PlaceNotes(w.letters, p);
+            PlaceNotes(w.Letters(), p);
             if (p.elision == 1 || p.elision == 2)
                 last.comment += std::string("Chant the upbeat note of the next word on the last syllable of this word. (Elision)") + kCrLf;
         }
@@ -492,7 +508,7 @@ private:
     // servant, by the Masoretic bracket mark or, before revia, by the setting.
     void ReadLegarmeh(SungWord& next) {
         if (next.tropes.main.name != "PESIK") return;
-        const std::string& bracket = next.letters.back().bracket;
+        const std::string& bracket = next.Letters().back().bracket;
         if (bracket == "+") {
             next.tropes.second.name = "MUNACH_LEGARMEH";
             next.Head().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
@@ -515,13 +531,20 @@ private:
         return true;
     }
 
-    // The melody of a trope in the current style (read once per style and build).
+    // The Latin name of a trope in the current style's naming, before the trope `context`.
+    // Found once per build for each case: the naming's entries are searched by name.
+    const std::string& TropeName(const std::string& trope, const std::string& context, bool finalStress) {
+        const auto key = std::make_tuple(styles_.CurrentEncoding(), trope, context, finalStress);
+        auto it = names_.find(key);
+        if (it == names_.end())
+            it = names_.emplace(key, TropeNameIn(std::get<0>(key), trope, context, finalStress).latin).first;
+        return it->second;
+    }
+
+    // The melody of a trope in the current style.
     const Melody* Lookup(const RuleContext& c) {
-        const TXMLelement* style = styles_.CurrentStyle();
-        if (!style) return nullptr;
-        std::unique_ptr<TStyleIndex>& index = indexes_[style];
-        if (!index) index = std::make_unique<TStyleIndex>(style);
-        return index->Find(c);
+        const TStyleIndex* rules = styles_.CurrentRules();
+        return rules ? rules->Find(c) : nullptr;
     }
 
     // Isaiah 1:2-26 and Jeremiah 8:13-9:21 are chanted in the reading's second melody.
@@ -549,7 +572,7 @@ private:
     const strucSongParams& params_;
     const MessageFunc& message_;
     std::vector<SungWord> words_;
-    std::map<const TXMLelement*, std::unique_ptr<TStyleIndex>> indexes_;
+    std::map<std::tuple<const TXMLelement*, std::string, std::string, bool>, std::string> names_;
     Melody recitation_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "text/random.h"
 
@@ -48,37 +49,42 @@ std::pair<std::string, std::string> SplitVowel(const std::string& vowel) {
     return {vowel, vowel};
 }
 
-std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh,
-                            double pitch) {
-    if (!text.empty() && text.back() == '>') return {};
+void AppendConsonant(std::string& out, const std::string& text, const std::string& letter, bool dagesh,
+                     double pitch) {
+    if (!text.empty() && text.back() == '>') return;
     const char first = letter.empty() ? '\0' : letter[0];
     char tone = '5';
     if ((first == 'K' && dagesh) || first == 'N' || first == 'Q') tone = '7';
     else if (first == 'Z') tone = '9';
     const std::string mark = tone + PaddedHzText(pitch) + ">";
-    return "<20," + mark + text + "<," + mark;
+    out.append("<20,").append(mark).append(text).append("<,").append(mark);
 }
 
-std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs,
-                            bool ornament, double pitch) {
+void AppendVowelNote(std::string& out, const std::string& first, const std::string& second, int durationMs,
+                     bool ornament, double pitch) {
     const int d = durationMs + Random(durationMs / 10);
     const int f = HzOfPitch(pitch) + Random(3) - 2;
     const std::string c = std::to_string(f + 5000);
     const std::string r = std::to_string(std::max(25, d - 50));
 
-    std::string out = first + "<50," + c + ">";
-    if (auto parts = SplitAtSecondPhoneme(second))
-        out += parts->first + "<" + r + "," + c + ">" + parts->second + "<" + r + "," + c + ">";
-    else
-        out += second + "<" + r + "," + c + ">";
+    // Written piece by piece into the sung text: every sung vowel of a reading passes here.
+    auto phoneme = [&out](std::string_view text, std::string_view length, std::string_view hz) {
+        out.append(text).append("<").append(length).append(",").append(hz).append(">");
+    };
+    phoneme(first, "50", c);
+    if (auto parts = SplitAtSecondPhoneme(second)) {
+        phoneme(parts->first, r, c);
+        phoneme(parts->second, r, c);
+    } else {
+        phoneme(second, r, c);
+    }
 
     if (ornament) {
         const std::string turn = std::to_string(std::max(3, d / 10));
-        out += second + "<" + turn + "," + std::to_string(f - f / 30 + 3000) + ">";
-        out += second + "<" + turn + "," + std::to_string(f - f / 20 + 1000) + ">";
-        out += second + "<3," + std::to_string(f + 1000) + ">";
+        phoneme(second, turn, std::to_string(f - f / 30 + 3000));
+        phoneme(second, turn, std::to_string(f - f / 20 + 1000));
+        phoneme(second, "3", std::to_string(f + 1000));
     }
-    return out;
 }
 
 std::string VerseFall(const std::string& second, double pitch) {

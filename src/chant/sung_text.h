@@ -24,13 +24,15 @@ std::string LastToken(const std::string& text);
 // (a diphthong such as "~oy~yx" glides into its second phoneme).
 std::pair<std::string, std::string> SplitVowel(const std::string& vowel);
 
-// The onset of a consonant sung at a pitch; empty when the text is already rendered.
-std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh,
-                            double pitch);
+// Appends to `out` the onset of a consonant `text` sung at a pitch; nothing when the text
+// is already rendered. (`text` must not be part of `out`.)
+void AppendConsonant(std::string& out, const std::string& text, const std::string& letter, bool dagesh,
+                     double pitch);
 
-// One note on a vowel: onset part `first`, ending part `second`, lasting `durationMs`.
-std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs,
-                            bool ornament, double pitch);
+// Appends to `out` one note on a vowel: onset part `first`, ending part `second`, lasting
+// `durationMs`.
+void AppendVowelNote(std::string& out, const std::string& first, const std::string& second, int durationMs,
+                     bool ornament, double pitch);
 
 // The fall of the voice at the end of a verse, sung on the vowel's ending part.
 std::string VerseFall(const std::string& second, double pitch);

@@ -1,6 +1,6 @@
 #include "word_tropes.h"
 
-#include <vector>
+#include <array>
 
 #include "text/trope_codes.h"
 
@@ -14,9 +14,9 @@ struct Accent {
 };
 
 void Name(strucWordTrope& t, const std::string& following, bool finalStress) {
-    const TropeInfoResult info = TropeInfo(t.code, following, finalStress);
-    t.name = info.name;
-    t.placement = info.position;
+    TropeInfoResult info = TropeInfo(t.code, following, finalStress);
+    t.name = std::move(info.name);
+    t.placement = std::move(info.position);
     t.disjunctive = info.disjunctive;
 }
 
@@ -33,8 +33,13 @@ strucWordTropes WordTropes(const LetterList& letters) {
         }
     }
 
-    // The last three accented letters, from the word's end, with their syllable numbers.
-    std::vector<Accent> accents;
+    // The last three accented letters, from the word's end, with their syllable numbers
+    // (kept without a list of their own: every word of a reading passes here).
+    std::array<Accent, 3> accents;
+    size_t found = 0;
+    auto add = [&](std::string code, int at) {
+        if (found < accents.size()) accents[found++] = {std::move(code), at};
+    };
     int syllable = w.syllables;
     int stressed = 0;
     for (int j = n - 1; j >= 0; --j) {
@@ -45,14 +50,13 @@ strucWordTropes WordTropes(const LetterList& letters) {
         // A paseq written on the same letter as the trope before it (azla with paseq on
         // one letter) is a mark of its own after that trope.
         if (a.size() > 2 && a.compare(a.size() - 2, 2, "05") == 0) {
-            if (accents.size() < 3) accents.push_back({"05", syllable});
-            if (accents.size() < 3) accents.push_back({a.substr(0, a.size() - 2), syllable});
-        } else if (accents.size() < 3) {
-            accents.push_back({a, syllable});
+            add("05", syllable);
+            add(a.substr(0, a.size() - 2), syllable);
+        } else {
+            add(a, syllable);
         }
     }
-    accents.resize(3);
-    Accent main = accents[0], second = accents[1], third = accents[2];
+    auto [main, second, third] = std::move(accents);
 
     // Marks that only show position or pause drop out, so the trope before them counts.
     const bool drop = (main.code == "05" && !third.code.empty()) ||

@@ -12,18 +12,21 @@
 
 namespace lyrasta {
 
+// An ASCII letter in upper case; other bytes unchanged. Inline and without the C locale's
+// table: names of the definition files are compared this way for every word sung.
+inline char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // The text in upper case (ASCII letters; other bytes unchanged).
 inline std::string Upper(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out) c = UpperAscii(c);
     return out;
 }
 
 // Equal without regard to the case of ASCII letters.
 inline bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
 // The integer nearest to y, a half going to the even neighbour.

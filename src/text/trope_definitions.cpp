@@ -34,20 +34,28 @@ void TTropeDefinitions::LoadTropeDefinitions(const std::filesystem::path& dataDi
     LoadAll(names_, dataDir, "encodings/tropenames*.xml", "Trope Names Parse Error", message);
 }
 
+namespace {
+
+// Whether the element's attribute `key` (empty when missing) equals `value` without regard
+// to letter case. Compared in place: the song builder looks up trope names for every word.
+bool AttributeIs(const TXMLelement* e, std::string_view key, std::string_view value) {
+    const std::string* found = e->FindAttribute(key);
+    return SameNoCase(found ? std::string_view(*found) : std::string_view(), value);
+}
+
+}  // namespace
+
 TXMLelement* ChildByNameAttribute(const TXMLelement* element, std::string_view name) {
     if (!element) return nullptr;
-    const std::string wanted = Upper(name);
     for (TXMLelement* c = element->FirstChild(); c; c = c->NextSibling())
-        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(c, "Name")) == wanted) return c;
+        if (c->Type() == TXMLelement::ntElement && AttributeIs(c, "Name", name)) return c;
     return nullptr;
 }
 
 TXMLelement* StyleByNameAndType(const TXMLelement* root, std::string_view name, std::string_view type) {
     if (!root) return nullptr;
-    const std::string wantedName = Upper(name), wantedType = Upper(type);
     for (TXMLelement* c = root->FirstChild(); c; c = c->NextSibling()) {
-        if (c->Type() == TXMLelement::ntElement && Upper(Attribute(c, "Name")) == wantedName &&
-            Upper(Attribute(c, "Type")) == wantedType)
+        if (c->Type() == TXMLelement::ntElement && AttributeIs(c, "Name", name) && AttributeIs(c, "Type", type))
             return c;
     }
     return nullptr;

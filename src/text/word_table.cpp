@@ -99,11 +99,26 @@ void TWordTable::ForSungLetters(Table& table, int i, Visit visit) {
 
 LetterList TWordTable::SungLetters(int i) const {
     LetterList out;
-    ForSungLetters(*this, i, [&](const strucHebChar& c) { out.push_back(c); });
+    AppendSungLetters(i, out);
     return out;
 }
 
-void TWordTable::StoreSungLetters(int i, const LetterList& letters) {
+void TWordTable::AppendSungLetters(int i, LetterList& out) const {
+    size_t count = 0;
+    ForSungLetters(*this, i, [&](const strucHebChar&) { ++count; });
+    out.reserve(out.size() + count);
+    ForSungLetters(*this, i, [&](const strucHebChar& c) { out.push_back(c); });
+}
+
+const strucHebChar* TWordTable::FirstSungLetter(int i) const {
+    const strucHebChar* first = nullptr;
+    ForSungLetters(*this, i, [&](const strucHebChar& c) {
+        if (!first) first = &c;
+    });
+    return first;
+}
+
+void TWordTable::StoreSungLetters(int i, std::span<const strucHebChar> letters) {
     size_t count = 0;
     ForSungLetters(*this, i, [&](strucHebChar&) { ++count; });
     if (count != letters.size()) return;

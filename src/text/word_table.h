@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -81,9 +82,14 @@ public:
     // the sung letters of the whole pair (each item's letters up to its first ketiv or
     // qere mark record); nothing for the other items of a pair.
     LetterList SungLetters(int i) const;
+    // Appends the letters SungLetters(i) gives to `out` (the song builder gathers a word and
+    // the words leading into it in one list, without a list of its own for each).
+    void AppendSungLetters(int i, LetterList& out) const;
+    // The first of those letters (it holds the word's place); nullptr when there are none.
+    const strucHebChar* FirstSungLetter(int i) const;
     // Writes back letters that SungLetters(i) gave (with their song fields filled) into
     // the items they came from, record by record; a list of another length is ignored.
-    void StoreSungLetters(int i, const LetterList& letters);
+    void StoreSungLetters(int i, std::span<const strucHebChar> letters);
     const LetterList* OwnLetters(int i) const;
     LetterList* OwnLetters(int i);
 

@@ -77,6 +77,8 @@ public:
     // The value of the first attribute of that name (letter case ignored). Missing: empty
     // text and error 8; an element without attributes: error 9.
     std::string AttributeValue(std::string_view name) const;
+    // The same value without a copy and without recording an error; none when missing.
+    const std::string* FindAttribute(std::string_view name) const;
     // Out of range: empty text and error 10; an element without attributes: error 9.
     std::string AttributeName(int index) const;
     std::string AttributeValueAt(int index) const;

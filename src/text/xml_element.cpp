@@ -68,10 +68,15 @@ std::string TXMLelement::AttributeValue(std::string_view name) const {
         ReportError(xeNoAttributes);
         return {};
     }
-    for (size_t i = 0; i < attributes_->names.size(); ++i)
-        if (SameNoCase(attributes_->names[i], name)) return attributes_->values[i];
+    if (const std::string* value = FindAttribute(name)) return *value;
     ReportError(xeAttributeNotFound);
     return {};
+}
+
+const std::string* TXMLelement::FindAttribute(std::string_view name) const {
+    for (int i = 0; i < AttributeCount(); ++i)
+        if (SameNoCase(attributes_->names[i], name)) return &attributes_->values[i];
+    return nullptr;
 }
 
 bool TXMLelement::ValidAttributeIndex(int index) const {
@@ -135,9 +140,8 @@ TXMLelement* TXMLelement::Delete() {
 }
 
 std::string Attribute(const TXMLelement* e, std::string_view name) {
-    for (int i = 0; e && i < e->AttributeCount(); ++i)
-        if (SameNoCase(e->AttributeName(i), name)) return e->AttributeValueAt(i);
-    return {};
+    const std::string* value = e ? e->FindAttribute(name) : nullptr;
+    return value ? *value : std::string();
 }
 
 }  // namespace lyrasta

@@ -13,6 +13,20 @@ struct FixedDraws {
     ~FixedDraws() { SetRandomDraw({}); }
 };
 
+// The sung text of one consonant onset or one vowel note on its own.
+std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh, double pitch) {
+    std::string out;
+    AppendConsonant(out, text, letter, dagesh, pitch);
+    return out;
+}
+
+std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs, bool ornament,
+                            double pitch) {
+    std::string out;
+    AppendVowelNote(out, first, second, durationMs, ornament, pitch);
+    return out;
+}
+
 TEST(SungText, HzTextRoundsToWholeHertz) {
     const struct { double pitch; const char* hz; } rows[] = {
         {13, "131"}, {34, "440"}, {0, "62"}, {8, "98"}, {9, "104"}, {-30, "11"}, {13.5, "135"},

@@ -1,10 +1,19 @@
 // The open reading's session: rebuilding the song after a setting changed sings every
-// verse in the style it was first sung in.
+// verse in the style it was first sung in; Reload sings with the melody files as they now
+// stand.
 
 #include <gtest/gtest.h>
 
-#include "player/reading_session.h"
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "chant/melody.h"
 #include "player/colour_names.h"
+#include "player/reading_session.h"
+#include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -42,6 +51,45 @@ TEST(ReadingSession, ARebuiltSongKeepsTheMainStyleForTheVersesSungInIt) {
     settings.pitch = 0;
     session.ResetSong(table, settings);
     EXPECT_EQ(SungWords(table), first);
+}
+
+TEST(ReadingSession, ReloadSingsWithTheMelodyFilesAsTheyNowStand) {
+    // A data folder of its own, holding the priestly blessing and the Ashkenazi Torah melody.
+    namespace fs = std::filesystem;
+    const fs::path data = LYRASTA_DATA_DIR, dir = ProcessTempPath("lyrasta_reload_test");
+    fs::remove_all(dir);
+    fs::create_directories(dir / "encodings");
+    fs::create_directories(dir / "bhs");
+    for (const char* file : {"encodings/phonemes.ini", "encodings/tropenames.xml",
+                             "encodings/tropedef-01-torah-ashkenazi.xml", "bhs/NUM.txt"})
+        fs::copy_file(data / file, dir / file);
+
+    TReadingSession session(dir, [](const std::string&, const std::string&) {});
+    strucSongSettings settings;
+    TReadingSections sections;
+    sections.R[0] = "NUM6:24-6:26";
+    TWordTable table;
+    // The pitches of every note sung.
+    auto sing = [&] {
+        session.Open(table, "Blessing", "", false, sections, "Torah", "", settings);
+        std::set<int> pitches;
+        for (int i = 0; i < table.WordCount(); ++i)
+            for (const strucHebChar& c : table.SungLetters(i))
+                pitches.insert(c.pitches.begin(), c.pitches.begin() + c.noteCount);
+        return pitches;
+    };
+    const std::set<int> before = sing();
+    ASSERT_GT(before.size(), 2u);
+
+    // Every note of the melody file is now written on one pitch.
+    const fs::path melodies = dir / "encodings/tropedef-01-torah-ashkenazi.xml";
+    const std::string changed =
+        std::regex_replace(ReadAll(melodies), std::regex(" Pitch=\"[^\"]*\""), " Pitch=\"c\"");
+    std::ofstream(melodies, std::ios::binary) << changed;
+
+    session.ReloadDefinitions();
+    EXPECT_EQ(sing(), std::set<int>{static_cast<int>(PitchValue("c"))});
+    fs::remove_all(dir);
 }
 
 TEST(ColourNames, NamesAndColoursGoBothWays) {
