@@ -212,13 +212,12 @@ int main(int argc, char** argv) {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
-    // Asked before the first reading is opened and remembered: the greeting comes once the
-    // event loop runs, after the text is drawn.
-    if (!headless && lyrasta::ui::IsNewStudent(settings))
-        QTimer::singleShot(0, &window, [&window, &settings] { lyrasta::ui::GreetNewStudent(window, settings); });
+    // A new student is known before the first reading is opened (and remembered).
+    const bool greet = !headless && lyrasta::ui::IsNewStudent(settings);
     if (!headless && settings.Bool("ShowSplash")) windows.Splash().ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
+    if (greet) lyrasta::ui::GreetNewStudent(window, settings);
     if (options.dialog == "custom-readings") opener.Dialog().ShowTab(2);
     if (!headless && (options.dialog == "open-reading" || options.dialog == "custom-readings")) opener.ShowDialog();
     if (!headless && options.dialog == "calendar") opener.ShowCalendar();

@@ -1,9 +1,11 @@
 #include "greeting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "player/settings_store.h"
@@ -14,6 +16,7 @@ namespace lyrasta::ui {
 namespace {
 
 constexpr const char* kGreetedKey = "Greeted";
+constexpr int kWaitForMessagesMs = 250;
 
 }  // namespace
 
@@ -56,11 +59,16 @@ bool IsNewStudent(const TSettingsStore& settings) {
     return !settings.Bool(kGreetedKey) && settings.Text("LastReading").empty();
 }
 
-TfrmGreeting* GreetNewStudent(TTropePlayer& window, TSettingsStore& settings) {
-    settings.SetBool(kGreetedKey, true);
-    auto* greeting = new TfrmGreeting(window);
-    greeting->show();
-    return greeting;
+void GreetNewStudent(TTropePlayer& window, TSettingsStore& settings) {
+    QTimer::singleShot(0, &window, [&window, &settings] {
+        // After the messages of the start: the greeting waits until no message box is open.
+        if (QApplication::activeModalWidget()) {
+            QTimer::singleShot(kWaitForMessagesMs, &window, [&window, &settings] { GreetNewStudent(window, settings); });
+            return;
+        }
+        settings.SetBool(kGreetedKey, true);
+        (new TfrmGreeting(window))->show();
+    });
 }
 
 }  // namespace lyrasta::ui

@@ -25,8 +25,9 @@ public:
 // used the program before greetings came is not greeted). Asked before anything is opened.
 bool IsNewStudent(const TSettingsStore& settings);
 
-// Shows the greeting over the window and notes in the settings that the student was
-// greeted; the greeting is the window's and goes with it.
-TfrmGreeting* GreetNewStudent(TTropePlayer& window, TSettingsStore& settings);
+// Shows the greeting over the window once the event loop runs and no message box is open
+// (the text is drawn first, and the messages of the start are read first), and notes in the
+// settings that the student was greeted. The greeting is the window's and goes with it.
+void GreetNewStudent(TTropePlayer& window, TSettingsStore& settings);
 
 }  // namespace lyrasta::ui

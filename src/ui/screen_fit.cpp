@@ -10,7 +10,11 @@ void FitIntoScreen(QWidget& window, const QRect& available) {
     // must fit too.
     const QSize frame = window.frameGeometry().size() - window.size();
     const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
-    const QSize fitted = window.size().boundedTo(available.size() - frame).expandedTo(least);
+    // At least its natural size where the screen has room (the toolkit gives a window at most
+    // two thirds of the screen at first, which on a small screen leaves a dialog scrolling in
+    // a corner), never more than the screen, never less than its least size.
+    const QSize room = available.size() - frame;
+    const QSize fitted = window.size().expandedTo(window.sizeHint().boundedTo(room)).boundedTo(room).expandedTo(least);
     if (fitted != window.size()) window.resize(fitted);
     QRect place(window.pos(), fitted + frame);
     if (place.right() > available.right()) place.moveRight(available.right());

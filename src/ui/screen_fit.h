@@ -1,6 +1,7 @@
 #pragma once
 // Windows on a small screen: a window shown larger than the screen it opens on is made
-// smaller, down to its least size (what then does not fit scrolls), and moved onto it.
+// smaller, down to its least size (what then does not fit scrolls), and moved onto it; one
+// shown smaller than its natural size is made as large as the screen allows.
 
 #include <QRect>
 

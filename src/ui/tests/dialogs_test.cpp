@@ -183,6 +183,13 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
     help.show();
     EXPECT_TRUE(screen.contains(help.frameGeometry())) << help.width() << "x" << help.height();
     help.hide();
+    // One shown smaller than its natural size is made as large as the screen allows.
+    open.resize(300, 200);
+    open.show();
+    EXPECT_TRUE(screen.contains(open.frameGeometry()));
+    EXPECT_GE(open.width(), std::min(open.sizeHint().width(), screen.width() - 20));
+    EXPECT_GE(open.height(), std::min(open.sizeHint().height(), screen.height() - 40));
+    open.hide();
     // The text keeps most of such a screen: several lines of it under the toolbars and the
     // option tabs, with a verse's translation at its longest and the status line shown.
     window.Services().loadReading = [](const TReadingRequest&, TWordTable& table, std::string&) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLocalServer>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include "ui/start_up_windows.h"
 #include "ui/trope_player.h"
 #include "gui_app.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -136,8 +138,7 @@ TEST(StartUp, WindowsAreMadeInTheirOrderAndTheOthersWhenFirstShown) {
 
 TEST(Greeting, ANewStudentIsGreetedOnceAndOfferedTheTutorial) {
     testing::App();
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("lyrasta_greeting_" + std::to_string(QCoreApplication::applicationPid()));
+    const std::filesystem::path dir = ProcessTempPath("lyrasta_greeting");
     std::filesystem::create_directories(dir);
     struct Case {
         const char* name;
@@ -164,7 +165,15 @@ TEST(Greeting, ANewStudentIsGreetedOnceAndOfferedTheTutorial) {
             QAction* tutorial = window.findChild<QAction*>("mnuOpenTutorial");
             tutorial->setEnabled(true);
             QSignalSpy opened(tutorial, &QAction::triggered);
-            QPointer<TfrmGreeting> greeting = GreetNewStudent(window, settings);
+            // Not while a message of the start is open.
+            QMessageBox message(QMessageBox::Warning, "Lyrasta", "A message of the start", QMessageBox::Ok, &window);
+            message.open();
+            GreetNewStudent(window, settings);
+            QTest::qWait(100);
+            EXPECT_EQ(window.findChild<TfrmGreeting*>(), nullptr) << c.name;
+            message.accept();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.findChild<TfrmGreeting*>() != nullptr; })) << c.name;
+            QPointer<TfrmGreeting> greeting = window.findChild<TfrmGreeting*>();
             EXPECT_TRUE(greeting->isVisible() && !greeting->isModal()) << c.name;
             settings.Save();
             greeting->findChild<QPushButton*>("cmdmnuOpenTutorial")->click();
