@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,6 +19,7 @@
 #include "text/reading_loader.h"
 #include "text/text_helpers.h"
 #include "text/xml.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -63,7 +63,7 @@ TEST(CourseSong, EveryExerciseLineIsSungInEveryStyleOfItsType) {
     const TPhonemeSet phonemes = LoadPhonemeSet(ReadDataFile(kData, "encodings/phonemes.ini"), "");
     // A folder of this run's own: other worktrees may run the suite at the same time.
     const std::filesystem::path folder =
-        std::filesystem::path(testing::TempDir()) / ("course_song_" + std::to_string(::getpid()));
+        ProcessTempPath("course_song");
     std::filesystem::create_directories(folder / "bhs");
     SeedRandom(1);
     int sung = 0;

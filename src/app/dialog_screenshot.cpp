@@ -6,6 +6,7 @@
 #include "ui/about_window.h"
 #include "ui/colour_legend.h"
 #include "ui/customize_dialog.h"
+#include "ui/greeting.h"
 #include "ui/heb_view.h"
 #include "ui/help_window.h"
 #include "ui/melody_dialogs.h"
@@ -14,7 +15,7 @@
 namespace lyrasta::app {
 
 const std::vector<std::string>& ScreenshotDialogs() {
-    static const std::vector<std::string> kNames = {"customize", "sections", "melodies", "legend", "help", "tropes", "about"};
+    static const std::vector<std::string> kNames = {"customize", "sections", "melodies", "legend", "help", "tropes", "about", "greeting"};
     return kNames;
 }
 
@@ -43,6 +44,8 @@ std::unique_ptr<QWidget> ShowDialogForScreenshot(const std::string& name, ui::TT
         shown = std::move(d);
     } else if (name == "about") {
         shown = std::make_unique<ui::TfrmSplash>();
+    } else if (name == "greeting") {
+        shown = std::make_unique<ui::TfrmGreeting>(window);
     }
     if (shown) {
         shown->show();

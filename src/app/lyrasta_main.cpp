@@ -24,10 +24,12 @@
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/display_fonts.h"
+#include "ui/greeting.h"
 #include "ui/heb_cal.h"
 #include "ui/heb_view.h"
 #include "ui/print_reading.h"
 #include "ui/reading_opener.h"
+#include "ui/screen_fit.h"
 #include "ui/single_instance.h"
 #include "ui/start_up_windows.h"
 #include "ui/synth_link.h"
@@ -210,6 +212,10 @@ int main(int argc, char** argv) {
         window.showMaximized();
     }
     QCoreApplication::processEvents();
+    // Asked before the first reading is opened and remembered: the greeting comes once the
+    // event loop runs, after the text is drawn.
+    if (!headless && lyrasta::ui::IsNewStudent(settings))
+        QTimer::singleShot(0, &window, [&window, &settings] { lyrasta::ui::GreetNewStudent(window, settings); });
     if (!headless && settings.Bool("ShowSplash")) windows.Splash().ShowAsSplash();
     if (options.viewMode) window.HView().SetViewMode(*options.viewMode);
     if (!open(options, true) && headless) return 1;
@@ -251,6 +257,11 @@ int main(int argc, char** argv) {
                 return 2;
             }
             shown = dialog.get();
+        }
+        // A dialog is drawn as it fits on a screen of the size given.
+        if (shown != &window && options.width > 0) {
+            lyrasta::ui::FitIntoScreen(*shown, QRect(0, 0, options.width, options.height));
+            QCoreApplication::processEvents();
         }
         // The picture is made in memory and written under the very bytes of the name given
         // (a name need not be UTF-8), through the safe writer.

@@ -40,6 +40,9 @@ struct Font {
     int charset = 0;
 };
 
+// The largest spacing or indent kept, in twips: half a metre of paper, more than any page.
+constexpr int kMostTwips = 1440 * 22;
+
 struct State {
     bool bold = false, italic = false, underline = false;
     int halfPoints = 24;
@@ -155,7 +158,11 @@ private:
             (w == "red" ? c.r : w == "green" ? c.g : c.b) = v;
             colourStarted_ = true;
         } else if (w == "par") NewParagraph(state);
-        else if (w == "pard") paragraphs_.back().align = TRichParagraph::Left;
+        else if (w == "pard") ResetParagraph();
+        else if ((w == "sb" || w == "sa" || w == "li") && hasParam)
+            (w == "sb" ? paragraphs_.back().spaceBefore : w == "sa" ? paragraphs_.back().spaceAfter
+                                                                    : paragraphs_.back().leftIndent) =
+                std::clamp(param, 0, kMostTwips);
         else if (w == "ql") paragraphs_.back().align = TRichParagraph::Left;
         else if (w == "qc") paragraphs_.back().align = TRichParagraph::Centre;
         else if (w == "qr") paragraphs_.back().align = TRichParagraph::Right;
@@ -317,9 +324,16 @@ private:
 
     void NewParagraph(const State& state) {
         if (state.dest != State::Text) return;
-        const TRichParagraph::Align align = paragraphs_.back().align;
-        paragraphs_.emplace_back();
-        paragraphs_.back().align = align;  // alignment lasts until \pard
+        // The paragraph's formats (alignment, spacing, indent) last until \pard.
+        TRichParagraph next = paragraphs_.back();
+        next.runs.clear();
+        paragraphs_.push_back(std::move(next));
+    }
+
+    void ResetParagraph() {
+        std::vector<TRichRun> runs = std::move(paragraphs_.back().runs);
+        paragraphs_.back() = TRichParagraph{};
+        paragraphs_.back().runs = std::move(runs);
     }
 
     std::string_view in_;

@@ -51,13 +51,12 @@ TfrmAdjustColor::TfrmAdjustColor(THebViewClass& view, TSettingsStore& settings, 
     auto* smoothing = new QGroupBox("Melody smoothing");
     auto* s = new QVBoxLayout(smoothing);
     s->addWidget(enableElision_);
-    for (const char* text :
-         {"With elision, the upbeat note of the next word is sung on the last syllable of a word with a joining trope,",
-          "as many readers do; the tip line says where it happens (\"Elision\")."}) {
-        auto* l = new QLabel(text);
-        l->setWordWrap(true);
-        s->addWidget(l);
-    }
+    // One sentence in one label, so that it wraps as one paragraph.
+    auto* explanation = new QLabel(
+        "With elision, the upbeat note of the next word is sung on the last syllable of a word with a joining trope, "
+        "as many readers do; the tip line says where it happens (\"Elision\").");
+    explanation->setWordWrap(true);
+    s->addWidget(explanation);
     layout->addWidget(smoothing);
     // The elision setting follows the box at once and is saved straight away.
     connect(enableElision_, &QCheckBox::clicked, this, [this](bool on) {

@@ -1,5 +1,7 @@
 #include "lesson_pane.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -8,6 +10,17 @@
 #include "training/rich_text.h"
 
 namespace lyrasta::ui {
+
+namespace {
+
+// Twips of the notes (1/1440 inch) in the document's pixels, at the screen's logical
+// resolution, at which the notes' point sizes are drawn too.
+qreal Pixels(int twips) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return twips * (screen ? screen->logicalDotsPerInchY() : 96.0) / 1440.0;
+}
+
+}  // namespace
 
 void FillLessonDocument(QTextDocument& document, const std::string& rtf) {
     document.clear();
@@ -19,6 +32,9 @@ void FillLessonDocument(QTextDocument& document, const std::string& rtf) {
                            : p.align == TRichParagraph::Right   ? Qt::AlignRight
                            : p.align == TRichParagraph::Justify ? Qt::AlignJustify
                                                                 : Qt::AlignLeft);
+        block.setTopMargin(Pixels(p.spaceBefore));
+        block.setBottomMargin(Pixels(p.spaceAfter));
+        block.setLeftMargin(Pixels(p.leftIndent));
         if (first) cursor.setBlockFormat(block);
         else cursor.insertBlock(block);
         first = false;

@@ -5,6 +5,9 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRubberBand>
+
+#include <memory>
 
 #include "ui/heb_view.h"
 #include "ui/lesson_pane.h"
@@ -16,11 +19,13 @@ namespace {
 
 constexpr int kSplitterWidth = 6;
 
-// The bar between the lesson pane and the view: dragging it moves the pane's edge.
+// The bar between the lesson pane and the view. While it is dragged a shadow bar shows where
+// the pane's edge will go (as far as `allowed` lets it); the pane and the view move there once,
+// when the button is let go, instead of being laid out again at every step of the mouse.
 class TSplitter : public QWidget {
 public:
-    TSplitter(QWidget* parent, std::function<void(int dx, bool done)> moved)
-        : QWidget(parent), moved_(std::move(moved)) {
+    TSplitter(QWidget* parent, std::function<int(int dx)> allowed, std::function<void(int dx)> moved)
+        : QWidget(parent), allowed_(std::move(allowed)), moved_(std::move(moved)) {
         setObjectName("pnlSplitter");
         setCursor(Qt::SplitHCursor);
         setAutoFillBackground(true);
@@ -28,16 +33,29 @@ public:
     }
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override { start_ = e->globalPosition().x(); }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        start_ = e->globalPosition().x();
+        shadow_ = std::make_unique<QRubberBand>(QRubberBand::Line, parentWidget());
+        shadow_->setObjectName("splitterShadow");
+        shadow_->setGeometry(geometry());
+        shadow_->show();
+    }
     void mouseMoveEvent(QMouseEvent* e) override {
-        if (e->buttons() & Qt::LeftButton) moved_(static_cast<int>(e->globalPosition().x() - start_), false);
+        if (shadow_) shadow_->move(x() + allowed_(Dx(e)), y());
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        moved_(static_cast<int>(e->globalPosition().x() - start_), true);
+        if (!shadow_ || e->button() != Qt::LeftButton) return;
+        shadow_.reset();
+        moved_(allowed_(Dx(e)));
     }
 
 private:
-    std::function<void(int, bool)> moved_;
+    int Dx(const QMouseEvent* e) const { return static_cast<int>(e->globalPosition().x() - start_); }
+
+    std::function<int(int)> allowed_;
+    std::function<void(int)> moved_;
+    std::unique_ptr<QRubberBand> shadow_;
     double start_ = 0;
 };
 
@@ -57,13 +75,13 @@ TTrainingOpener::TTrainingOpener(TTropePlayer& window, TReadingSession& session,
     : QObject(&window), window_(window), session_(session), training_(training), settings_(settings),
       showStyles_(std::move(showStyles)), message_(std::move(message)) {
     reText_ = new TLessonPane(&window_);
-    int dragStart = 0;
-    pnlSplitter_ = new TSplitter(&window_, [this, dragStart](int dx, bool done) mutable {
-        if (dragStart == 0) dragStart = reText_->width();
-        // The pane keeps between a quarter and nine tenths of the window.
+    // The pane keeps between a quarter and nine tenths of the window.
+    const auto allowed = [this](int dx) {
         const int w = window_.width();
-        paneWidth_ = std::clamp(dragStart + dx, w / 4, w * 9 / 10);
-        if (done) dragStart = 0;
+        return std::clamp(reText_->width() + dx, w / 4, w * 9 / 10) - reText_->width();
+    };
+    pnlSplitter_ = new TSplitter(&window_, allowed, [this](int dx) {
+        paneWidth_ = reText_->width() + dx;
         window_.ArrangeControls();
         window_.HView().Layout();
     });

@@ -35,6 +35,7 @@
 #include "ui/colour_legend.h"
 #include "ui/about_window.h"
 #include "ui/help_window.h"
+#include "ui/screen_fit.h"
 
 namespace lyrasta::ui {
 
@@ -515,6 +516,10 @@ bool TTropePlayer::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    // Every other window of the program fits the screen it is shown on.
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        FitIntoScreen(*static_cast<QWidget*>(watched));
     if (event->type() != QEvent::KeyPress || !isActiveWindow()) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))

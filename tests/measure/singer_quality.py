@@ -34,6 +34,9 @@ PASSAGES = [("Genesis 1:1-5", "Torah", "Kohen=GEN1:1-1:5"), ("Esther 1:1-5", "Es
 VOICES = [("Baritone", 60, 500, "Paul", 131), ("Soprano", 150, 1100, "Rita", 392)]
 CONSONANTS = ["p", "t", "k", "g", "kh", "sh", "s", "gr_r", "r"]
 STOPS = {"p", "t", "k", "g"}
+# How far the edge of a silence found by silences.praat may lie from where the sound stops or
+# starts again (half its intensity window, with a margin), in seconds.
+EDGE = 0.04
 
 
 def run(cmd):
@@ -105,8 +108,10 @@ def pauses(wav, events, words):
         if w not in kinds or i + 1 >= len(ordered):
             continue
         # The silence around the start of the next word (its mark); none when the sound runs on.
+        # Praat finds silences on an intensity curve smoothed over 3.2 / 60 Hz = 53 ms, so a
+        # silence it reports may end up to about half of that before the next word sounds.
         nxt = marks[ordered[i + 1]] / 1000
-        gaps = [e - s for s, e in silences if s - 0.01 <= nxt <= e + 0.02]
+        gaps = [e - s for s, e in silences if s - EDGE <= nxt <= e + EDGE]
         found[kinds[w]].append(round(1000 * max(gaps, default=0)))
     return found
 

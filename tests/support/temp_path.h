@@ -10,8 +10,11 @@
 
 namespace lyrasta {
 
+// The process number goes before the name's extension: "export.wav" becomes "export-1234.wav".
 inline std::filesystem::path ProcessTempPath(const std::string& name) {
-    return std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    const std::filesystem::path p(name);
+    return std::filesystem::temp_directory_path() /
+           (p.stem().string() + "-" + std::to_string(::getpid()) + p.extension().string());
 }
 
 }  // namespace lyrasta

@@ -10,12 +10,13 @@
 #include <string>
 
 #include "ui/tests/pdf_check.h"
+#include "support/temp_path.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace lyrasta::pdf_check;
-const fs::path kOut = fs::temp_directory_path() / "lyrasta_pdf_test";
+const fs::path kOut = lyrasta::ProcessTempPath("lyrasta_pdf_test");
 
 // Writes the PDF of a reading with a settings file and more options; the PDF's path.
 fs::path Pdf(const std::string& name, const std::string& settings, const std::string& options) {

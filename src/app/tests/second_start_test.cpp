@@ -16,13 +16,14 @@
 #include <unistd.h>
 
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace {
 
 using lyrasta::ReadAll;
 
 TEST(SecondStart, HandsItsReadingToTheRunningProgramAndEnds) {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_second_start_test";
+    const auto dir = lyrasta::ProcessTempPath("lyrasta_second_start_test");
     std::filesystem::create_directories(dir);
     const std::string name = "lyrasta-second-start-" + std::to_string(getpid());
     const auto socket = std::filesystem::temp_directory_path() / name;

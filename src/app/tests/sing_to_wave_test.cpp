@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include "support/temp_path.h"
 
 namespace lyrasta::cli {
 namespace {
@@ -12,7 +13,7 @@ namespace fs = std::filesystem;
 
 // Two verses as the player cuts them: notifications and notes in the order of the audio.
 TEST(SingToWave, PrintsNotificationsAndNotesInAudioOrder) {
-    const fs::path wav = fs::path(testing::TempDir()) / "sing_to_wave_test.wav";
+    const fs::path wav = lyrasta::ProcessTempPath("sing_to_wave_test.wav");
     const std::string header = "[:volume att 80] [:mode email on] [:comma -40] [:name Paul   ] [:rate 95] "
                                "[:phoneme arpabet speak on] ";
     const std::vector<std::pair<std::string, bool>> pieces = {

@@ -9,6 +9,7 @@
 
 #include "chant/group_reports.h"
 #include "text/reading_loader.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -23,7 +24,7 @@ std::string Read(const std::filesystem::path& p) {
 }
 
 std::filesystem::path Folder() {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_group_reports_test";
+    const auto dir = ProcessTempPath("lyrasta_group_reports_test");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

@@ -12,13 +12,14 @@
 
 #include "player/settings_store.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
 
 std::string TempPath(const std::string& name) {
     // A folder of this run's own: suites of several checkouts may run at once.
-    const auto dir = std::filesystem::temp_directory_path() / ("lyrasta_settings_test-" + std::to_string(getpid()));
+    const auto dir = ProcessTempPath("lyrasta_settings_test");
     std::filesystem::create_directories(dir);
     return (dir / name).string();
 }

@@ -15,6 +15,7 @@
 
 #include "readings/custom_readings.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace {
 // Set in the child that is to be killed in the moment before the rename.
@@ -40,7 +41,7 @@ TCustomReading Torah(const std::string& name, const std::string& kohen) {
 }
 
 TEST(CustomReadings, AKillBetweenWriteAndRenameLeavesTheOldFileWhole) {
-    const fs::path dir = fs::temp_directory_path() / "lyrasta_custom_crash_test";
+    const fs::path dir = ProcessTempPath("lyrasta_custom_crash_test");
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path path = dir / "custom sedrot.xml";

@@ -11,6 +11,7 @@
 
 #include "readings/custom_readings.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -18,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path Fresh(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / "lyrasta_custom_test" / name;
+    const fs::path dir = ProcessTempPath("lyrasta_custom_test") / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir / "custom sedrot.xml";

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include "support/temp_path.h"
 
 namespace lyrasta::synth {
 namespace {
@@ -152,7 +153,7 @@ TEST(Synthesizer, PauseHoldsTheSoundAndItsNotificationsUntilResumed) {
 
 TEST(Synthesizer, WaveFileTakesTheOutputBetweenOpenAndClose) {
     namespace fs = std::filesystem;
-    const fs::path path = fs::path(testing::TempDir()) / "synthesizer_test.wav";
+    const fs::path path = ProcessTempPath("synthesizer_test.wav");
     fs::remove(path);
     Listener listener;
     SteppedSynth s;

@@ -12,6 +12,7 @@
 
 #include "synth/score.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::synth {
 namespace {
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 
 // A folder of this run's own: suites of several checkouts may run at once.
 fs::path Folder(const std::string& name) {
-    const fs::path dir = fs::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+    const fs::path dir = ProcessTempPath(name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

@@ -10,6 +10,7 @@
 #include "text/lh5.h"
 #include "text/reading_loader.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -19,7 +20,7 @@ const fs::path kData = LYRASTA_DATA_DIR;
 
 // A fresh folder under the test's temporary folder.
 fs::path Folder(const std::string& name) {
-    const fs::path dir = fs::path(testing::TempDir()) / ("data_archives_test_" + name);
+    const fs::path dir = ProcessTempPath("data_archives_test_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -41,7 +41,7 @@ TEST(DataFiles, ListingMatchesPatternsWithoutRegardToCase) {
 // names the folder or file that stands in the way and why.
 TEST(DataFiles, WhatCannotBeReadIsNamedWithItsReason) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::path(testing::TempDir()) / ("data_files_problems-" + std::to_string(getpid()));
+    const fs::path dir = ProcessTempPath("data_files_problems");
     fs::remove_all(dir);
     fs::create_directories(dir / "data" / "bhs" / "GEN.txt");  // a folder where a file should be
     fs::create_directories(dir / "data" / "hnv");
@@ -82,7 +82,7 @@ TEST(DataFiles, WhatCannotBeReadIsNamedWithItsReason) {
 // the folder itself: the names listed stay under the data folder.
 TEST(DataFiles, LinkedFoldersAndFilesAreListedAndRead) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::path(testing::TempDir()) / ("data_files_links-" + std::to_string(getpid()));
+    const fs::path dir = ProcessTempPath("data_files_links");
     fs::remove_all(dir);
     fs::create_directories(dir / "linked-folder");
     fs::create_directories(dir / "linked-files" / "encodings");

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include <sstream>
 #include <thread>
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta {
 namespace {
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 fs::path Folder(const std::string& name) {
     // A folder of this run's own: suites of several checkouts may run at once.
-    const fs::path dir = fs::path(testing::TempDir()) / ("safe_write_test-" + std::to_string(getpid())) / name;
+    const fs::path dir = ProcessTempPath("safe_write_test") / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

@@ -6,11 +6,15 @@ namespace lyrasta {
 namespace {
 
 // The paragraphs as text: each run in brackets with its formats (b, i, u, size when not
-// 12, font, colour), one paragraph per line, "^" for a centred one.
+// 12, font, colour), one paragraph per line, "^" for a centred one, its spacing and indent
+// in twips ("<sb sa li>") when it has any.
 std::string Describe(std::string_view rtf) {
     std::string out;
     for (const TRichParagraph& p : ReadRichText(rtf)) {
         if (p.align == TRichParagraph::Centre) out += "^";
+        if (p.spaceBefore || p.spaceAfter || p.leftIndent)
+            out += "<" + std::to_string(p.spaceBefore) + " " + std::to_string(p.spaceAfter) + " " +
+                   std::to_string(p.leftIndent) + ">";
         for (const TRichRun& r : p.runs) {
             out += "[" + r.text;
             std::string f;
@@ -59,6 +63,9 @@ TEST(RichText, TheSubsetOfTheLessonNotes) {
         {"ignorable destinations and known ones are skipped",
          "{\\*\\generator Writer;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}a{\\pict 0a0b}b", "[ab]\n"},
         {"alignment lasts until \\pard", "\\qc a\\par b\\pard\\par c", "^[a]\n[b]\n[c]\n"},
+        {"spacing and indent last until \\pard, as the lesson notes' list items use them",
+         "\\pard\\sa120 p\\par\\pard\\li360\\sa60 x\\par y\\par\\pard\\sb-5\\sa999999 z",
+         "<0 120 0>[p]\n<0 60 360>[x]\n<0 60 360>[y]\n<0 31680 0>[z]\n"},
         {"line ends of the file are not text", "a\r\nb\\line c\\tab d", "[ab\nc\td]\n"},
     };
     for (const Case& c : cases) {

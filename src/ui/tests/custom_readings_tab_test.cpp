@@ -24,6 +24,7 @@
 #include "ui/custom_readings_tab.h"
 #include "ui/open_reading_dialog.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -43,7 +44,7 @@ struct CustomTab {
 
     explicit CustomTab(const std::string& name, const std::string& content = "") {
         testing::App();
-        const fs::path dir = fs::temp_directory_path() / "lyrasta_custom_tab_test" / name;
+        const fs::path dir = ProcessTempPath("lyrasta_custom_tab_test") / name;
         fs::remove_all(dir);
         fs::create_directories(dir);
         path = dir / "custom sedrot.xml";
@@ -225,7 +226,7 @@ TEST(CustomReadingsTab, AFailedWriteIsSaidAndTheOldFileStays) {
 
 // The window opens a custom reading directly: its rows as the sections, in its reading type.
 TEST(CustomReadingsTab, TheWindowOpensTheRowsWithoutAName) {
-    const std::string ini = (fs::temp_directory_path() / "lyrasta_custom_open_test.ini").string();
+    const std::string ini = ProcessTempPath("lyrasta_custom_open_test.ini").string();
     fs::remove(ini);
     testing::OpenerWindow w(ini);
     TfrmOpenReading& dialog = w.opener->Dialog();
@@ -249,7 +250,7 @@ TEST(CustomReadingsTab, TheWindowOpensTheRowsWithoutAName) {
 // A saved reading opened last comes back at the next start; once deleted, the coming
 // Sabbath's portion opens instead.
 TEST(CustomReadingsTab, ASavedReadingOpenedLastComesBackAtStart) {
-    const std::string ini = (fs::temp_directory_path() / "lyrasta_custom_start_test.ini").string();
+    const std::string ini = ProcessTempPath("lyrasta_custom_start_test.ini").string();
     fs::remove(ini);
     testing::App();
     const fs::path file = TCustomReadingsFile::DefaultPath();  // in the tests' own data folder

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -35,6 +36,7 @@
 #include "fixture_reading.h"
 #include "gui_app.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -175,6 +177,12 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
         EXPECT_LE(least.width(), 640) << name;
         EXPECT_LE(least.height(), 480) << name;
     }
+    // A window shown larger than its screen is made to fit it, down to its least size.
+    const QRect screen = help.screen()->availableGeometry();
+    help.resize(screen.size() + QSize(200, 200));
+    help.show();
+    EXPECT_TRUE(screen.contains(help.frameGeometry())) << help.width() << "x" << help.height();
+    help.hide();
     // The text keeps most of such a screen: several lines of it under the toolbars and the
     // option tabs, with a verse's translation at its longest and the status line shown.
     window.Services().loadReading = [](const TReadingRequest&, TWordTable& table, std::string&) {
@@ -196,7 +204,7 @@ TEST(SmallScreen, EveryWindowFitsInto640By480) {
 }
 
 struct Customize {
-    std::filesystem::path ini = std::filesystem::temp_directory_path() / "lyrasta_dialogs_test" / "customize.ini";
+    std::filesystem::path ini = ProcessTempPath("lyrasta_dialogs_test") / "customize.ini";
     TSettingsStore settings{ini.string()};
     THebViewClass view{testing::Fonts()};
     std::unique_ptr<TfrmAdjustColor> dialog;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "ui/display_fonts.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui::testing {
 
@@ -18,7 +19,7 @@ inline QApplication& App() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The user's own readings of the tests are kept away from the user's.
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(
-                                     (std::filesystem::temp_directory_path() / "lyrasta_ui_tests_data").string()));
+                                     ProcessTempPath("lyrasta_ui_tests_data").string()));
         return new QApplication(argc, argv);
     }();
     return *app;

@@ -26,6 +26,7 @@
 #include "ui/open_reading_dialog.h"
 #include "ui/reading_opener.h"
 #include "ui/trope_player.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -135,7 +136,7 @@ TEST(CalendarWindow, ClickingADaySelectsItsReading) {
 }
 
 TEST(ReadingOpener, OpensTheChoiceRemembersItAndOpensItAgainAtStart) {
-    const std::string ini = (std::filesystem::temp_directory_path() / "lyrasta_opener_test.ini").string();
+    const std::string ini = ProcessTempPath("lyrasta_opener_test.ini").string();
     std::filesystem::remove(ini);
     {
         OpenerWindow w(ini);

@@ -12,6 +12,7 @@
 #include "gui_app.h"
 #include "ui/reading_opener.h"
 #include "ui/trope_player.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui::testing {
 
@@ -20,7 +21,7 @@ inline const std::filesystem::path kFixture =
 
 // A data folder whose catalogue is the small one of the readings tests.
 inline std::filesystem::path CatalogueDir() {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_open_reading_test";
+    const auto dir = ProcessTempPath("lyrasta_open_reading_test");
     std::filesystem::create_directories(dir / "encodings");
     std::filesystem::copy_file(kFixture, dir / "encodings" / "sedrot.xml",
                                std::filesystem::copy_options::overwrite_existing);

@@ -8,16 +8,21 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QAction>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "text/data_files.h"
 #include "ui/about_window.h"
 #include "ui/debug_window.h"
 #include "ui/single_instance.h"
+#include "ui/greeting.h"
 #include "ui/start_up_windows.h"
 #include "ui/trope_player.h"
 #include "gui_app.h"
@@ -127,6 +132,48 @@ TEST(StartUp, WindowsAreMadeInTheirOrderAndTheOthersWhenFirstShown) {
     EXPECT_EQ(windowsMade, (std::vector<std::string>{"lyrasta::ui::TfrmDebug", "lyrasta::ui::TfrmSplash",
                                                      "lyrasta::ui::TfrmOpenReading", "lyrasta::ui::TfrmHebCal"}));
     EXPECT_TRUE(messages.empty()) << messages.front();
+}
+
+TEST(Greeting, ANewStudentIsGreetedOnceAndOfferedTheTutorial) {
+    testing::App();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("lyrasta_greeting_" + std::to_string(QCoreApplication::applicationPid()));
+    std::filesystem::create_directories(dir);
+    struct Case {
+        const char* name;
+        const char* settings;  // the file at the first start; none: no file yet
+        bool greeted;
+    } cases[] = {{"no settings file", nullptr, true},
+                 {"settings of other windows", "[Options]\nSpeed=80\n", true},
+                 {"a student who opened readings before", "[Options]\nLastReading=Noach\n", false},
+                 {"greeted before", "[Options]\nGreeted=TRUE\n", false}};
+    for (const Case& c : cases) {
+        const std::string ini = (dir / "config.ini").string();
+        std::filesystem::remove(ini);
+        if (c.settings) std::ofstream(ini) << c.settings;
+        for (int start = 1; start <= 2; ++start) {
+            TSettingsStore settings(ini);
+            settings.Load();
+            TTropePlayer window(testing::Fonts(), settings);
+            const bool greet = IsNewStudent(settings);
+            EXPECT_EQ(greet, c.greeted && start == 1) << c.name << ", start " << start;
+            if (!greet) {
+                settings.Save();
+                continue;
+            }
+            QAction* tutorial = window.findChild<QAction*>("mnuOpenTutorial");
+            tutorial->setEnabled(true);
+            QSignalSpy opened(tutorial, &QAction::triggered);
+            QPointer<TfrmGreeting> greeting = GreetNewStudent(window, settings);
+            EXPECT_TRUE(greeting->isVisible() && !greeting->isModal()) << c.name;
+            settings.Save();
+            greeting->findChild<QPushButton*>("cmdmnuOpenTutorial")->click();
+            EXPECT_EQ(opened.count(), 1) << c.name;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(greeting.isNull()) << c.name << ": the greeting goes once it has been answered";
+        }
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRubberBand>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "player/reading_session.h"
 #include "training/training_session.h"
@@ -18,6 +22,7 @@
 #include "ui/trope_player.h"
 #include "fixture_reading.h"
 #include "gui_app.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -28,7 +33,7 @@ const std::filesystem::path kCourse = LYRASTA_TRAINING_TEST_DATA;
 
 // A settings file with the Torah melody chosen, as a student who has sung before has it.
 std::string SettingsFile() {
-    const auto path = std::filesystem::temp_directory_path() / "lyrasta_training_window.ini";
+    const auto path = ProcessTempPath("lyrasta_training_window.ini");
     std::ofstream(path) << "[Options]\nTorah=Ashkenazi\n";
     return path.string();
 }
@@ -88,6 +93,45 @@ TEST(TrainingWindow, ALessonHasItsPaneAndNavigatorAndAReadingEndsTraining) {
     EXPECT_FALSE(navigator->isVisible());
     EXPECT_EQ(w.window->HView().x(), 0);
     EXPECT_TRUE(w.messages.empty()) << w.messages.front();
+}
+
+// The splitter is dragged as a shadow bar; the pane and the view move when the button is let go,
+// and never past a quarter of the window.
+TEST(TrainingWindow, TheSplitterDragsAShadowBarAndMovesThePaneWhenLetGo) {
+    TrainingWindow w;
+    ASSERT_TRUE(w.opener->OpenNamed("Course/Segol"));
+    auto* pane = w.Find<TLessonPane>("reText");
+    auto* bar = w.Find<QWidget>("pnlSplitter");
+    const int before = pane->width();
+    const auto mouse = [&](QEvent::Type type, int dx, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at(2 + dx, 10);
+        QMouseEvent e(type, at, bar->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &e);
+    };
+    const auto shadow = [&] { return w.window->findChild<QRubberBand*>("splitterShadow"); };
+    mouse(QEvent::MouseButtonPress, 0, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, -10000, Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(shadow() && shadow()->isVisible());
+    EXPECT_EQ(shadow()->x() - bar->x(), w.window->width() / 4 - before);
+    mouse(QEvent::MouseMove, 60, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(shadow()->x(), bar->x() + 60);
+    EXPECT_EQ(pane->width(), before) << "the pane waits for the button to be let go";
+    mouse(QEvent::MouseButtonRelease, 60, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(pane->width(), before + 60);
+    EXPECT_EQ(shadow(), nullptr);
+}
+
+// A list item of the notes stands indented under its paragraph, with the notes' spacing.
+TEST(LessonPane, ParagraphsKeepTheNotesSpacingAndIndent) {
+    testing::App();
+    QTextDocument document;
+    FillLessonDocument(document, "\\pard\\sa120 Its group.\\par\\pard\\li360\\sa60 Mercha\\par");
+    const QTextBlockFormat paragraph = document.firstBlock().blockFormat();
+    const QTextBlockFormat item = document.firstBlock().next().blockFormat();
+    EXPECT_EQ(paragraph.leftMargin(), 0);
+    EXPECT_GT(item.leftMargin(), 0);
+    EXPECT_DOUBLE_EQ(paragraph.bottomMargin(), 2 * item.bottomMargin());
+    EXPECT_DOUBLE_EQ(item.leftMargin(), 3 * paragraph.bottomMargin());
 }
 
 TEST(TrainingWindow, FlashCardsAndDrillsHaveTheirControlsUnderTheView) {

@@ -23,6 +23,7 @@
 #include "fixture_reading.h"
 #include "gui_app.h"
 #include "support/read_all.h"
+#include "support/temp_path.h"
 
 namespace lyrasta::ui {
 namespace {
@@ -30,7 +31,7 @@ namespace {
 using testing::Fonts;
 
 std::string TempIni(const std::string& name, const std::string& text) {
-    const auto dir = std::filesystem::temp_directory_path() / "lyrasta_window_test";
+    const auto dir = ProcessTempPath("lyrasta_window_test");
     std::filesystem::create_directories(dir);
     const auto path = (dir / name).string();
     std::ofstream(path) << text;
@@ -304,7 +305,7 @@ TEST(TropePlayer, ReplayLoopsUntilStopped) {
 
 TEST(TropePlayer, ExportWritesTheRangeToAWaveFileWithProgress) {
     Singing s;
-    const auto wav = std::filesystem::temp_directory_path() / "lyrasta_window_test" / "export.wav";
+    const auto wav = ProcessTempPath("lyrasta_window_test") / "export.wav";
     std::filesystem::remove(wav);
     double last = 0;
     std::string error;
