@@ -194,7 +194,7 @@ private:
     }
 
     // Writes the song of a word back into the items it was sung from.
-    void Store(const SungWord& w) {
+    void Store(SungWord& w) {
         if (w.inPlace) return;
         size_t at = 0;
         for (const auto& [item, count] : w.parts) {

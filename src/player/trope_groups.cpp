@@ -54,8 +54,9 @@ int SofPasukGroup(int verseEndKind) {
 }
 
 std::optional<int> GroupStartedBy(std::string_view accents) {
+    const auto& table = Table();
     for (int g = 0; g < kTropeGroupCount; ++g)
-        if (Contains(Table()[g].startedBy, accents)) return g;
+        if (Contains(table[g].startedBy, accents)) return g;
     return std::nullopt;
 }
 
@@ -84,11 +85,13 @@ const TropeGroupInfo& TropeGroupInfoOf(int group) {
 
 void AssignTropeGroups(TWordTable& table, bool notLegarmehBeforeRevia) {
     int g = kGroupNone;
-    std::string nextAccents, bracket;
+    // Views of the words' own marks (the letters stay where they are): every word of a
+    // reading passes here.
+    std::string_view nextAccents, bracket;
     bool paseq = false;
     for (int i = table.WordCount() - 1; i >= 0; --i) {
         HxWord& item = *table.Item(i);
-        std::string accents;
+        std::string_view accents;
         if (const LetterList* letters = table.OwnLetters(i); letters && !letters->empty()) {
             bracket = letters->back().bracket;
             paseq = std::any_of(letters->begin(), letters->end(),

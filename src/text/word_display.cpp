@@ -97,7 +97,7 @@ char32_t VowelCodePoint(const strucHebChar& c) {
 }
 
 struct AccentMark {
-    const char* code;
+    std::string_view code;  // a view, so that looking up a code compares two characters
     char32_t cp;
 };
 // The accent codes and the marks that write them (both copies of a doubled accent share one).
@@ -177,7 +177,7 @@ std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to) {
 std::string AccentCodeOfMark(char32_t cp) {
     if (cp == kSofPasuq) return "00";
     for (const auto& a : kAccents)
-        if (a.cp == cp) return a.code;
+        if (a.cp == cp) return std::string(a.code);
     return {};
 }
 

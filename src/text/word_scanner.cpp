@@ -239,8 +239,9 @@ LetterList Scanner::Finish() {
 
 LetterList ScanWord(std::string_view text, size_t first, size_t last, bool& smallPrint) {
     if (first < text.size() && text[first] == '\n') ++first;
-    // About one record per consonant or mark, and one for the closing blank.
-    size_t expected = 2;
+    // About one record per consonant or mark, and one for the closing blank (opened, then
+    // dropped). Records are large: a word's list is not made bigger than it needs.
+    size_t expected = 1;
     for (size_t i = first; i <= last && i < text.size(); ++i)
         if (!IsVowelCode(text[i]) && !IsDigit(text[i]) && text[i] != '.') ++expected;
     Scanner s(smallPrint, expected);

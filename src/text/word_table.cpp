@@ -118,12 +118,12 @@ const strucHebChar* TWordTable::FirstSungLetter(int i) const {
     return first;
 }
 
-void TWordTable::StoreSungLetters(int i, std::span<const strucHebChar> letters) {
+void TWordTable::StoreSungLetters(int i, std::span<strucHebChar> letters) {
     size_t count = 0;
     ForSungLetters(*this, i, [&](strucHebChar&) { ++count; });
     if (count != letters.size()) return;
     size_t k = 0;
-    ForSungLetters(*this, i, [&](strucHebChar& c) { c = letters[k++]; });
+    ForSungLetters(*this, i, [&](strucHebChar& c) { c = std::move(letters[k++]); });
 }
 
 const LetterList* TWordTable::OwnLetters(int i) const {

@@ -87,9 +87,9 @@ public:
     void AppendSungLetters(int i, LetterList& out) const;
     // The first of those letters (it holds the word's place); nullptr when there are none.
     const strucHebChar* FirstSungLetter(int i) const;
-    // Writes back letters that SungLetters(i) gave (with their song fields filled) into
-    // the items they came from, record by record; a list of another length is ignored.
-    void StoreSungLetters(int i, std::span<const strucHebChar> letters);
+    // Moves letters that SungLetters(i) gave (with their song fields filled) back into the
+    // items they came from, record by record; a list of another length is ignored.
+    void StoreSungLetters(int i, std::span<strucHebChar> letters);
     const LetterList* OwnLetters(int i) const;
     LetterList* OwnLetters(int i);
 
