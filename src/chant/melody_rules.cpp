@@ -33,8 +33,10 @@ int ConditionOf(const std::string& attributeName) {
     return -1;
 }
 
-// The marker bit a SONG_OF_MOSES value asks for; 0 when the value names no marker.
+// The marker bit a SONG_OF_MOSES value asks for; 0 when the value names no marker. Most
+// variants name none: an empty value is answered without a search.
 int MarkerBit(const std::string& value) {
+    if (value.empty()) return 0;
     static const std::pair<const char*, int> markers[] = {
         {"TRUE", kMosesSofPasuk},
         {"ChabadSongOfMosesEndOfBook", kChabadEndOfBook},
@@ -64,8 +66,7 @@ bool Holds(const std::array<std::string, kRuleConditionKinds>& v, const RuleCont
     if (!equalOrEmpty(v[kAfter], c.tropeBefore)) return false;
     if (!equalOrEmpty(v[kAfterAfter], c.tropeBeforeThat)) return false;
     if (!FlagHolds(v[kOnOneWord], c.onOneWord)) return false;
-    if (!v[kSongOfMoses].empty())  // most variants name no marker: no search for one
-        if (const int bit = MarkerBit(v[kSongOfMoses]); bit != 0 && (c.songOfMoses & bit) == 0) return false;
+    if (const int bit = MarkerBit(v[kSongOfMoses]); bit != 0 && (c.songOfMoses & bit) == 0) return false;
     if (!FlagHolds(v[kEndOfAliyah], c.endOfAliyah)) return false;
     if (!v[kTropeGroup].empty()) {
         // A closing sof pasuk of a section is still a sof pasuk group to the rules.
