@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "chant/sung_text.h"
 
@@ -22,8 +23,12 @@ int Size(const Melody* m) { return m ? static_cast<int>(m->size()) : 0; }
 // so that a student does not learn to drag them.
 constexpr int kReducedVowelShare = 3;
 
+// The sung text of most letters with a vowel (a consonant onset and one note) fits in this.
+constexpr size_t kSungLetterRoom = 64;
+
 bool ReducedVowel(const strucHebChar& c) {
-    return (c.vowel == ":" && c.variant) || c.vowel == ":A" || c.vowel == ":F" || c.vowel == ":E";
+    const std::string_view v = c.vowel;
+    return (v == ":" && c.variant) || v == ":A" || v == ":F" || v == ":E";
 }
 
 // One pass over the letters singing one melody.
@@ -52,24 +57,21 @@ public:
     void Run() {
         const bool mainOnLast = in_.mainSyllable == syllables_;
         const bool hasPrevious = in_.previous != nullptr;
-        std::vector<Pass> passes;
         if (!in_.twoTropes) {
-            passes.push_back({in_.main, in_.mainSyllable,
-                              mainOnLast ? syllables_ - 1 : syllables_ - 2, mainOnLast,
-                              in_.previous, in_.rhythmFromPrevious && hasPrevious,
-                              in_.pitchFromPrevious && hasPrevious, 0});
+            RunPass({in_.main, in_.mainSyllable, mainOnLast ? syllables_ - 1 : syllables_ - 2, mainOnLast,
+                     in_.previous, in_.rhythmFromPrevious && hasPrevious, in_.pitchFromPrevious && hasPrevious,
+                     0},
+                    0);
         } else {
-            passes.push_back({in_.first, in_.firstSyllable, in_.firstSyllable - 1, true,
-                              in_.previous, in_.rhythmFromPrevious && hasPrevious,
-                              in_.pitchFromPrevious && hasPrevious, 1});
+            const size_t second =
+                RunPass({in_.first, in_.firstSyllable, in_.firstSyllable - 1, true, in_.previous,
+                         in_.rhythmFromPrevious && hasPrevious, in_.pitchFromPrevious && hasPrevious, 1},
+                        0);
             const int rest = syllables_ - in_.firstSyllable;
-            passes.push_back({in_.main, in_.mainSyllable, mainOnLast ? rest - 1 : rest - 2,
-                              mainOnLast, in_.first, in_.rhythmFromFirst, in_.pitchFromFirst, 2});
-        }
-        size_t start = 0;
-        for (const Pass& pass : passes) {
-            if (start >= letters_.size()) break;
-            start = RunPass(pass, start);
+            if (second < letters_.size())
+                RunPass({in_.main, in_.mainSyllable, mainOnLast ? rest - 1 : rest - 2, mainOnLast, in_.first,
+                         in_.rhythmFromFirst, in_.pitchFromFirst, 2},
+                        second);
         }
         // The verse ends on this word: its last sung vowel falls, though the mark stands on
         // a last letter that is seldom voiced.
@@ -77,7 +79,7 @@ public:
             lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, current_));
         strucHebChar& last = letters_.back();
         const double pause = in_.pauseDivisor > 0 ? beat_ / in_.pauseDivisor / 2 : beat_ / 100.0 / 2;
-        last.synth += "_<" + std::to_string(RoundEven(pause)) + ",>";
+        last.synth.append("_<").append(std::to_string(RoundEven(pause))).append(",>");
     }
 
 private:
@@ -100,6 +102,9 @@ private:
             if (i != start && c.sylStart) ++syllable_;
             if (pass.number != 2 || !sameSyllable_) {
                 c.noteCount = 0;
+                // Room for the onset and a note, made once: growing the text piece by piece
+                // moved it to new memory two or three times for most sung letters.
+                if (!c.vowelSound.empty()) c.synth.reserve(kSungLetterRoom);
                 c.synth += c.consonant;
                 if (!c.consonant.empty()) pending_ = true;
             }
@@ -172,8 +177,8 @@ private:
         c.noteCount = p;
     }
 
-    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, const std::string& first,
-                    const std::string& second, int& p) {
+    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, std::string_view first, std::string_view second,
+                    int& p) {
         const Pass& pass = *pass_;
         int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
@@ -242,8 +247,8 @@ private:
 
     // A note of the stressed syllable or after it; `slow` lengthens the beat divisor
     // (a syllable after the stress that is not the word's last is sung three times faster).
-    void SingNote(strucHebChar& c, const MelodyNote& n, const std::string& first,
-                  const std::string& ending, bool ornament, int slow, int& p) {
+    void SingNote(strucHebChar& c, const MelodyNote& n, std::string_view first, std::string_view ending,
+                  bool ornament, int slow, int& p) {
         if (ReducedVowel(c)) slow *= kReducedVowelShare;
         const int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
@@ -275,7 +280,9 @@ private:
 
     void RenderPending(strucHebChar& c, double pitch) {
         if (!pending_) return;
-        AppendConsonant(c.synth, LastToken(c.synth), c.letter, c.dagesh, pitch);
+        // A copy (a phoneme is short): the onset is appended to the text it is read from.
+        const std::string consonant(LastToken(c.synth));
+        AppendConsonant(c.synth, consonant, c.letter, c.dagesh, pitch);
         pending_ = false;
     }
 

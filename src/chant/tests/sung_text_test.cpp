@@ -95,6 +95,15 @@ TEST(SungText, VowelNoteGlidesIntoTheSecondPhonemeOfADiphthong) {
     EXPECT_EQ(RenderVowelNote("~oy", "~oy~yx", 100, false, 13), "~oy<50,5131>~oy<50,5131>~yx<50,5131>");
 }
 
+TEST(SungText, PhonemesLongerThanUsualAreWrittenWhole) {
+    // A pronunciation may spell a sound at any length; the note and the onset keep all of it.
+    FixedDraws noVariation([](int n) { return n == 3 ? 2 : 0; });
+    const std::string sound = "~" + std::string(300, 'a');
+    EXPECT_EQ(RenderVowelNote(sound, sound, 300, true, 13), sound + "<50,5131>" + sound + "<250,5131>" + sound +
+                                                                 "<30,3127>" + sound + "<30,1125>" + sound + "<3,1131>");
+    EXPECT_EQ(RenderConsonant(sound, "M", false, 13), "<20,5131>" + sound + "<,5131>");
+}
+
 TEST(SungText, ShortNoteKeepsTheMinimumLengthAndDrawsNoVariation) {
     FixedDraws longest([](int n) { return n - 1; });
     EXPECT_EQ(RenderVowelNote("~ah", "~ah", 9, false, 13), "~ah<50,5131>~ah<25,5131>");
