@@ -312,7 +312,8 @@ private:
 
 bool EndsVerse(const LetterList& letters) {
     return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) {
-        return c.accents == "00" || c.accents.find("V:") != std::string::npos;
+        const std::string_view accents = c.accents;
+        return accents == "00" || accents.find("V:") != std::string_view::npos;
     });
 }
 
