@@ -76,7 +76,7 @@ public:
         // The verse ends on this word: its last sung vowel falls, though the mark stands on
         // a last letter that is seldom voiced.
         if (EndsVerse(letters_) && lastNote_)
-            lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, current_));
+            lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, HzOfPitch(current_)));
         strucHebChar& last = letters_.back();
         const double pause = in_.pauseDivisor > 0 ? beat_ / in_.pauseDivisor / 2 : beat_ / 100.0 / 2;
         last.synth.append("_<").append(std::to_string(RoundEven(pause))).append(",>");
@@ -134,7 +134,7 @@ private:
             }
             if (!c.extra.empty()) {
                 c.synth += c.extra;
-                AppendConsonant(c.synth, c.extra, c.letter, c.dagesh, current_);
+                AppendConsonant(c.synth, c.extra, c.letter, c.dagesh, HzOfPitch(current_));
             }
         }
         return letters_.size();
@@ -192,8 +192,10 @@ private:
         }
         double pitch = n.pitch;
         if (pass.pitchLink && i == 0 && Size(pass.before) > 0) pitch = pass.before->back().pitch;
-        RenderPending(c, pitch + in_.pitchOffset);
-        AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, pitch + in_.pitchOffset);
+        // The consonant's onset and the vowel are sung at one frequency, worked out once.
+        const int hz = HzOfPitch(pitch + in_.pitchOffset);
+        RenderPending(c, hz);
+        AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, hz);
         Store(c, pitch, length, p);
     }
 
@@ -253,8 +255,9 @@ private:
         const int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
         if (slow != 1) ms = RoundEven(static_cast<double>(ms) / slow);
-        RenderPending(c, n.pitch + in_.pitchOffset);
-        AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, n.pitch + in_.pitchOffset);
+        const int hz = HzOfPitch(n.pitch + in_.pitchOffset);
+        RenderPending(c, hz);
+        AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, hz);
         Store(c, n.pitch, length * slow, p);
     }
 
@@ -278,18 +281,18 @@ private:
         pending_ = false;
     }
 
-    void RenderPending(strucHebChar& c, double pitch) {
+    void RenderPending(strucHebChar& c, int hz) {
         if (!pending_) return;
         // A copy (a phoneme is short): the onset is appended to the text it is read from.
         const std::string consonant(LastToken(c.synth));
-        AppendConsonant(c.synth, consonant, c.letter, c.dagesh, pitch);
+        AppendConsonant(c.synth, consonant, c.letter, c.dagesh, hz);
         pending_ = false;
     }
 
     // A consonant after the vowel of its syllable, or one without a vowel of its own,
     // takes the pitch last sung; a word-initial one waits for a note.
     void RenderPendingAfterVowel(strucHebChar& c) {
-        if (!c.initial) RenderPending(c, current_);
+        if (!c.initial && pending_) RenderPending(c, HzOfPitch(current_));
     }
 
     LetterList& letters_;

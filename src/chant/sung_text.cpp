@@ -99,13 +99,12 @@ std::pair<std::string_view, std::string_view> SplitVowel(std::string_view vowel)
     return {vowel, vowel};
 }
 
-void AppendConsonant(std::string& out, std::string_view text, std::string_view letter, bool dagesh, double pitch) {
+void AppendConsonant(std::string& out, std::string_view text, std::string_view letter, bool dagesh, int hz) {
     if (!text.empty() && text.back() == '>') return;
     const char first = letter.empty() ? '\0' : letter[0];
     char tone = '5';
     if ((first == 'K' && dagesh) || first == 'N' || first == 'Q') tone = '7';
     else if (first == 'Z') tone = '9';
-    const int hz = HzOfPitch(pitch);
     Piece onset(text.size() + 2 * Piece::kMarkRoom);
     onset.ToneMark("20", tone, hz);
     onset.Text(text);
@@ -114,9 +113,9 @@ void AppendConsonant(std::string& out, std::string_view text, std::string_view l
 }
 
 void AppendVowelNote(std::string& out, std::string_view first, std::string_view second, int durationMs,
-                     bool ornament, double pitch) {
+                     bool ornament, int hz) {
     const int d = durationMs + Random(durationMs / 10);
-    const int f = HzOfPitch(pitch) + Random(3) - 2;
+    const int f = hz + Random(3) - 2;
     const int held = std::max(25, d - 50);
 
     // The onset part, the ending part (its two phonemes when it glides) and the ornament's
@@ -138,8 +137,7 @@ void AppendVowelNote(std::string& out, std::string_view first, std::string_view 
     note.AppendTo(out);
 }
 
-std::string VerseFall(std::string_view second, double pitch) {
-    const int hz = HzOfPitch(pitch);
+std::string VerseFall(std::string_view second, int hz) {
     Piece fall(2 * second.size() + 2 * Piece::kMarkRoom);
     fall.Text(second);
     fall.ToneMark("10", '3', hz);

@@ -27,16 +27,16 @@ std::string_view LastToken(std::string_view text);
 // `vowel` or at constant text, never at a temporary.
 std::pair<std::string_view, std::string_view> SplitVowel(std::string_view vowel);
 
-// Appends to `out` the onset of a consonant `text` sung at a pitch; nothing when the text
-// is already rendered. (`text` must not be part of `out`.)
-void AppendConsonant(std::string& out, std::string_view text, std::string_view letter, bool dagesh, double pitch);
+// Appends to `out` the onset of a consonant `text` sung at `hz` (HzOfPitch); nothing when
+// the text is already rendered. (`text` must not be part of `out`.)
+void AppendConsonant(std::string& out, std::string_view text, std::string_view letter, bool dagesh, int hz);
 
-// Appends to `out` one note on a vowel: onset part `first`, ending part `second`, lasting
-// `durationMs`. (Neither part may be part of `out`.)
+// Appends to `out` one note on a vowel at `hz` (HzOfPitch): onset part `first`, ending
+// part `second`, lasting `durationMs`. (Neither part may be part of `out`.)
 void AppendVowelNote(std::string& out, std::string_view first, std::string_view second, int durationMs,
-                     bool ornament, double pitch);
+                     bool ornament, int hz);
 
-// The fall of the voice at the end of a verse, sung on the vowel's ending part.
-std::string VerseFall(std::string_view second, double pitch);
+// The fall of the voice at the end of a verse from `hz`, sung on the vowel's ending part.
+std::string VerseFall(std::string_view second, int hz);
 
 }  // namespace lyrasta

@@ -16,14 +16,14 @@ struct FixedDraws {
 // The sung text of one consonant onset or one vowel note on its own.
 std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh, double pitch) {
     std::string out;
-    AppendConsonant(out, text, letter, dagesh, pitch);
+    AppendConsonant(out, text, letter, dagesh, HzOfPitch(pitch));
     return out;
 }
 
 std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs, bool ornament,
                             double pitch) {
     std::string out;
-    AppendVowelNote(out, first, second, durationMs, ornament, pitch);
+    AppendVowelNote(out, first, second, durationMs, ornament, HzOfPitch(pitch));
     return out;
 }
 
@@ -110,9 +110,9 @@ TEST(SungText, ShortNoteKeepsTheMinimumLengthAndDrawsNoVariation) {
 }
 
 TEST(SungText, VerseFallWritesTheModeDigitBeforeAThreeDigitFrequency) {
-    EXPECT_EQ(VerseFall("~ah", 13), "~ah<10,3131>~ah<10,1131>");
+    EXPECT_EQ(VerseFall("~ah", 131), "~ah<10,3131>~ah<10,1131>");
     // 62 Hz must read as 062: "<10,362>" would be a fall at 362 Hz.
-    EXPECT_EQ(VerseFall("~ah", 0), "~ah<10,3062>~ah<10,1062>");
+    EXPECT_EQ(VerseFall("~ah", 62), "~ah<10,3062>~ah<10,1062>");
 }
 
 TEST(SungText, SeededGeneratorRepeatsItsDraws) {
