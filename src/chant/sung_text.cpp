@@ -1,6 +1,7 @@
 #include "sung_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -77,10 +78,28 @@ std::optional<std::pair<std::string_view, std::string_view>> SplitAtSecondPhonem
     return std::make_pair(text.substr(0, at), text.substr(at, 32));
 }
 
+int FrequencyOf(double pitch) { return static_cast<int>(std::nearbyint(13.75 * std::exp2((pitch + 26.0) / 12.0))); }
+
+// Sung pitches lie on half tones and the quarter tones between them, within a few octaves
+// of the voice: their frequencies are worked out once, by the same formula, and looked up
+// by quarter tone (twice the pitch).
+constexpr int kLowestQuarterTone = -128;  // pitch -64
+constexpr int kQuarterTones = 384;        // up to pitch 127.5
+
 }  // namespace
 
 int HzOfPitch(double pitch) {
-    return static_cast<int>(std::nearbyint(13.75 * std::exp2((pitch + 26.0) / 12.0)));
+    static const std::array<int, kQuarterTones> table = [] {
+        std::array<int, kQuarterTones> hz{};
+        for (int i = 0; i < kQuarterTones; ++i) hz[i] = FrequencyOf((kLowestQuarterTone + i) / 2.0);
+        return hz;
+    }();
+    const double quarters = pitch * 2;
+    if (quarters >= kLowestQuarterTone && quarters < kLowestQuarterTone + kQuarterTones) {
+        const int q = static_cast<int>(quarters);
+        if (q == quarters) return table[q - kLowestQuarterTone];
+    }
+    return FrequencyOf(pitch);
 }
 
 std::string HzText(double pitch) { return std::to_string(HzOfPitch(pitch)); }

@@ -30,6 +30,7 @@ std::string RenderVowelNote(const std::string& first, const std::string& second,
 TEST(SungText, HzTextRoundsToWholeHertz) {
     const struct { double pitch; const char* hz; } rows[] = {
         {13, "131"}, {34, "440"}, {0, "62"}, {8, "98"}, {9, "104"}, {-30, "11"}, {13.5, "135"},
+        {13.3, "133"}, {130, "112640"}, {-64.5, "1"},  // between quarter tones, far above and below a voice
     };
     for (const auto& r : rows) EXPECT_EQ(HzText(r.pitch), r.hz) << r.pitch;
 }
