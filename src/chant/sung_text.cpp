@@ -50,10 +50,10 @@ public:
         Text(length);
         *at_++ = ',';
         *at_++ = tone;
-        char digits[11];
-        const char* end = std::to_chars(digits, digits + sizeof digits, hz).ptr;
-        for (auto n = end - digits; n < 3; ++n) *at_++ = '0';
-        at_ = std::copy(static_cast<const char*>(digits), end, at_);
+        // Zeros for a number written with fewer than three characters ("7" -> "007", "-5" -> "0-5").
+        const int missing = hz >= 100 || hz <= -10 ? 0 : hz >= 10 || hz < 0 ? 1 : 2;
+        at_ = std::fill_n(at_, missing, '0');
+        Number(hz);
         *at_++ = '>';
     }
 

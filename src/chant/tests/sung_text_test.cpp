@@ -114,6 +114,7 @@ TEST(SungText, VerseFallWritesTheModeDigitBeforeAThreeDigitFrequency) {
     EXPECT_EQ(VerseFall("~ah", 131), "~ah<10,3131>~ah<10,1131>");
     // 62 Hz must read as 062: "<10,362>" would be a fall at 362 Hz.
     EXPECT_EQ(VerseFall("~ah", 62), "~ah<10,3062>~ah<10,1062>");
+    EXPECT_EQ(VerseFall("~ah", 7), "~ah<10,3007>~ah<10,1007>");
 }
 
 TEST(SungText, SeededGeneratorRepeatsItsDraws) {
