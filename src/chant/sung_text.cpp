@@ -19,7 +19,7 @@ namespace {
 class Piece {
 public:
     // The longest mark "<length,Tpitch>": two numbers of up to 11 characters, a tone
-    // digit and three brackets.
+    // digit, the brackets and the comma.
     static constexpr size_t kMarkRoom = 26;
 
     // Room for `room` characters.
