@@ -266,9 +266,7 @@ private:
         lastNote_ = &c;
         lastNoteEnd_ = c.synth.size();
         if (p < strucHebChar::kMaxNotes && length != 0) {
-            c.pitches[p] = static_cast<int>(pitch);
-            c.quarterUp[p] = pitch - c.pitches[p] >= 0.25;
-            c.lengths[p] = length;
+            c.SetNote(p, pitch, length);
             ++p;
         }
     }
