@@ -48,7 +48,7 @@ std::vector<std::string> SilentWords(const TWordTable& table) {
         bool sung = false;
         for (const strucHebChar& c : *w->letters) {
             if (c.kq == 2) break;  // the ketiv part of a split word is shown, not sung
-            sung = sung || c.noteCount > 0;
+            sung = sung || !c.notes.empty();
         }
         if (!sung) silent.push_back(w->text);
     }

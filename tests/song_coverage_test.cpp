@@ -24,7 +24,7 @@ std::string SilentWords(const TWordTable& table) {
         bool sung = false;
         for (const strucHebChar& c : *w->letters) {
             if (c.kq == 2) break;
-            sung = sung || c.noteCount > 0;
+            sung = sung || !c.notes.empty();
         }
         if (sung) continue;
         if (count++ < 8) {

@@ -87,8 +87,7 @@ std::vector<SungWord> Sing(const std::string& type, const std::string& style, co
         w.trope = WordTropes(letters).main.name;
         for (const strucHebChar& c : letters) {
             if (c.sylStart || w.syllables.empty()) w.syllables.emplace_back();
-            for (int k = 0; k < c.noteCount && k < strucHebChar::kMaxNotes; ++k)
-                w.syllables.back().push_back({c.pitches[k], c.lengths[k]});
+            for (const strucNote& n : c.notes) w.syllables.back().push_back({n.pitch, n.length});
             w.comment += c.comment;
         }
         words.push_back(std::move(w));

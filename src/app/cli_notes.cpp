@@ -27,9 +27,9 @@ std::string SyllablesJson(const LetterList& letters) {
         if (c.sylStart || syllables.empty()) syllables.emplace_back();
         auto& [text, notes] = syllables.back();
         text += c.syllable;
-        for (int k = 0; k < c.noteCount && k < strucHebChar::kMaxNotes; ++k)
-            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(c.pitches[k] + (c.quarterUp[k] ? 0.5 : 0.0))) + "," +
-                     std::to_string(c.lengths[k]) + "]";
+        for (const strucNote& n : c.notes)
+            notes += (notes.empty() ? "[" : ",[") + JsonString(PitchName(n.pitch + (n.quarterUp ? 0.5 : 0.0))) + "," +
+                     std::to_string(n.length) + "]";
     }
     std::string out = "[";
     for (const auto& [text, notes] : syllables) {

@@ -19,9 +19,10 @@ std::string Colour(Rgb c) {
     return buf;
 }
 
-std::string NumberList(const std::array<std::int16_t, strucHebChar::kMaxNotes>& values, int count) {
+// One field of every note of a letter: [20,22].
+std::string NumberList(const std::vector<strucNote>& notes, std::int16_t strucNote::*field) {
     std::string out = "[";
-    for (int k = 0; k < count && k < strucHebChar::kMaxNotes; ++k) out += (k ? "," : "") + std::to_string(values[k]);
+    for (size_t k = 0; k < notes.size(); ++k) out += (k ? "," : "") + std::to_string(notes[k].*field);
     return out + "]";
 }
 
@@ -36,7 +37,7 @@ std::string LettersJson(const LetterList& letters) {
         o.Add("verseEnd", c.verseEnd).Add("query", c.query).Add("exclaim", c.exclaim);
         o.Add("consonant", c.consonant).Add("vowelSound", c.vowelSound).Add("extra", c.extra).Add("dot", c.dot);
         o.Add("syllable", c.syllable).Add("synth", c.synth);
-        o.AddRaw("pitches", NumberList(c.pitches, c.noteCount)).AddRaw("lengths", NumberList(c.lengths, c.noteCount));
+        o.AddRaw("pitches", NumberList(c.notes, &strucNote::pitch)).AddRaw("lengths", NumberList(c.notes, &strucNote::length));
         o.Add("comment", c.comment).Add("note", c.note);
         out += (out.size() > 1 ? "," : "") + o.Line();
     }

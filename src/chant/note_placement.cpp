@@ -92,7 +92,7 @@ private:
         // The second pass keeps the first pass's notes: its own letters are cleared as
         // it reaches them.
         if (pass.number != 2)
-            for (strucHebChar& c : letters_) c.noteCount = 0;
+            for (strucHebChar& c : letters_) c.notes.clear();
         if (in_.elision != 0 && Size(in_.next) > 0 && Size(pass.melody) > 0 &&
             in_.next->front().pitch == pass.melody->back().pitch)
             in_.elision = 0;
@@ -101,7 +101,7 @@ private:
             strucHebChar& c = letters_[i];
             if (i != start && c.sylStart) ++syllable_;
             if (pass.number != 2 || !sameSyllable_) {
-                c.noteCount = 0;
+                c.notes.clear();
                 // Room for the onset and a note, made once: growing the text piece by piece
                 // moved it to new memory two or three times for most sung letters.
                 if (!c.vowelSound.empty()) c.synth.reserve(kSungLetterRoom);
@@ -159,26 +159,24 @@ private:
             return;
         }
         const auto [first, second] = SplitVowel(c.vowelSound);
-        int p = 0;
+        c.notes.clear();
         if (e == 0) {
             int i = z;
             const MelodyNote* n = NoteAt(pass.melody, i);
-            if (n) SingUpbeat(c, i, *n, first, second, p);
+            if (n) SingUpbeat(c, i, *n, first, second);
             while (n && n->tied && NoteAt(pass.melody, i + 1)) {
                 ++i;
                 ++tieShift_;
                 n = NoteAt(pass.melody, i);
-                SingUpbeat(c, i, *n, first, second, p);
+                SingUpbeat(c, i, *n, first, second);
             }
         } else {
             for (int i = z; i <= z + e; ++i)
-                if (const MelodyNote* n = NoteAt(pass.melody, i)) SingUpbeat(c, i, *n, first, second, p);
+                if (const MelodyNote* n = NoteAt(pass.melody, i)) SingUpbeat(c, i, *n, first, second);
         }
-        c.noteCount = p;
     }
 
-    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, std::string_view first, std::string_view second,
-                    int& p) {
+    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, std::string_view first, std::string_view second) {
         const Pass& pass = *pass_;
         int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
@@ -196,7 +194,7 @@ private:
         const int hz = HzOfPitch(pitch + in_.pitchOffset);
         RenderPending(c, hz);
         AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, hz);
-        Store(c, pitch, length, p);
+        Store(c, pitch, length);
     }
 
     // The stressed syllable: the main notes (and, on the last syllable, the extras).
@@ -210,7 +208,8 @@ private:
         else if ((in_.adjustHighMileil && counts_.highLast) || counts_.main == 1) last = total - X - 1;
         else last = total - X - 2;
 
-        int p = (pass.number == 2 && sameSyllable_) ? c.noteCount : 0;
+        // The main melody sung on the first melody's syllable goes on after its notes.
+        if (pass.number != 2 || !sameSyllable_) c.notes.clear();
         const auto [first, second] = SplitVowel(c.vowelSound);
         const bool ornament = c.final && c.sylEnd;
         const bool elideHere = pass.onLast && in_.elision == 1;
@@ -218,10 +217,9 @@ private:
             const MelodyNote* n = NoteAt(pass.melody, i);
             if (!n) break;
             const bool ending = !(i < last || elideHere);
-            SingNote(c, *n, first, ending ? second : first, ending && ornament, 1, p);
+            SingNote(c, *n, first, ending ? second : first, ending && ornament, 1);
         }
-        if (elideHere && Size(in_.next) > 0) SingNote(c, in_.next->front(), first, second, ornament, 1, p);
-        c.noteCount = p;
+        if (elideHere && Size(in_.next) > 0) SingNote(c, in_.next->front(), first, second, ornament, 1);
     }
 
     // The syllable after the stress of a word stressed on its next-to-last syllable.
@@ -234,23 +232,22 @@ private:
         const auto [first, second] = SplitVowel(c.vowelSound);
         const bool ornament = c.final && c.sylEnd;
         const int slow = syllable_ < syllables_ ? 3 : 1;
-        int p = 0;
+        c.notes.clear();
         if (in_.elision == 2) {
-            if (Size(in_.next) > 0) SingNote(c, in_.next->front(), first, second, ornament, slow, p);
+            if (Size(in_.next) > 0) SingNote(c, in_.next->front(), first, second, ornament, slow);
         } else {
             const int total = Size(pass.melody);
             for (int i = std::max(0, total - counts_.extras - 1); i < total; ++i) {
                 const bool ending = i == total - 1;
-                SingNote(c, (*pass.melody)[i], first, ending ? second : first, ending && ornament, slow, p);
+                SingNote(c, (*pass.melody)[i], first, ending ? second : first, ending && ornament, slow);
             }
         }
-        c.noteCount = p;
     }
 
     // A note of the stressed syllable or after it; `slow` lengthens the beat divisor
     // (a syllable after the stress that is not the word's last is sung three times faster).
     void SingNote(strucHebChar& c, const MelodyNote& n, std::string_view first, std::string_view ending,
-                  bool ornament, int slow, int& p) {
+                  bool ornament, int slow) {
         if (ReducedVowel(c)) slow *= kReducedVowelShare;
         const int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
@@ -258,17 +255,14 @@ private:
         const int hz = HzOfPitch(n.pitch + in_.pitchOffset);
         RenderPending(c, hz);
         AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, hz);
-        Store(c, n.pitch, length * slow, p);
+        Store(c, n.pitch, length * slow);
     }
 
-    void Store(strucHebChar& c, double pitch, int length, int& p) {
+    void Store(strucHebChar& c, double pitch, int length) {
         current_ = pitch + in_.pitchOffset;
         lastNote_ = &c;
         lastNoteEnd_ = c.synth.size();
-        if (p < strucHebChar::kMaxNotes && length != 0) {
-            c.SetNote(p, pitch, length);
-            ++p;
-        }
+        if (length != 0) c.AddNote(pitch, length);
     }
 
     // The end of the first of two tropes sung on different syllables: the closing

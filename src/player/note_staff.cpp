@@ -119,21 +119,22 @@ std::vector<TStaffSymbol> StaffSymbols(const LetterList& letters) {
     const int n = static_cast<int>(letters.size());
     for (int i = 0; i < n; ++i) {
         const strucHebChar& c = letters[i];
-        if (c.noteCount > 0) {
+        if (!c.notes.empty()) {
             // Letters of the same syllable that carry no note of their own are written
             // under this note.
             std::string following;
             if (!c.sylEnd && i + 1 < n) {
                 const strucHebChar& next = letters[i + 1];
-                if (next.noteCount == 0) following += next.syllable;
+                if (next.notes.empty()) following += next.syllable;
                 if (!next.sylEnd)
                     for (int k = i + 2; k <= i + 3 && k < n; ++k)
-                        if (letters[k].noteCount == 0) following += letters[k].syllable;
+                        if (letters[k].notes.empty()) following += letters[k].syllable;
             }
-            const int count = std::min(c.noteCount, strucHebChar::kMaxNotes);
-            staff.Add(c.lengths[0], pending + c.syllable + following, c.pitches[0] - 12, c.quarterUp[0]);
+            const strucNote& first = c.notes.front();
+            staff.Add(first.length, pending + c.syllable + following, first.pitch - 12, first.quarterUp);
             if (!following.empty()) staff.Add(0, "", -14);
-            for (int k = 1; k < count; ++k) staff.Add(c.lengths[k], "  -", c.pitches[k] - 12, c.quarterUp[k]);
+            for (size_t k = 1; k < c.notes.size(); ++k)
+                staff.Add(c.notes[k].length, "  -", c.notes[k].pitch - 12, c.notes[k].quarterUp);
             pending.clear();
         } else if (c.sylStart) {
             pending = c.syllable;

@@ -12,8 +12,7 @@ std::vector<TStaffSymbol> TropeTuneStaff(const TStyleIndex& style, const std::st
     for (const MelodyNote& n : *melody) {
         strucHebChar c;
         c.sylStart = c.sylEnd = true;
-        c.noteCount = 1;
-        c.SetNote(0, n.pitch, NoteDivisor(n));
+        c.AddNote(n.pitch, NoteDivisor(n));
         notes.push_back(c);
     }
     return StaffSymbols(notes);

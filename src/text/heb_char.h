@@ -4,13 +4,20 @@
 // builder and note placement write. A word is an ordered list of these records.
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
 
 namespace lyrasta {
+
+// A note sung on a letter: its pitch in half tones, truncated, and its length as a beat
+// divisor, small numbers held in two bytes each.
+struct strucNote {
+    std::int16_t pitch = 0;
+    std::int16_t length = 0;
+    bool quarterUp = false;  // the note lies a quarter tone above its pitch
+};
 
 struct strucHebChar {
     // Scanner
@@ -46,23 +53,27 @@ struct strucHebChar {
     std::string synth;      // sung text: phonemes with duration and pitch marks
     std::string syllable;   // spelling of this letter's part of its syllable
 
-    // Song fields: the notes sung on this letter. Pitches and lengths are small numbers held
-    // in two bytes each: a reading has tens of thousands of letter records.
-    static constexpr int kMaxNotes = 49;
-    std::array<std::int16_t, kMaxNotes> pitches{};
-    std::array<std::int16_t, kMaxNotes> lengths{};
-    std::array<bool, kMaxNotes> quarterUp{};  // the note lies a quarter tone above its pitch
-    int noteCount = 0;
+    // Song fields: the notes sung on this letter, at most kMaxNotes. Most letters carry
+    // none or one, so they are kept beside the record rather than in it: a reading has
+    // tens of thousands of letter records, each made, copied and freed.
+    static constexpr size_t kMaxNotes = 49;
+    std::vector<strucNote> notes;
 
-    // Stores note k: its pitch truncated (a quarter tone above it marked) and its length;
-    // values beyond what the fields hold (from a broken melody file) are held at their limits.
-    void SetNote(int k, double pitch, int length) {
+    // Adds a note: its pitch truncated (a quarter tone above it marked) and its length;
+    // values beyond what the fields hold (from a broken melody file) are held at their
+    // limits. A note beyond kMaxNotes is not kept.
+    void AddNote(double pitch, int length) {
+        if (notes.size() >= kMaxNotes) return;
+        // Room for a few notes at once: the smallest block memory is given in holds four,
+        // and a melisma then grows it once rather than at its second and third note.
+        if (notes.capacity() == 0) notes.reserve(4);
         constexpr double low = std::numeric_limits<std::int16_t>::min();
         constexpr double high = std::numeric_limits<std::int16_t>::max();
         const double held = pitch >= low && pitch <= high ? pitch : pitch < low ? low : high;
-        pitches[k] = static_cast<std::int16_t>(held);
-        quarterUp[k] = held - pitches[k] >= 0.25;
-        lengths[k] = static_cast<std::int16_t>(std::clamp<int>(length, low, high));
+        strucNote& n = notes.emplace_back();
+        n.pitch = static_cast<std::int16_t>(held);
+        n.quarterUp = held - n.pitch >= 0.25;
+        n.length = static_cast<std::int16_t>(std::clamp<int>(length, low, high));
     }
 
     std::string comment;    // comments in angle brackets, each followed by a blank

@@ -299,7 +299,7 @@ TEST_F(NotePlacement, MissingDurationsAndNotesAreGuarded) {
     strucPlacement none;
     none.mainSyllable = 2;
     PlaceNotes(silent, none);
-    for (const strucHebChar& c : silent) EXPECT_EQ(c.noteCount, 0);
+    for (const strucHebChar& c : silent) EXPECT_TRUE(c.notes.empty());
     EXPECT_THAT(silent[2].synth, ::testing::EndsWith("_<8,>"));
 }
 

@@ -63,7 +63,7 @@ protected:
             if (!l) continue;
             int last = 0;
             for (const strucHebChar& c : *l)
-                if (c.noteCount) last = c.pitches[c.noteCount - 1];
+                if (!c.notes.empty()) last = c.notes.back().pitch;
             out.push_back(last);
         }
         return out;
@@ -174,7 +174,7 @@ TEST_F(SongBuilder, WordsWithoutAnAccentLeadIntoTheNextWord) {
     ASSERT_TRUE(Build());
     for (int item : {0, 1, 3}) {
         bool sung = false;
-        for (const strucHebChar& c : Letters(item)) sung = sung || c.noteCount > 0;
+        for (const strucHebChar& c : Letters(item)) sung = sung || !c.notes.empty();
         EXPECT_TRUE(sung) << "item " << item;
     }
     EXPECT_EQ(NotesOf(2), (Notes2{{99}, {105}}));

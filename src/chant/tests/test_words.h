@@ -80,10 +80,14 @@ inline Melody Notes(std::initializer_list<N> notes) {
 }
 
 inline std::vector<int> Pitches(const strucHebChar& c) {
-    return {c.pitches.begin(), c.pitches.begin() + c.noteCount};
+    std::vector<int> pitches;
+    for (const strucNote& n : c.notes) pitches.push_back(n.pitch);
+    return pitches;
 }
 inline std::vector<int> Lengths(const strucHebChar& c) {
-    return {c.lengths.begin(), c.lengths.begin() + c.noteCount};
+    std::vector<int> lengths;
+    for (const strucNote& n : c.notes) lengths.push_back(n.length);
+    return lengths;
 }
 
 }  // namespace lyrasta::testing_words

@@ -16,11 +16,7 @@ strucHebChar Letter(const std::string& syllable, bool start, bool end,
     c.syllable = syllable;
     c.sylStart = start;
     c.sylEnd = end;
-    c.noteCount = static_cast<int>(notes.size());
-    for (size_t k = 0; k < notes.size(); ++k) {
-        c.pitches[k] = notes[k].first;
-        c.lengths[k] = notes[k].second;
-    }
+    for (const auto& [pitch, length] : notes) c.AddNote(pitch, length);
     return c;
 }
 
@@ -83,7 +79,7 @@ TEST(NoteStaff, QuarterTonesGetAHalfFlatOrAHalfSharp) {
     // with a half flat, a quarter tone above A (the note above is a flat) as A with a half
     // sharp; a plain B after the half flat needs its natural again, a second half flat not.
     LetterList word = {Letter("a", true, true, {{23, 4}, {23, 4}, {24, 4}, {22, 4}, {23, 4}})};
-    word[0].quarterUp[0] = word[0].quarterUp[1] = word[0].quarterUp[3] = true;
+    word[0].notes[0].quarterUp = word[0].notes[1].quarterUp = word[0].notes[3].quarterUp = true;
     const auto notes = Notes(StaffSymbols(word));
     ASSERT_EQ(notes.size(), 5u);
     const struct { int position; Accidental accidental; } expected[] = {

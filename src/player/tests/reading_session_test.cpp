@@ -25,7 +25,7 @@ std::vector<std::string> SungWords(const TWordTable& table) {
     for (int i = 0; i < table.WordCount(); ++i) {
         std::string sung;
         for (const strucHebChar& c : table.SungLetters(i)) {
-            for (int n = 0; n < c.noteCount; ++n) sung += std::to_string(c.pitches[n]) + " ";
+            for (const strucNote& n : c.notes) sung += std::to_string(n.pitch) + " ";
             sung += c.comment;
         }
         if (!sung.empty()) out.push_back(sung);
@@ -75,7 +75,7 @@ TEST(ReadingSession, ReloadSingsWithTheMelodyFilesAsTheyNowStand) {
         std::set<int> pitches;
         for (int i = 0; i < table.WordCount(); ++i)
             for (const strucHebChar& c : table.SungLetters(i))
-                pitches.insert(c.pitches.begin(), c.pitches.begin() + c.noteCount);
+                for (const strucNote& n : c.notes) pitches.insert(n.pitch);
         return pitches;
     };
     const std::set<int> before = sing();

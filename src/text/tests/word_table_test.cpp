@@ -138,11 +138,20 @@ TEST(LetterNotes, StoresPitchQuarterToneAndLength) {
     };
     for (const Case& c : cases) {
         strucHebChar h;
-        h.SetNote(3, c.pitch, c.length);
-        EXPECT_EQ(h.pitches[3], c.wantPitch) << c.pitch;
-        EXPECT_EQ(h.quarterUp[3], c.wantQuarter) << c.pitch;
-        EXPECT_EQ(h.lengths[3], c.wantLength) << c.pitch;
+        h.AddNote(c.pitch, c.length);
+        ASSERT_EQ(h.notes.size(), 1u);
+        EXPECT_EQ(h.notes[0].pitch, c.wantPitch) << c.pitch;
+        EXPECT_EQ(h.notes[0].quarterUp, c.wantQuarter) << c.pitch;
+        EXPECT_EQ(h.notes[0].length, c.wantLength) << c.pitch;
     }
+}
+
+// A broken melody may put any number of notes on one syllable; a letter keeps the first ones.
+TEST(LetterNotes, KeepsAtMostTheNotesALetterHolds) {
+    strucHebChar h;
+    for (int k = 0; k < 60; ++k) h.AddNote(k, 4);
+    ASSERT_EQ(h.notes.size(), strucHebChar::kMaxNotes);
+    EXPECT_EQ(h.notes.back().pitch, 48);
 }
 
 }  // namespace

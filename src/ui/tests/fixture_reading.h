@@ -34,11 +34,8 @@ inline std::unique_ptr<LetterList> FixtureLetters(int verse, bool verseEnd, int 
     c.letter = "B";
     c.syllable = "ba";
     c.sylStart = c.sylEnd = true;
-    c.noteCount = 2;
-    c.pitches[0] = 20 + k % 5;
-    c.pitches[1] = 19;
-    c.lengths[0] = 4;
-    c.lengths[1] = 8;
+    c.AddNote(20 + k % 5, 4);
+    c.AddNote(19, 8);
     c.synth = "~b<20,5131>~ah<60,5131>";  // a short sung syllable
     c.comment = "<tip " + std::to_string(verse) + "." + std::to_string(k) + ">";
     c.verseEnd = verseEnd;
