@@ -208,12 +208,12 @@ std::optional<size_t> AccentedLetter(const LetterList& w) {
             silluq = true;
             continue;
         }
-        if (i + 1 == w.size() && OneOf(c.accents, {"01", "02", "03", "04"})) {
+        if (i + 1 == w.size() && OneOf(std::string_view(c.accents), {"01", "02", "03", "04"})) {
             accented = i;
             doubled = true;
             continue;
         }
-        if (doubled && OneOf(c.accents, {"31", "82", "33", "24"})) return i;
+        if (doubled && OneOf(std::string_view(c.accents), {"31", "82", "33", "24"})) return i;
         const bool lastPaseq = i + 1 == w.size() && c.accents == "05";
         if (!lastPaseq && (silluq ? c.meteg : !c.accents.empty())) return i;
     }
@@ -324,24 +324,28 @@ void AnalyzeWord(LetterList& w, const TPhonemeSet& set) {
         c.consonant.clear();
         c.extra.clear();
         c.variant = false;
-        std::string vowelSpelling;
+        // The sounds are the phoneme set's own strings, copied only into the letter's fields.
+        std::string_view vowelSpelling;
         const bool hasVowel = !c.vowel.empty() || (c.letter == "W" && c.dagesh);
         if (hasVowel) {
             const VowelChoice v = VowelEntry(w, i, set.Code(), accented);
-            if (!v.keep) c.vowelSound = v.entry ? set.Left(*v.entry) : std::string();
+            if (!v.keep) {
+                if (v.entry) c.vowelSound = set.Left(*v.entry);
+                else c.vowelSound.clear();
+            }
             if (v.entry) vowelSpelling = set.Right(*v.entry);
             c.variant = v.variant;
         }
         const std::optional<Ph> cons = ConsonantEntry(w, i);
-        const std::string consLeft = cons ? set.Left(*cons) : std::string();
-        const std::string consSpelling = cons ? set.Right(*cons) : std::string();
-        if (c.final && OneOf(c.letter, {"X", "H", "("}) && c.vowel == "A") {
+        const std::string_view consLeft = cons ? std::string_view(set.Left(*cons)) : std::string_view();
+        const std::string_view consSpelling = cons ? std::string_view(set.Right(*cons)) : std::string_view();
+        if (c.final && OneOf(std::string_view(c.letter), {"X", "H", "("}) && c.vowel == "A") {
             // Furtive patach: the vowel is sung before the guttural that ends the word.
-            c.extra = consLeft;
-            c.syllable = vowelSpelling + consSpelling;
+            c.extra.assign(consLeft);
+            c.syllable.assign(vowelSpelling).append(consSpelling);
         } else {
-            c.consonant = consLeft;
-            c.syllable = consSpelling + vowelSpelling;
+            c.consonant.assign(consLeft);
+            c.syllable.assign(consSpelling).append(vowelSpelling);
         }
         const strucHebChar* p = At(w, i, -1);
         const strucHebChar* nx = At(w, i, 1);
@@ -351,7 +355,7 @@ void AnalyzeWord(LetterList& w, const TPhonemeSet& set) {
                                LetterOf(nx) == "W" && VowelOf(nx).empty() && !DageshOf(nx);
         if (silentVav || silentYod) {
             c.consonant.clear();
-            c.syllable = vowelSpelling;
+            c.syllable.assign(vowelSpelling);
         }
     }
     Syllabify(w, from, to);

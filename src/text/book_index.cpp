@@ -1,5 +1,6 @@
 #include "book_index.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace lyrasta {
@@ -18,22 +19,31 @@ void Set(std::vector<T>& table, int at, T value) {
 
 std::string BookTextProblem(std::string_view text) {
     // A CR ends a line's length as LF does (translations of old have lines ended by CR).
-    size_t line = 1, lineStart = 0, wordStart = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        const bool end = i == text.size() || text[i] == '\n' || text[i] == '\r';
-        if (end || text[i] == ' ' || text[i] == '\t') {
-            if (i - wordStart > kMaxBookWordBytes)
-                return "has a word longer than " + std::to_string(kMaxBookWordBytes) + " characters (line " +
-                       std::to_string(line) + ")";
-            wordStart = i + 1;
+    // Words and CR-ended lines lie within the LF-ended lines: only an LF-ended line longer
+    // than the shorter limit needs its bytes looked at, so most lines are passed over whole.
+    constexpr size_t kShorterLimit = std::min(kMaxBookWordBytes, kMaxBookLineBytes);
+    size_t line = 1;
+    for (size_t start = 0; start <= text.size(); ++line) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        if (end - start > kShorterLimit) {
+            size_t lineStart = start, wordStart = start;
+            for (size_t i = start; i <= end; ++i) {
+                const bool lineEnd = i == end || text[i] == '\r';
+                if (lineEnd || text[i] == ' ' || text[i] == '\t') {
+                    if (i - wordStart > kMaxBookWordBytes)
+                        return "has a word longer than " + std::to_string(kMaxBookWordBytes) + " characters (line " +
+                               std::to_string(line) + ")";
+                    wordStart = i + 1;
+                }
+                if (lineEnd) {
+                    if (i - lineStart > kMaxBookLineBytes)
+                        return "has a line longer than " + std::to_string(kMaxBookLineBytes) +
+                               " characters (line " + std::to_string(line) + ")";
+                    lineStart = i + 1;
+                }
+            }
         }
-        if (end) {
-            if (i - lineStart > kMaxBookLineBytes)
-                return "has a line longer than " + std::to_string(kMaxBookLineBytes) + " characters (line " +
-                       std::to_string(line) + ")";
-            lineStart = i + 1;
-            if (i < text.size() && text[i] == '\n') ++line;
-        }
+        start = end + 1;
     }
     return {};
 }
@@ -46,29 +56,34 @@ BookIndex IndexBookText(std::string_view text) {
     auto newVerse = [&] { Set(ix.verseSeg, ++ix.verseCount, r); };
     auto newChapter = [&] { Set(ix.chapterVerse, ++ix.chapterCount, ix.verseCount); };
 
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            newSegment(i + 1);
+    // Only line ends and markers ("~") matter: the text is searched for them, a line at a time.
+    auto lineEnd = [&](size_t from) { return std::min(text.find('\n', from), text.size()); };
+    size_t i = 0, eol = lineEnd(0);
+    while (i < text.size()) {
+        const size_t marker = text.substr(0, eol).find('~', i);
+        if (marker == std::string_view::npos) {
+            if (eol == text.size()) break;
+            newSegment(eol + 1);
+            i = eol + 1;
+            eol = lineEnd(i);
             continue;
         }
-        if (text[i] != '~') continue;
         // Bytes after "~" are skipped until the marker letter (never past the line's end).
-        size_t k = i + 1;
-        while (k < text.size() && text[k] != 'a' && text[k] != 'x' && text[k] != 'y' && text[k] != '\n') ++k;
-        if (k >= text.size() || text[k] == '\n') {
-            i = k - 1;
+        size_t k = marker + 1;
+        while (k < eol && text[k] != 'a' && text[k] != 'x' && text[k] != 'y') ++k;
+        if (k == eol) {
+            i = k;
             continue;
         }
         if (text[k] == 'a') {
-            size_t end = text.find('\n', k);
-            if (end == std::string_view::npos) end = text.size();
-            ix.title = std::string(text.substr(k + 1, end - k - 1));
+            ix.title = std::string(text.substr(k + 1, eol - k - 1));
             if (!ix.title.empty() && ix.title.back() == '\r') ix.title.pop_back();
-            if (end == text.size()) break;
-            newSegment(end + 1);
+            if (eol == text.size()) break;
+            newSegment(eol + 1);
             newVerse();
             newChapter();
-            i = end;
+            i = eol + 1;
+            eol = lineEnd(i);
             continue;
         }
         size_t d = k + 1;
@@ -76,7 +91,7 @@ BookIndex IndexBookText(std::string_view text) {
         newSegment(d == k + 1 ? k + 1 : d);  // one byte after the last digit, or after the letter
         newVerse();
         if (text[k] == 'x') newChapter();
-        i = d - 1;
+        i = d;
     }
     Set(ix.segStart, r + 1, text.size());
     ix.segCount = r;

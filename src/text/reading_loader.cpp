@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 
 #include "book_facts.h"
 #include "data_files.h"
@@ -25,6 +26,52 @@ const std::string kChatanBereishitLabel =
 const char* kClosingRepeatNote = "(The verse before the last is read again to close the book:)";
 const char* kRepeatedVerseNote =
     "(The last verse of the previous aliyah is repeated as the first verse of this aliyah:)";
+
+// A verse's translation line is found by its key, chapter and verse of two digits or more
+// ("03:07", "119:176"), wherever the key first stands in the translation. Numbers below
+// this bound are looked up in an index built once per translation; others are searched.
+constexpr int kMaxKeyNumber = 100'000'000;
+
+std::uint64_t TranslationKey(int chapter, int verse) {
+    return static_cast<std::uint64_t>(chapter) << 32 | static_cast<std::uint32_t>(verse);
+}
+
+}  // namespace
+
+// Where each key first stands in a translation. A key can stand at any colon: its chapter
+// is a tail of the digits before the colon and its verse a head of the digits after it,
+// each two digits long or longer without a leading zero (as the key writes its numbers).
+TReadingLoader::TranslationKeys TReadingLoader::IndexTranslationKeys(std::string_view text) {
+    constexpr size_t kMaxDigits = 8;  // numbers below kMaxKeyNumber
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    TranslationKeys keys;
+    for (size_t colon = text.find(':'); colon != std::string_view::npos; colon = text.find(':', colon + 1)) {
+        size_t before = 0, after = 0;
+        while (before < colon && digit(text[colon - 1 - before])) ++before;
+        while (colon + 1 + after < text.size() && digit(text[colon + 1 + after])) ++after;
+        if (before < 2 || after < 2) continue;
+        for (size_t cl = 2; cl <= std::min(before, kMaxDigits); ++cl) {
+            const size_t start = colon - cl;
+            if (cl > 2 && text[start] == '0') continue;
+            int chapter = 0;
+            for (size_t k = start; k < colon; ++k) chapter = chapter * 10 + (text[k] - '0');
+            int verse = 0;
+            for (size_t vl = 1; vl <= std::min(after, kMaxDigits); ++vl) {
+                verse = verse * 10 + (text[colon + vl] - '0');
+                if (vl == 1 || (vl > 2 && text[colon + 1] == '0')) continue;
+                keys.emplace_back(TranslationKey(chapter, verse), start);
+            }
+        }
+    }
+    // A translation's keys mostly come in order already; the first place of a key is kept.
+    auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(keys.begin(), keys.end(), byKey)) std::stable_sort(keys.begin(), keys.end(), byKey);
+    keys.erase(std::unique(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+               keys.end());
+    return keys;
+}
+
+namespace {
 
 std::string BookCode(std::string_view reference) {
     std::string code(reference.substr(0, std::min<size_t>(3, reference.size())));
@@ -74,6 +121,31 @@ std::string TReadingLoader::TranslationLine(int n) const {
 }
 
 void TReadingLoader::ReadBook(const std::string& code) {
+    // A reading's sections often come from one or two books (the aliyot from one, a Maftir
+    // from another): while a reading loads, a book read before is taken again from memory
+    // instead of reading, checking and indexing its files once more. Its messages are
+    // given again, as a new read would give them.
+    if (loading_) {
+        const auto kept = std::find_if(booksRead_.begin(), booksRead_.end(),
+                                       [&](const BookRead& b) { return b.code == code; });
+        if (kept != booksRead_.end()) {
+            problems_.insert(problems_.end(), kept->problems.begin(), kept->problems.end());
+            text_ = kept->text;
+            translation_ = kept->translation;
+            translationKeys_ = kept->translationKeys;
+            index_ = kept->index;
+            book_ = code;
+            return;
+        }
+    }
+    const size_t before = problems_.size();
+    ReadBookFiles(code);
+    if (loading_)
+        booksRead_.push_back({code, text_, translation_, translationKeys_, index_,
+                              {problems_.begin() + static_cast<long>(before), problems_.end()}});
+}
+
+void TReadingLoader::ReadBookFiles(const std::string& code) {
     // A corrupt archive entry is named with the error's text; the file then reads as empty.
     auto read = [this](const std::string& file, std::string* problem) {
         try {
@@ -97,6 +169,7 @@ void TReadingLoader::ReadBook(const std::string& code) {
     }
     UseBookText(code, std::move(text), "the book text " + file);
     translation_ = std::move(translation);
+    translationKeys_ = IndexTranslationKeys(translation_);
 }
 
 void TReadingLoader::SetBookText(const std::string& code, std::string text) {
@@ -115,14 +188,22 @@ void TReadingLoader::UseBookText(const std::string& code, std::string text, cons
     }
     text_ = std::move(text);
     translation_.clear();
+    translationKeys_.clear();
     index_ = IndexBookText(text_);
     book_ = code;
 }
 
 int TReadingLoader::FindTranslationLine(int chapter, int verse) {
-    auto two = [](int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); };
-    const std::string key = two(chapter) + ":" + two(verse);
-    const size_t at = translation_.find(key);
+    size_t at = std::string::npos;
+    if (chapter >= 0 && chapter < kMaxKeyNumber && verse >= 0 && verse < kMaxKeyNumber) {
+        const std::uint64_t key = TranslationKey(chapter, verse);
+        const auto it = std::lower_bound(translationKeys_.begin(), translationKeys_.end(), key,
+                                         [](const auto& entry, std::uint64_t k) { return entry.first < k; });
+        if (it != translationKeys_.end() && it->first == key) at = it->second;
+    } else {
+        auto two = [](int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); };
+        at = translation_.find(two(chapter) + ":" + two(verse));
+    }
     if (at == std::string::npos) return 0;
     const size_t cr = translation_.find('\r', at);
     translations_.push_back(translation_.substr(at, cr == std::string::npos ? std::string::npos : cr - at + 1));
@@ -179,6 +260,15 @@ void TReadingLoader::LoadReading(const std::string& title, const std::string& su
     translations_.clear();
     problems_.clear();
     table_.Clear();
+    // The books read are kept for reuse only while this reading loads.
+    struct Loading {
+        TReadingLoader& loader;
+        explicit Loading(TReadingLoader& l) : loader(l) { loader.loading_ = true; }
+        ~Loading() {
+            loader.loading_ = false;
+            loader.booksRead_.clear();
+        }
+    } loading(*this);
     sectionStartPending_ = true;
     smallPrint_ = false;
     book_.clear();
@@ -441,48 +531,50 @@ void TReadingLoader::HandleWord(size_t from, size_t to, int seg, int last, bool 
 void TReadingLoader::ShowWord(std::unique_ptr<LetterList> letters, int textSize, int verseEnd) {
     const LetterList& l = *letters;
     const bool lineEnd = l.back().query, rule = l.back().exclaim;
-    auto add = [&](const std::string& text, int size, Rgb colour, bool sung, bool scroll, bool hebrew,
+    auto add = [&](std::string text, int size, Rgb colour, bool sung, bool scroll, bool hebrew,
                    int pairing, std::unique_ptr<LetterList> given) {
-        table_.AddWord({.text = text, .font = "TGBT", .size = size, .colour = colour, .lineEnd = lineEnd,
+        table_.AddWord({.text = std::move(text), .font = "TGBT", .size = size, .colour = colour, .lineEnd = lineEnd,
                         .rule = rule, .hebrew = hebrew, .scroll = scroll, .sung = sung, .pairing = pairing,
                         .verseEnd = verseEnd, .letters = std::move(given)});
     };
-    const std::string text = " " + WordDisplayForm(l);
+    std::string text = " ";
+    AppendWordDisplayForm(text, l, 0, l.size());
 
     const auto ketiv = std::find_if(l.begin(), l.end(), [](const strucHebChar& c) { return c.kq == 2; });
     const size_t ketivAt = ketiv == l.end() ? std::string::npos : static_cast<size_t>(ketiv - l.begin());
     const bool startsKetiv = ketivAt == 0, startsQere = l.front().kq == 1;
 
     if (startsKetiv && !pairOpen_) {
-        add(text, 14, kRed, false, true, true, kPairNone, nullptr);
+        add(std::move(text), 14, kRed, false, true, true, kPairNone, nullptr);
     } else if (ketivAt != std::string::npos && ketivAt > 0) {
         // Qere part first (sung, carries the letters), then the ketiv part.
-        const std::string qere = WordDisplayForm(l, 0, ketivAt + 1);
-        const std::string ketivText = " " + WordDisplayForm(l, ketivAt + 1, l.size());
-        add(qere, 20, kBlack, true, true, true, kPairOpen, std::move(letters));
-        add(ketivText, 14, kRed, false, true, true, kPairQere, nullptr);
+        std::string qere = WordDisplayForm(l, 0, ketivAt + 1);
+        std::string ketivText = " ";
+        AppendWordDisplayForm(ketivText, l, ketivAt + 1, l.size());
+        add(std::move(qere), 20, kBlack, true, true, true, kPairOpen, std::move(letters));
+        add(std::move(ketivText), 14, kRed, false, true, true, kPairQere, nullptr);
         pairOpen_ = true;
     } else if (startsKetiv) {
-        add(text, 14, kRed, false, true, true, kPairQere, nullptr);
+        add(std::move(text), 14, kRed, false, true, true, kPairQere, nullptr);
     } else if (startsQere && pairOpen_) {
-        add(text, 20, kGreen, true, false, true, kPairClose, std::move(letters));
+        add(std::move(text), 20, kGreen, true, false, true, kPairClose, std::move(letters));
         pairOpen_ = maqafPairOpen_ = false;
     } else if (startsQere) {
-        add(text, 20, kGreen, true, false, true, kPairNone, std::move(letters));
+        add(std::move(text), 20, kGreen, true, false, true, kPairNone, std::move(letters));
     } else if (l.size() == 1 && l[0].letter != "P" && l[0].letter != "S") {
-        add(text, textSize, kBlack, true, true, true, kPairNone, std::move(letters));
+        add(std::move(text), textSize, kBlack, true, true, true, kPairNone, std::move(letters));
     } else if (l.size() == 1) {
         // A paragraph letter, shown as the paragraph mark when the reading is pre-wrapped.
         if (wrapped) add(" " + (l[0].letter == "P" ? kPe : kSamekh), textSize, kBlack, false, false, false,
                          kPairNone, nullptr);
     } else if (maqafPairOpen_) {
-        add(text, textSize, kBlack, true, true, true, kPairClose, std::move(letters));
+        add(std::move(text), textSize, kBlack, true, true, true, kPairClose, std::move(letters));
         pairOpen_ = maqafPairOpen_ = false;
     } else if (l.back().maqaf) {
-        add(text, textSize, kBlack, true, true, true, kPairOpen, std::move(letters));
+        add(std::move(text), textSize, kBlack, true, true, true, kPairOpen, std::move(letters));
         pairOpen_ = maqafPairOpen_ = true;
     } else {
-        add(text, textSize, kBlack, true, true, true, kPairNone, std::move(letters));
+        add(std::move(text), textSize, kBlack, true, true, true, kPairNone, std::move(letters));
     }
 }
 

@@ -11,9 +11,11 @@
 // through TReadingSteps, so this library depends on none of them.
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "book_index.h"
@@ -119,11 +121,25 @@ private:
 
     std::string text_;          // the current book's text, released after loading
     std::string translation_;   // the current book's translation
+    // Where each verse key (chapter << 32 | verse) first stands in the translation, by key.
+    using TranslationKeys = std::vector<std::pair<std::uint64_t, size_t>>;
+    static TranslationKeys IndexTranslationKeys(std::string_view translation);
+    TranslationKeys translationKeys_;
     BookIndex index_;
     std::string book_;
     std::vector<std::string> translations_;
     std::vector<std::string> problems_;
     void UseBookText(const std::string& code, std::string text, const std::string& name);
+    void ReadBookFiles(const std::string& code);
+    // The books ReadBook read within one LoadReading, with the messages their reading gave.
+    struct BookRead {
+        std::string code, text, translation;
+        TranslationKeys translationKeys;
+        BookIndex index;
+        std::vector<std::string> problems;
+    };
+    bool loading_ = false;  // within LoadReading
+    std::vector<BookRead> booksRead_;
 
     // Loader state kept during one LoadReading.
     std::string sectionName_;

@@ -1,27 +1,31 @@
 #include "word_display.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace lyrasta {
 
-std::string Utf8(char32_t cp) {
-    std::string out;
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        const char bytes[] = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+        out.append(bytes, 2);
     } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        const char bytes[] = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                              static_cast<char>(0x80 | (cp & 0x3F))};
+        out.append(bytes, 3);
     } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        const char bytes[] = {static_cast<char>(0xF0 | (cp >> 18)), static_cast<char>(0x80 | ((cp >> 12) & 0x3F)),
+                              static_cast<char>(0x80 | ((cp >> 6) & 0x3F)), static_cast<char>(0x80 | (cp & 0x3F))};
+        out.append(bytes, 4);
     }
+}
+
+std::string Utf8(char32_t cp) {
+    std::string out;
+    AppendUtf8(out, cp);
     return out;
 }
 
@@ -79,21 +83,35 @@ char32_t LetterCodePoint(const std::string& code, bool last) {
     }
 }
 
+// True when a field holds exactly the one character `ch` (letter and vowel codes are
+// compared by their characters: this runs for every letter of every word loaded).
+bool Is(const std::string& field, char ch) { return field.size() == 1 && field[0] == ch; }
+
 char32_t VowelCodePoint(const strucHebChar& c) {
     const std::string& v = c.vowel;
-    if (v == "A") return 0x05B7;
-    if (v == "F") return c.variant ? kQamatsQatan : 0x05B8;
-    if (v == "E") return 0x05B6;
-    if (v == "\"") return 0x05B5;
-    if (v == "I") return 0x05B4;
-    if (v == "O" || v == "OW") return kHolam;
-    if (v == "U") return 0x05BB;
-    // A chataf patach read as a shva (marked "+" by the scanner) is still written as it stands.
-    if (v == ":") return c.bracket == "+" ? 0x05B2 : 0x05B0;
-    if (v == ":A") return 0x05B2;
-    if (v == ":F") return 0x05B3;
-    if (v == ":E") return 0x05B1;
-    return 0;
+    if (v.size() == 1) {
+        switch (v[0]) {
+            case 'A': return 0x05B7;
+            case 'F': return c.variant ? kQamatsQatan : 0x05B8;
+            case 'E': return 0x05B6;
+            case '"': return 0x05B5;
+            case 'I': return 0x05B4;
+            case 'O': return kHolam;
+            case 'U': return 0x05BB;
+            // A chataf patach read as a shva (marked "+" by the scanner) is still written as it stands.
+            case ':': return Is(c.bracket, '+') ? 0x05B2 : 0x05B0;
+            default: return 0;
+        }
+    }
+    if (v.size() != 2) return 0;
+    if (v == "OW") return kHolam;
+    if (v[0] != ':') return 0;
+    switch (v[1]) {
+        case 'A': return 0x05B2;
+        case 'F': return 0x05B3;
+        case 'E': return 0x05B1;
+        default: return 0;
+    }
 }
 
 struct AccentMark {
@@ -111,21 +129,34 @@ constexpr AccentMark kAccents[] = {
     {"13", 0x05AD}, {"02", 0x05AE}, {"82", 0x05AE}, {"75", kMeteg},
 };
 
-// The combining accent of a two-digit code; 0 for codes drawn otherwise or not at all.
-char32_t AccentCodePoint(std::string_view code) {
-    for (const auto& a : kAccents)
-        if (code == a.code) return a.cp;
-    return 0;
+// The combining accent of each two-digit code by its number; 0 for codes drawn otherwise
+// or not at all.
+constexpr std::array<char32_t, 100> kAccentByNumber = [] {
+    std::array<char32_t, 100> table{};
+    for (const auto& a : kAccents) table[(a.code[0] - '0') * 10 + (a.code[1] - '0')] = a.cp;
+    return table;
+}();
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char32_t AccentCodePoint(char tens, char units) {
+    return IsDigit(tens) && IsDigit(units) ? kAccentByNumber[(tens - '0') * 10 + (units - '0')] : 0;
 }
 
 bool IsHolamVav(const LetterList& l, size_t i) {
-    return i > 0 && l[i].letter == "W" && l[i].vowel.empty() && !l[i].dagesh &&
-           (l[i - 1].vowel == "O" || l[i - 1].vowel == "OW");
+    return i > 0 && Is(l[i].letter, 'W') && l[i].vowel.empty() && !l[i].dagesh &&
+           (Is(l[i - 1].vowel, 'O') || l[i - 1].vowel == "OW");
 }
 
 }  // namespace
 
 std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to) {
+    std::string out;
+    AppendWordDisplayForm(out, letters, from, to);
+    return out;
+}
+
+void AppendWordDisplayForm(std::string& out, const LetterList& letters, size_t from, size_t to) {
     to = std::min(to, letters.size());
     // The word's last letter: the last record with a consonant (mark records after it do
     // not count). A letter before a maqaf also takes its final form.
@@ -137,41 +168,48 @@ std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to) {
         }
     }
 
-    std::string out;
+    // About four two-byte marks per letter: room for most words at once.
+    if (to > from) out.reserve(out.size() + 8 * (to - from));
     for (size_t i = from; i < to; ++i) {
         const strucHebChar& c = letters[i];
         const bool last = i == lastLetter || c.maqaf;
         std::string spacing;  // paseq and sof pasuq follow the letter's marks
 
         if (const char32_t l = LetterCodePoint(c.letter, last)) {
-            out += Utf8(l);
-            if (c.dagesh) out += Utf8(kDagesh);
-            if (c.letter == "$") out += Utf8(kShinDot);
-            if (c.letter == "&") out += Utf8(kSinDot);
+            AppendUtf8(out, l);
+            if (c.dagesh) AppendUtf8(out, kDagesh);
+            if (Is(c.letter, '$')) AppendUtf8(out, kShinDot);
+            if (Is(c.letter, '&')) AppendUtf8(out, kSinDot);
         }
-        if (IsHolamVav(letters, i)) out += Utf8(kHolam);
+        if (IsHolamVav(letters, i)) AppendUtf8(out, kHolam);
         const bool holamMovesToVav = i + 1 < to && IsHolamVav(letters, i + 1);
         if (!holamMovesToVav)
-            if (const char32_t v = VowelCodePoint(c)) out += Utf8(v);
-        if (c.meteg) out += Utf8(kMeteg);
+            if (const char32_t v = VowelCodePoint(c)) AppendUtf8(out, v);
+        if (c.meteg) AppendUtf8(out, kMeteg);
 
         if (!c.accents.empty() && c.accents[0] == 'V') {
             // A V-mark is drawn as a meteg, except on the word's last letter.
-            if (i != lastLetter) out += Utf8(kMeteg);
+            if (i != lastLetter) AppendUtf8(out, kMeteg);
         } else {
             for (size_t k = 0; k + 1 < c.accents.size(); k += 2) {
-                const std::string_view code = std::string_view(c.accents).substr(k, 2);
-                if (code == "00") spacing += Utf8(kSofPasuq);
-                else if (code == "05") spacing += " " + Utf8(kPaseq);
-                else if (const char32_t a = AccentCodePoint(code)) out += Utf8(a);
+                const char tens = c.accents[k], units = c.accents[k + 1];
+                if (tens == '0' && units == '0') {
+                    AppendUtf8(spacing, kSofPasuq);
+                } else if (tens == '0' && units == '5') {
+                    spacing += ' ';
+                    AppendUtf8(spacing, kPaseq);
+                } else if (const char32_t a = AccentCodePoint(tens, units)) {
+                    AppendUtf8(out, a);
+                }
             }
         }
-        if (c.dot == "52") out += Utf8(0x05C4);
-        if (c.dot == "53") out += Utf8(0x05C5);
-        if (c.maqaf) out += Utf8(kMaqaf);
+        if (c.dot.size() == 2 && c.dot[0] == '5') {
+            if (c.dot[1] == '2') AppendUtf8(out, 0x05C4);
+            if (c.dot[1] == '3') AppendUtf8(out, 0x05C5);
+        }
+        if (c.maqaf) AppendUtf8(out, kMaqaf);
         out += spacing;
     }
-    return out;
 }
 
 std::string AccentCodeOfMark(char32_t cp) {

@@ -16,6 +16,8 @@ std::string WordDisplayForm(const LetterList& letters, size_t from, size_t to);
 inline std::string WordDisplayForm(const LetterList& letters) {
     return WordDisplayForm(letters, 0, letters.size());
 }
+// Appends that display text to `out` (the loader writes it after the word's leading blank).
+void AppendWordDisplayForm(std::string& out, const LetterList& letters, size_t from, size_t to);
 
 // The accent code a mark of the display form stands for (sof pasuq "00", a meteg "75", the
 // first code of a mark two codes share); empty for any other code point.
@@ -23,6 +25,7 @@ std::string AccentCodeOfMark(char32_t cp);
 
 // UTF-8 of one code point.
 std::string Utf8(char32_t cp);
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Reads the UTF-8 character that begins at `at`: its length in bytes, with its code point in
 // `cp`; 0 when no well-formed character begins there (a stray or cut-off byte).

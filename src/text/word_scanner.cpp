@@ -17,9 +17,20 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// True when a code is exactly the two characters given (codes are compared by their
+// characters: this runs for every byte of every word loaded).
+bool Is(const std::string& code, char first, char second) {
+    return code.size() == 2 && code[0] == first && code[1] == second;
+}
+
 // Prepositive accents stand before the consonant that carries them.
 bool IsPrepositive(const std::string& code) {
-    return code == "10" || code == "11" || code == "13" || code == "14";
+    return code.size() == 2 && code[0] == '1' && (code[1] == '0' || code[1] == '1' || code[1] == '3' || code[1] == '4');
+}
+
+// The gutturals, which take a chataf patach as it is written.
+bool IsGuttural(const std::string& letter) {
+    return letter.size() == 1 && (letter[0] == ')' || letter[0] == '(' || letter[0] == 'H' || letter[0] == 'X');
 }
 
 class Scanner {
@@ -28,8 +39,8 @@ public:
         letters_.reserve(expectedRecords);  // records are large: avoid moving them as the list grows
     }
 
-    void Feed(char c, bool extraBlank);
-    LetterList Finish();
+    void Feed(char c, bool closingBlank);
+    LetterList Finish() { return std::move(letters_); }
     bool SmallPrint() const { return smallPrint_; }
 
 private:
@@ -37,7 +48,7 @@ private:
 
     strucHebChar& Current() { return letters_.back(); }
     // One step of the state machine; false when the byte is to be looked at again.
-    bool Step(char c, bool extraBlank);
+    bool Step(char c, bool closingBlank);
     // The marks a record takes both as it opens and after its letter: bracket, V-mark,
     // ketiv/qere, accent digits, maqaf, shva and vowels. False for any other byte.
     bool Mark(char c);
@@ -49,19 +60,18 @@ private:
     std::string collected_;
     bool inComment_ = false;
     bool smallPrint_;
-    bool blankOpenedRecord_ = false;
 };
 
 void Scanner::Accent(const std::string& code) {
     strucHebChar& cur = Current();
-    if (code == "52" || code == "53") {
+    if (Is(code, '5', '2') || Is(code, '5', '3')) {
         cur.dot = code;
-    } else if (code == "95" || code == "75" || code == "35") {
+    } else if (Is(code, '9', '5') || Is(code, '7', '5') || Is(code, '3', '5')) {
         cur.meteg = true;
     } else {
         cur.accents += code;
     }
-    if (code == "00") {
+    if (Is(code, '0', '0')) {
         // Sof pasuq: the meteg nearest before it is the silluq. When that meteg stands on
         // the sof pasuq's own letter, the letter keeps "00": writing the silluq over it
         // would erase the verse end.
@@ -100,11 +110,13 @@ bool Scanner::Mark(char c) {
     return true;
 }
 
-bool Scanner::Step(char c, bool extraBlank) {
+bool Scanner::Step(char c, bool closingBlank) {
     switch (state_) {
         case kStart:
+            // The blank after the word's last byte closes the record before it and would open
+            // a record that nothing fills.
+            if (closingBlank) return true;
             letters_.emplace_back();
-            blankOpenedRecord_ = extraBlank;
             if (c == '{') {
                 collected_.clear();
                 state_ = kNote;
@@ -146,8 +158,7 @@ bool Scanner::Step(char c, bool extraBlank) {
             strucHebChar& cur = Current();
             state_ = kAfterLetter;
             if (c == 'A') {
-                const std::string& l = cur.letter;
-                if (l == ")" || l == "(" || l == "H" || l == "X") {
+                if (IsGuttural(cur.letter)) {
                     cur.vowel = ":A";
                 } else {
                     // A chataf patach under a letter that is not a guttural is read as a shva.
@@ -157,7 +168,7 @@ bool Scanner::Step(char c, bool extraBlank) {
                 return true;
             }
             if (c == 'E' || c == 'F') {
-                cur.vowel = std::string(":") + c;
+                cur.vowel.assign({':', c});
                 return true;
             }
             cur.vowel = ":";
@@ -193,7 +204,7 @@ bool Scanner::Step(char c, bool extraBlank) {
     return true;
 }
 
-void Scanner::Feed(char c, bool extraBlank) {
+void Scanner::Feed(char c, bool closingBlank) {
     if (inComment_ && c != '>' && c != '?' && c != '!' && c != '/' && c != '@') {
         collected_ += c;
         return;
@@ -226,22 +237,17 @@ void Scanner::Feed(char c, bool extraBlank) {
             break;
     }
     // A step that looks at the byte again changes state, so this ends within a few rounds.
-    while (!Step(c, extraBlank)) {
+    while (!Step(c, closingBlank)) {
     }
-}
-
-LetterList Scanner::Finish() {
-    if (blankOpenedRecord_ && !letters_.empty()) letters_.pop_back();
-    return std::move(letters_);
 }
 
 }  // namespace
 
 LetterList ScanWord(std::string_view text, size_t first, size_t last, bool& smallPrint) {
     if (first < text.size() && text[first] == '\n') ++first;
-    // About one record per consonant or mark, and one for the closing blank (opened, then
-    // dropped). Records are large: a word's list is not made bigger than it needs.
-    size_t expected = 1;
+    // About one record per consonant or mark. Records are large: a word's list is not made
+    // bigger than it needs.
+    size_t expected = 0;
     for (size_t i = first; i <= last && i < text.size(); ++i)
         if (!IsVowelCode(text[i]) && !IsDigit(text[i]) && text[i] != '.') ++expected;
     Scanner s(smallPrint, expected);

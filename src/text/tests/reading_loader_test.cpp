@@ -365,6 +365,31 @@ TEST(ReadingLoader, TranslationKeysPadOneDigitNumbers) {
     EXPECT_EQ(loader.TranslationLine(3), "");
 }
 
+TEST(ReadingLoader, TranslationKeysAreFoundWhereTheyFirstStand) {
+    // A key stands wherever its digits do, also inside a longer number or a line's text.
+    struct Case {
+        int chapter, verse;
+        const char* line;
+    };
+    const Case cases[] = {
+        {1, 2, "01:02 Second.\r"},
+        {119, 176, "119:176 and 07:08.\r"},
+        {19, 17, "19:176 and 07:08.\r"},
+        {119, 17, "119:176 and 07:08.\r"},
+        {7, 8, "07:08.\r"},
+        {11, 17, nullptr},
+        {1, 1760, nullptr},
+        {-1, 1, nullptr},
+    };
+    TWordTable table;
+    TReadingLoader loader(kData, table);
+    loader.ReadBook("NUM");
+    for (const Case& c : cases) {
+        const int n = loader.FindTranslationLine(c.chapter, c.verse);
+        EXPECT_EQ(n == 0 ? "" : loader.TranslationLine(n), c.line ? c.line : "") << c.chapter << ":" << c.verse;
+    }
+}
+
 TEST(BookFacts, VerseEndKinds) {
     struct Case {
         const char* book;
