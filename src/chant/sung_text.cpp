@@ -1,6 +1,7 @@
 #include "sung_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -18,7 +19,7 @@ namespace {
 class Piece {
 public:
     // The longest mark "<length,Tpitch>": two numbers of up to 11 characters, a tone
-    // digit and three brackets.
+    // digit, the brackets and the comma.
     static constexpr size_t kMarkRoom = 26;
 
     // Room for `room` characters.
@@ -49,10 +50,10 @@ public:
         Text(length);
         *at_++ = ',';
         *at_++ = tone;
-        char digits[11];
-        const char* end = std::to_chars(digits, digits + sizeof digits, hz).ptr;
-        for (auto n = end - digits; n < 3; ++n) *at_++ = '0';
-        at_ = std::copy(static_cast<const char*>(digits), end, at_);
+        // Zeros for a number written with fewer than three characters ("7" -> "007", "-5" -> "0-5").
+        const int missing = hz >= 100 || hz <= -10 ? 0 : hz >= 10 || hz < 0 ? 1 : 2;
+        at_ = std::fill_n(at_, missing, '0');
+        Number(hz);
         *at_++ = '>';
     }
 
@@ -77,10 +78,28 @@ std::optional<std::pair<std::string_view, std::string_view>> SplitAtSecondPhonem
     return std::make_pair(text.substr(0, at), text.substr(at, 32));
 }
 
+int FrequencyOf(double pitch) { return static_cast<int>(std::nearbyint(13.75 * std::exp2((pitch + 26.0) / 12.0))); }
+
+// Sung pitches lie on half tones and the quarter tones between them, within a few octaves
+// of the voice: their frequencies are worked out once, by the same formula, and looked up
+// by quarter tone (twice the pitch).
+constexpr int kLowestQuarterTone = -128;  // pitch -64
+constexpr int kQuarterTones = 384;        // up to pitch 127.5
+
 }  // namespace
 
 int HzOfPitch(double pitch) {
-    return static_cast<int>(std::nearbyint(13.75 * std::exp2((pitch + 26.0) / 12.0)));
+    static const std::array<int, kQuarterTones> table = [] {
+        std::array<int, kQuarterTones> hz{};
+        for (int i = 0; i < kQuarterTones; ++i) hz[i] = FrequencyOf((kLowestQuarterTone + i) / 2.0);
+        return hz;
+    }();
+    const double quarters = pitch * 2;
+    if (quarters >= kLowestQuarterTone && quarters < kLowestQuarterTone + kQuarterTones) {
+        const int q = static_cast<int>(quarters);
+        if (q == quarters) return table[q - kLowestQuarterTone];
+    }
+    return FrequencyOf(pitch);
 }
 
 std::string HzText(double pitch) { return std::to_string(HzOfPitch(pitch)); }

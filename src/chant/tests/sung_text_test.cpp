@@ -30,6 +30,7 @@ std::string RenderVowelNote(const std::string& first, const std::string& second,
 TEST(SungText, HzTextRoundsToWholeHertz) {
     const struct { double pitch; const char* hz; } rows[] = {
         {13, "131"}, {34, "440"}, {0, "62"}, {8, "98"}, {9, "104"}, {-30, "11"}, {13.5, "135"},
+        {13.3, "133"}, {130, "112640"}, {-64.5, "1"},  // between quarter tones, far above and below a voice
     };
     for (const auto& r : rows) EXPECT_EQ(HzText(r.pitch), r.hz) << r.pitch;
 }
@@ -113,6 +114,7 @@ TEST(SungText, VerseFallWritesTheModeDigitBeforeAThreeDigitFrequency) {
     EXPECT_EQ(VerseFall("~ah", 131), "~ah<10,3131>~ah<10,1131>");
     // 62 Hz must read as 062: "<10,362>" would be a fall at 362 Hz.
     EXPECT_EQ(VerseFall("~ah", 62), "~ah<10,3062>~ah<10,1062>");
+    EXPECT_EQ(VerseFall("~ah", 7), "~ah<10,3007>~ah<10,1007>");
 }
 
 TEST(SungText, SeededGeneratorRepeatsItsDraws) {
