@@ -19,7 +19,7 @@ std::string Colour(Rgb c) {
     return buf;
 }
 
-std::string NumberList(const std::array<int, strucHebChar::kMaxNotes>& values, int count) {
+std::string NumberList(const std::array<std::int16_t, strucHebChar::kMaxNotes>& values, int count) {
     std::string out = "[";
     for (int k = 0; k < count && k < strucHebChar::kMaxNotes; ++k) out += (k ? "," : "") + std::to_string(values[k]);
     return out + "]";

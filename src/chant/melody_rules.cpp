@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cctype>
+#include <string_view>
 
 namespace lyrasta {
 
@@ -118,7 +119,10 @@ int ChooseVariant(const std::vector<strucRuleVariant>& variants, const RuleConte
 bool IsTropeElement(const TXMLelement* e) { return e->Type() == TXMLelement::ntElement && e->AttributeCount() > 0; }
 
 // Both names of the verse-ending trope are sung as silluq.
-std::string LookupName(const std::string& trope) { return trope == "SOF_PASUK" ? "SILLUQ" : trope; }
+const std::string& LookupName(const std::string& trope) {
+    static const std::string silluq = "SILLUQ";
+    return trope == std::string_view("SOF_PASUK") ? silluq : trope;
+}
 
 }  // namespace
 
@@ -139,7 +143,10 @@ TStyleIndex::TStyleIndex(const TXMLelement* style) {
 
 const Melody* TStyleIndex::Find(const RuleContext& context) const {
     if (context.trope.empty()) return nullptr;
-    const auto it = tropes_.find(Upper(LookupName(context.trope)));
+    // The rules are indexed by upper-case name, as the song builder writes trope names.
+    const std::string& name = LookupName(context.trope);
+    const bool upper = std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    const auto it = upper ? tropes_.find(name) : tropes_.find(Upper(name));
     if (it == tropes_.end()) return nullptr;
     const int chosen = ChooseVariant(it->second, context);
     if (chosen < 0 || !it->second[chosen].notes) return nullptr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "chant/sung_text.h"
 
@@ -22,8 +23,12 @@ int Size(const Melody* m) { return m ? static_cast<int>(m->size()) : 0; }
 // so that a student does not learn to drag them.
 constexpr int kReducedVowelShare = 3;
 
+// The sung text of most letters with a vowel (a consonant onset and one note) fits in this.
+constexpr size_t kSungLetterRoom = 64;
+
 bool ReducedVowel(const strucHebChar& c) {
-    return (c.vowel == ":" && c.variant) || c.vowel == ":A" || c.vowel == ":F" || c.vowel == ":E";
+    const std::string_view v = c.vowel;
+    return (v == ":" && c.variant) || v == ":A" || v == ":F" || v == ":E";
 }
 
 // One pass over the letters singing one melody.
@@ -52,32 +57,29 @@ public:
     void Run() {
         const bool mainOnLast = in_.mainSyllable == syllables_;
         const bool hasPrevious = in_.previous != nullptr;
-        std::vector<Pass> passes;
         if (!in_.twoTropes) {
-            passes.push_back({in_.main, in_.mainSyllable,
-                              mainOnLast ? syllables_ - 1 : syllables_ - 2, mainOnLast,
-                              in_.previous, in_.rhythmFromPrevious && hasPrevious,
-                              in_.pitchFromPrevious && hasPrevious, 0});
+            RunPass({in_.main, in_.mainSyllable, mainOnLast ? syllables_ - 1 : syllables_ - 2, mainOnLast,
+                     in_.previous, in_.rhythmFromPrevious && hasPrevious, in_.pitchFromPrevious && hasPrevious,
+                     0},
+                    0);
         } else {
-            passes.push_back({in_.first, in_.firstSyllable, in_.firstSyllable - 1, true,
-                              in_.previous, in_.rhythmFromPrevious && hasPrevious,
-                              in_.pitchFromPrevious && hasPrevious, 1});
+            const size_t second =
+                RunPass({in_.first, in_.firstSyllable, in_.firstSyllable - 1, true, in_.previous,
+                         in_.rhythmFromPrevious && hasPrevious, in_.pitchFromPrevious && hasPrevious, 1},
+                        0);
             const int rest = syllables_ - in_.firstSyllable;
-            passes.push_back({in_.main, in_.mainSyllable, mainOnLast ? rest - 1 : rest - 2,
-                              mainOnLast, in_.first, in_.rhythmFromFirst, in_.pitchFromFirst, 2});
-        }
-        size_t start = 0;
-        for (const Pass& pass : passes) {
-            if (start >= letters_.size()) break;
-            start = RunPass(pass, start);
+            if (second < letters_.size())
+                RunPass({in_.main, in_.mainSyllable, mainOnLast ? rest - 1 : rest - 2, mainOnLast, in_.first,
+                         in_.rhythmFromFirst, in_.pitchFromFirst, 2},
+                        second);
         }
         // The verse ends on this word: its last sung vowel falls, though the mark stands on
         // a last letter that is seldom voiced.
         if (EndsVerse(letters_) && lastNote_)
-            lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, current_));
+            lastNote_->synth.insert(lastNoteEnd_, VerseFall(SplitVowel(lastNote_->vowelSound).second, HzOfPitch(current_)));
         strucHebChar& last = letters_.back();
         const double pause = in_.pauseDivisor > 0 ? beat_ / in_.pauseDivisor / 2 : beat_ / 100.0 / 2;
-        last.synth += "_<" + std::to_string(RoundEven(pause)) + ",>";
+        last.synth.append("_<").append(std::to_string(RoundEven(pause))).append(",>");
     }
 
 private:
@@ -100,6 +102,9 @@ private:
             if (i != start && c.sylStart) ++syllable_;
             if (pass.number != 2 || !sameSyllable_) {
                 c.noteCount = 0;
+                // Room for the onset and a note, made once: growing the text piece by piece
+                // moved it to new memory two or three times for most sung letters.
+                if (!c.vowelSound.empty()) c.synth.reserve(kSungLetterRoom);
                 c.synth += c.consonant;
                 if (!c.consonant.empty()) pending_ = true;
             }
@@ -129,7 +134,7 @@ private:
             }
             if (!c.extra.empty()) {
                 c.synth += c.extra;
-                AppendConsonant(c.synth, c.extra, c.letter, c.dagesh, current_);
+                AppendConsonant(c.synth, c.extra, c.letter, c.dagesh, HzOfPitch(current_));
             }
         }
         return letters_.size();
@@ -172,8 +177,8 @@ private:
         c.noteCount = p;
     }
 
-    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, const std::string& first,
-                    const std::string& second, int& p) {
+    void SingUpbeat(strucHebChar& c, int i, const MelodyNote& n, std::string_view first, std::string_view second,
+                    int& p) {
         const Pass& pass = *pass_;
         int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
@@ -187,8 +192,10 @@ private:
         }
         double pitch = n.pitch;
         if (pass.pitchLink && i == 0 && Size(pass.before) > 0) pitch = pass.before->back().pitch;
-        RenderPending(c, pitch + in_.pitchOffset);
-        AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, pitch + in_.pitchOffset);
+        // The consonant's onset and the vowel are sung at one frequency, worked out once.
+        const int hz = HzOfPitch(pitch + in_.pitchOffset);
+        RenderPending(c, hz);
+        AppendVowelNote(c.synth, first, n.tied ? first : second, std::max(20, ms), false, hz);
         Store(c, pitch, length, p);
     }
 
@@ -242,14 +249,15 @@ private:
 
     // A note of the stressed syllable or after it; `slow` lengthens the beat divisor
     // (a syllable after the stress that is not the word's last is sung three times faster).
-    void SingNote(strucHebChar& c, const MelodyNote& n, const std::string& first,
-                  const std::string& ending, bool ornament, int slow, int& p) {
+    void SingNote(strucHebChar& c, const MelodyNote& n, std::string_view first, std::string_view ending,
+                  bool ornament, int slow, int& p) {
         if (ReducedVowel(c)) slow *= kReducedVowelShare;
         const int length = NoteDivisor(n);
         int ms = RoundEven(static_cast<double>(beat_) / length);
         if (slow != 1) ms = RoundEven(static_cast<double>(ms) / slow);
-        RenderPending(c, n.pitch + in_.pitchOffset);
-        AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, n.pitch + in_.pitchOffset);
+        const int hz = HzOfPitch(n.pitch + in_.pitchOffset);
+        RenderPending(c, hz);
+        AppendVowelNote(c.synth, first, ending, std::max(20, ms), ornament, hz);
         Store(c, n.pitch, length * slow, p);
     }
 
@@ -258,9 +266,7 @@ private:
         lastNote_ = &c;
         lastNoteEnd_ = c.synth.size();
         if (p < strucHebChar::kMaxNotes && length != 0) {
-            c.pitches[p] = static_cast<int>(pitch);
-            c.quarterUp[p] = pitch - c.pitches[p] >= 0.25;
-            c.lengths[p] = length;
+            c.SetNote(p, pitch, length);
             ++p;
         }
     }
@@ -273,16 +279,18 @@ private:
         pending_ = false;
     }
 
-    void RenderPending(strucHebChar& c, double pitch) {
+    void RenderPending(strucHebChar& c, int hz) {
         if (!pending_) return;
-        AppendConsonant(c.synth, LastToken(c.synth), c.letter, c.dagesh, pitch);
+        // A copy (a phoneme is short): the onset is appended to the text it is read from.
+        const std::string consonant(LastToken(c.synth));
+        AppendConsonant(c.synth, consonant, c.letter, c.dagesh, hz);
         pending_ = false;
     }
 
     // A consonant after the vowel of its syllable, or one without a vowel of its own,
     // takes the pitch last sung; a word-initial one waits for a note.
     void RenderPendingAfterVowel(strucHebChar& c) {
-        if (!c.initial) RenderPending(c, current_);
+        if (!c.initial && pending_) RenderPending(c, HzOfPitch(current_));
     }
 
     LetterList& letters_;
@@ -305,7 +313,8 @@ private:
 
 bool EndsVerse(const LetterList& letters) {
     return std::any_of(letters.begin(), letters.end(), [](const strucHebChar& c) {
-        return c.accents == "00" || c.accents.find("V:") != std::string::npos;
+        const std::string_view accents = c.accents;
+        return accents == "00" || accents.find("V:") != std::string_view::npos;
     });
 }
 

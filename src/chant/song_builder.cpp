@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
 #include <span>
-#include <tuple>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "chant/melody_rules.h"
@@ -14,6 +14,8 @@
 #include "text/trope_definitions.h"
 
 namespace lyrasta {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -63,16 +65,18 @@ bool NoPretonic(const strucWordTropes& t) {
     return (t.finalStress && t.syllables == 1) || (!t.finalStress && t.syllables == 2);
 }
 
+const std::string kNone;
+
 // The trope a word is sung with first: its second trope when it has one.
-std::string FirstSung(const SungWord* w) {
-    if (!w) return {};
+const std::string& FirstSung(const SungWord* w) {
+    if (!w) return kNone;
     return w->tropes.second.name.empty() ? w->tropes.main.name : w->tropes.second.name;
 }
 
 // The trope of a word as a neighbour before: a pesik word is heard by its second trope.
-std::string HeardBefore(const SungWord* w) {
-    if (!w) return {};
-    return w->tropes.main.name == "PESIK" ? w->tropes.second.name : w->tropes.main.name;
+const std::string& HeardBefore(const SungWord* w) {
+    if (!w) return kNone;
+    return w->tropes.main.name == "PESIK"sv ? w->tropes.second.name : w->tropes.main.name;
 }
 
 }  // namespace
@@ -107,7 +111,7 @@ int SongOfMosesMarkers(int chapter, int verse, bool sofPasuk, bool afterEtnachta
 }
 
 int Journey(const std::string& book, int chapter, int verse) {
-    if (book != "NUM") return 0;
+    if (book != "NUM"sv) return 0;
     if (chapter == 10 && OneOf(verse, {15, 19, 23, 27})) return 1;
     if (chapter == 10 && OneOf(verse, {16, 20, 24})) return 2;
     if (chapter == 33 && OneOf(verse, {11, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 41, 43, 45})) return 1;
@@ -116,18 +120,18 @@ int Journey(const std::string& book, int chapter, int verse) {
 }
 
 bool CreationDay(const std::string& title, int group, const std::string& book, int chapter, int verse) {
-    return title.find("Simchas Torah") != std::string::npos && group == 1 && book == "GEN" && chapter == 1 &&
+    return title.find("Simchas Torah") != std::string::npos && group == 1 && book == "GEN"sv && chapter == 1 &&
            OneOf(verse, {5, 8, 13, 19, 23, 31});
 }
 
 namespace {
 
 bool EndsGroup(const std::string& trope) {
-    static const char* const lords[] = {
+    static constexpr std::string_view lords[] = {
         "SOF_PASUK", "SILLUQ", "ETNACHTA", "ZAKEF_KATON", "SEGOL", "TEVIR", "REVIA", "GERESH",
         "GERSHAYIM", "PAZER", "TELISHA_GEDOLA", "KARNEI_FARAH", "ZAKEF_GADOL", "SHALSHELET",
     };
-    return std::any_of(std::begin(lords), std::end(lords), [&](const char* t) { return trope == t; });
+    return std::any_of(std::begin(lords), std::end(lords), [&](std::string_view t) { return trope == t; });
 }
 
 class Builder {
@@ -231,10 +235,10 @@ private:
         positionInVerse_ = startOfVerse ? words : positionInVerse_ + words;
         const bool sofPasuk = w.group == 1 || w.group == 4;
 
-        const SpecialMelody special = SpecialMelodies(book + std::to_string(chapter) + ":" + std::to_string(verse), first);
+        const SpecialMelody special = SpecialMelodies(book, chapter, verse, first);
         table_.SetUnderline(w.item, special.marked);
 
-        const int markers = book == "EXO" ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
+        const int markers = book == "EXO"sv ? SongOfMosesMarkers(chapter, verse, sofPasuk, w.afterEtnachta, w.group) : 0;
         const bool creationDay = CreationDay(params_.title, w.group, book, chapter, verse);
         const int journey = Journey(book, chapter, verse);
 
@@ -243,22 +247,22 @@ private:
         if (next) ReadLegarmeh(*next);
 
         // Neighbour tropes
-        const std::string before = HeardBefore(prev);
+        const std::string& before = HeardBefore(prev);
         std::string beforeThat;
-        if (prev && prev->tropes.main.name == "PESIK") beforeThat = lastBeforeThat_;
+        if (prev && prev->tropes.main.name == "PESIK"sv) beforeThat = lastBeforeThat_;
         else if (prev) beforeThat = prev->tropes.second.name.empty() ? HeardBefore(prev2) : prev->tropes.second.name;
-        const std::string after = FirstSung(next);
+        const std::string& after = FirstSung(next);
         std::string afterThat;
         if (next && !next->tropes.second.name.empty())
-            afterThat = next->tropes.main.name != "PESIK" ? next->tropes.main.name : FirstSung(next2);
+            afterThat = next->tropes.main.name != "PESIK"sv ? next->tropes.main.name : FirstSung(next2);
         else if (next)
             afterThat = FirstSung(next2);
 
         const std::string& M = w.tropes.main.name;
         const std::string& S = w.tropes.second.name;
         const std::string position = EndsGroup(M) || lastPosition_.empty() ? "END"
-                                     : lastPosition_ == "END"                ? "START"
-                                                                              : "MIDDLE";
+                                     : lastPosition_ == "END"sv              ? "START"
+                                                                             : "MIDDLE";
 
         RuleContext base;
         base.tropeBefore = before;
@@ -279,7 +283,7 @@ private:
         base.tropeGroup = w.group;
 
         // Melodies
-        const bool melodyItem = Upper(special.itemType) == "MELODY";
+        const bool melodyItem = Upper(special.itemType) == "MELODY"sv;
         const Melody* mainMelody = nullptr;
         const Melody* secondMelody = nullptr;
         int elision = 0;
@@ -291,11 +295,11 @@ private:
             c.tropeBeforeThat = before;
             c.onOneWord = true;
             mainMelody = Lookup(c);
-        } else if (M == "PESIK") {
+        } else if (M == "PESIK"sv) {
             RuleContext c = base;
             c.trope = S;
             secondMelody = Lookup(c);
-        } else if (!S.empty() && S != M && S != "METEG") {
+        } else if (!S.empty() && S != M && S != "METEG"sv) {
             RuleContext c = base;
             c.trope = M;
             c.tropeBefore = S;
@@ -362,61 +366,61 @@ private:
             place(mainMelody, mainSyl);
             p.adjustHighMileil = false;
             p.pauseDivisor = mDisj ? PauseDivisor(M) : 6;
-        } else if (M != S && mc == "00" && !sc.empty() && sc != "73") {
+        } else if (M != S && mc == "00"sv && !sc.empty() && sc != "73"sv) {
             note = nameOfS() + kCrLf;
             place(secondMelody, secondSyl);
             linkToPrevious();
-        } else if (M != S && mc == "05" && !sc.empty()) {
+        } else if (M != S && mc == "05"sv && !sc.empty()) {
             note = nameOfS() + kCrLf;
             place(secondMelody, secondSyl);
             linkToPrevious();
             p.pauseDivisor = 8;
         } else if (M != S && !mc.empty() && !sc.empty() &&
-                   (!(mDisj && sDisj) || (M == "ZAKEF_KATON" && S == "PASHTA")) && S != "METEG" &&
-                   S != "SILLUQ" && M != "SILLUQ") {
+                   (!(mDisj && sDisj) || (M == "ZAKEF_KATON"sv && S == "PASHTA"sv)) && S != "METEG"sv &&
+                   S != "SILLUQ"sv && M != "SILLUQ"sv) {
             note = nameOfS() + " with " + nameOfM() + "." + kCrLf;
             placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
             linkToPrevious();
             p.rhythmFromFirst = params_.assimilateRhythm && !sDisj;
             p.pitchFromFirst = params_.assimilatePitch && !sDisj;
             p.pauseDivisor = lordPause;
-        } else if (M == "PASHTA" && S == "DOUBLE_PASHTA") {
+        } else if (M == "PASHTA"sv && S == "DOUBLE_PASHTA"sv) {
             note = nameOfS() + "." + kCrLf;
             placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
-        } else if (M != S && !mc.empty() && !sc.empty() && mDisj && sDisj && M != "ZAKEF_KATON" &&
-                   M != "ETNACHTA" && M != "SILLUQ" && S != "DOUBLE_PASHTA") {
+        } else if (M != S && !mc.empty() && !sc.empty() && mDisj && sDisj && M != "ZAKEF_KATON"sv &&
+                   M != "ETNACHTA"sv && M != "SILLUQ"sv && S != "DOUBLE_PASHTA"sv) {
             note = nameOfM() + " with " + nameOfS() + "." + kCrLf +
                    "Note: The two lord tropes on one word are switched when sung." + kCrLf;
             placeTwo(mainMelody, secondSyl, secondMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
-        } else if ((M == "ETNACHTA" || M == "SILLUQ") && S == "TIPCHA") {
+        } else if ((M == "ETNACHTA"sv || M == "SILLUQ"sv) && S == "TIPCHA"sv) {
             note = nameOfM() + " with " + nameOfS() + "." + kCrLf + "Note: The " + nameOfS() + " on the same word as " +
                    nameOfM() + " is called a MAYELA, but is chanted like a " + nameOfS() + "." + kCrLf;
             placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
-        } else if (M == "SILLUQ" && S == "MERCHA") {
+        } else if (M == "SILLUQ"sv && S == "MERCHA"sv) {
             note = nameOfM() + " with " + nameOfS() + ".";
             placeTwo(secondMelody, secondSyl, mainMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = PauseDivisor(M);
-        } else if (M == S && !mc.empty() && w.tropes.main.placement == "LEFT") {
+        } else if (M == S && !mc.empty() && w.tropes.main.placement == "LEFT"sv) {
             note = nameOfS() + " always appears to left of a word. The " + nameOfS() +
                    " on the right indicates the syllable where the trope is sung." + kCrLf;
             place(mainMelody, secondSyl);
             linkToPrevious();
             p.pauseDivisor = lordPause;
-        } else if (M == S && !mc.empty() && w.tropes.main.placement == "RIGHT") {
+        } else if (M == S && !mc.empty() && w.tropes.main.placement == "RIGHT"sv) {
             note = nameOfM() + " always appears to right of a word. The " + nameOfM() +
                    " on the left indicates the syllable where the trope is sung." + kCrLf;
             place(mainMelody, mainSyl);
             linkToPrevious();
             p.pauseDivisor = lordPause;
             mayElide = true;
-        } else if ((S.empty() || S == "METEG" || S == "SILLUQ" || S == M) && !M.empty()) {
+        } else if ((S.empty() || S == "METEG"sv || S == "SILLUQ"sv || S == M) && !M.empty()) {
             // A trope written twice on a word (not one of the position-marking doubles
             // above) is sung once, like a single trope.
             note = nameOfM() + "." + kCrLf;
@@ -440,7 +444,7 @@ private:
             last.comment += note;
             if (mayElide && elision != 0 && next) {
                 RuleContext e = base;
-                e.trope = next->tropes.main.name == "PESIK" ? next->tropes.second.name : next->tropes.main.name;
+                e.trope = next->tropes.main.name == "PESIK"sv ? next->tropes.second.name : next->tropes.main.name;
                 e.tropeBefore = M;
                 e.tropeBeforeThat = before;
                 e.tropeAfter = afterThat;
@@ -469,25 +473,21 @@ private:
         bool marked = false;    // the word is underlined as having a special note
     };
 
-    // The style's special-melody items of the verse `key` for the word at the current
-    // position: an attribute for its melody, a whole verse melody, or a tip. Every item
-    // of the verse is examined; a later one overrides an earlier one.
-    SpecialMelody SpecialMelodies(const std::string& key, strucHebChar& first) {
+    // The style's special-melody items of a verse for the word at the current position: an
+    // attribute for its melody, a whole verse melody, or a tip. Every item of the verse is
+    // examined; a later one overrides an earlier one.
+    SpecialMelody SpecialMelodies(const std::string& book, int chapter, int verse, strucHebChar& first) {
         SpecialMelody found;
-        const auto& locations = styles_.SpecialMelodyLocations();
-        const auto& items = styles_.SpecialMelodyItems();
-        for (size_t i = 0; i < locations.size() && i < items.size(); ++i) {
-            if (!SameNoCase(locations[i], key)) continue;
-            const TXMLelement* item = items[i];
+        for (const TXMLelement* item : VerseItems(book, chapter, verse)) {
             found.itemType = Attribute(item, "TYPE");
             const bool inRange = Number(Attribute(item, "STARTWORD")) <= positionInVerse_ &&
                                  positionInVerse_ <= Number(Attribute(item, "ENDWORD"));
             const std::string type = Upper(found.itemType);
-            if (type == "ATTRIB" || type == "MELODY") {
+            if (type == "ATTRIB"sv || type == "MELODY"sv) {
                 if (!inRange) {
                     found.attribute.clear();
                     found.itemType.clear();
-                } else if (type == "ATTRIB") {
+                } else if (type == "ATTRIB"sv) {
                     found.attribute = Attribute(item, "VALUE");
                     first.comment += "[Use " + found.attribute + " melody for this word.]";
                     found.marked = true;
@@ -496,7 +496,7 @@ private:
                     first.comment = "[A special melody is used for this verse.]";
                     found.marked = true;
                 }
-            } else if (type == "TIP" && inRange) {
+            } else if (type == "TIP"sv && inRange) {
                 first.comment += "[" + Attribute(item, "TIP") + "]";
                 found.marked = true;
             }
@@ -504,19 +504,39 @@ private:
         return found;
     }
 
+    // The special-melody items of a verse, in the style's order. They are searched for once
+    // per verse (and again when the style changes): most verses have none.
+    const std::vector<const TXMLelement*>& VerseItems(const std::string& book, int chapter, int verse) {
+        const TXMLelement* style = styles_.CurrentStyle();
+        if (style == verseItemsStyle_ && book == verseItemsBook_ && chapter == verseItemsChapter_ &&
+            verse == verseItemsVerse_)
+            return verseItems_;
+        verseItemsStyle_ = style;
+        verseItemsBook_ = book;
+        verseItemsChapter_ = chapter;
+        verseItemsVerse_ = verse;
+        verseItems_.clear();
+        const std::string key = book + std::to_string(chapter) + ":" + std::to_string(verse);
+        const auto& locations = styles_.SpecialMelodyLocations();
+        const auto& items = styles_.SpecialMelodyItems();
+        for (size_t i = 0; i < locations.size() && i < items.size(); ++i)
+            if (SameNoCase(locations[i], key)) verseItems_.push_back(items[i]);
+        return verseItems_;
+    }
+
     // A munach before a pesik on the next word: legarmeh (a lord of its own) or a plain
     // servant, by the Masoretic bracket mark or, before revia, by the setting.
     void ReadLegarmeh(SungWord& next) {
-        if (next.tropes.main.name != "PESIK") return;
+        if (next.tropes.main.name != "PESIK"sv) return;
         const std::string& bracket = next.Letters().back().bracket;
-        if (bracket == "+") {
+        if (bracket == "+"sv) {
             next.tropes.second.name = "MUNACH_LEGARMEH";
             next.Head().comment += std::string("Masoretic note: This munach is Legarmeh") + kCrLf;
-        } else if (bracket == "-") {
+        } else if (bracket == "-"sv) {
             next.tropes.second.name = "MUNACH";
             next.Head().comment += std::string("Masoretic note: This munach is not Legarmeh") + kCrLf;
-        } else if (next.group == 7 && next.tropes.second.name == "MUNACH" &&
-                   (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH")) {
+        } else if (next.group == 7 && next.tropes.second.name == "MUNACH"sv &&
+                   (!params_.notLegarmehBeforeRevia || lastAfterThat_ == "MUNACH"sv)) {
             next.tropes.second.name = "MUNACH_LEGARMEH";
         }
     }
@@ -534,10 +554,17 @@ private:
     // The Latin name of a trope in the current style's naming, before the trope `context`.
     // Found once per build for each case: the naming's entries are searched by name.
     const std::string& TropeName(const std::string& trope, const std::string& context, bool finalStress) {
-        const auto key = std::make_tuple(styles_.CurrentEncoding(), trope, context, finalStress);
-        auto it = names_.find(key);
+        // The names found are kept by the naming they come from; most words ask for a name
+        // already found, so the key is written into one buffer and looked up by hash.
+        const TXMLelement* encoding = styles_.CurrentEncoding();
+        if (encoding != namesEncoding_) {
+            names_.clear();
+            namesEncoding_ = encoding;
+        }
+        nameKey_.assign(trope).append(1, '\0').append(context).append(1, finalStress ? '1' : '0');
+        auto it = names_.find(nameKey_);
         if (it == names_.end())
-            it = names_.emplace(key, TropeNameIn(std::get<0>(key), trope, context, finalStress).latin).first;
+            it = names_.emplace(nameKey_, TropeNameIn(encoding, trope, context, finalStress).latin).first;
         return it->second;
     }
 
@@ -551,10 +578,10 @@ private:
     bool SwitchSecondMelody(const std::string& book, int chapter, int verse) {
         if (styles_.AuxType().empty()) return true;
         int want = -1;
-        if (book == "ISA" && chapter == 1) {
+        if (book == "ISA"sv && chapter == 1) {
             if (verse >= 2 && verse <= 26) want = 1;
             else if (verse == 1 || verse == 27) want = 0;
-        } else if (book == "JER") {
+        } else if (book == "JER"sv) {
             if (chapter == 8 && verse == 13) want = 1;
             else if (chapter == 9 && verse == 22) want = 0;
         }
@@ -572,7 +599,9 @@ private:
     const strucSongParams& params_;
     const MessageFunc& message_;
     std::vector<SungWord> words_;
-    std::map<std::tuple<const TXMLelement*, std::string, std::string, bool>, std::string> names_;
+    std::unordered_map<std::string, std::string> names_;  // trope names of the naming `namesEncoding_`
+    const TXMLelement* namesEncoding_ = nullptr;
+    std::string nameKey_;
     Melody recitation_;
     int basePitch_ = 0;
     int pitchOffset_ = 0;
@@ -580,6 +609,10 @@ private:
     int lastChapter_ = 0, lastVerse_ = 0;
     int positionInVerse_ = 0;
     std::string lastPosition_, lastBeforeThat_, lastAfterThat_;
+    std::vector<const TXMLelement*> verseItems_;  // the special-melody items of this verse
+    const TXMLelement* verseItemsStyle_ = nullptr;
+    std::string verseItemsBook_;
+    int verseItemsChapter_ = -1, verseItemsVerse_ = -1;
 };
 
 }  // namespace

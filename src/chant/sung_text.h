@@ -8,6 +8,7 @@
 // digits "1" / "3" before the Hz.
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace lyrasta {
@@ -17,24 +18,25 @@ namespace lyrasta {
 int HzOfPitch(double pitch);
 std::string HzText(double pitch);
 
-// The last phoneme of a text: from its last "~" that is not the final character.
-std::string LastToken(const std::string& text);
+// The last phoneme of a text: from its last "~" that is not the final character. The view
+// points into `text`.
+std::string_view LastToken(std::string_view text);
 
 // A vowel sound cut into the part sung at the note's onset and the part it ends on
-// (a diphthong such as "~oy~yx" glides into its second phoneme).
-std::pair<std::string, std::string> SplitVowel(const std::string& vowel);
+// (a diphthong such as "~oy~yx" glides into its second phoneme). The views point into
+// `vowel` or at constant text, never at a temporary.
+std::pair<std::string_view, std::string_view> SplitVowel(std::string_view vowel);
 
-// Appends to `out` the onset of a consonant `text` sung at a pitch; nothing when the text
-// is already rendered. (`text` must not be part of `out`.)
-void AppendConsonant(std::string& out, const std::string& text, const std::string& letter, bool dagesh,
-                     double pitch);
+// Appends to `out` the onset of a consonant `text` sung at `hz` (HzOfPitch); nothing when
+// the text is already rendered. (`text` must not be part of `out`.)
+void AppendConsonant(std::string& out, std::string_view text, std::string_view letter, bool dagesh, int hz);
 
-// Appends to `out` one note on a vowel: onset part `first`, ending part `second`, lasting
-// `durationMs`.
-void AppendVowelNote(std::string& out, const std::string& first, const std::string& second, int durationMs,
-                     bool ornament, double pitch);
+// Appends to `out` one note on a vowel at `hz` (HzOfPitch): onset part `first`, ending
+// part `second`, lasting `durationMs`. (Neither part may be part of `out`.)
+void AppendVowelNote(std::string& out, std::string_view first, std::string_view second, int durationMs,
+                     bool ornament, int hz);
 
-// The fall of the voice at the end of a verse, sung on the vowel's ending part.
-std::string VerseFall(const std::string& second, double pitch);
+// The fall of the voice at the end of a verse from `hz`, sung on the vowel's ending part.
+std::string VerseFall(std::string_view second, int hz);
 
 }  // namespace lyrasta

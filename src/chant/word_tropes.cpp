@@ -1,6 +1,7 @@
 #include "word_tropes.h"
 
 #include <array>
+#include <string_view>
 
 #include "text/trope_codes.h"
 
@@ -59,9 +60,10 @@ strucWordTropes WordTropes(const LetterList& letters) {
     auto [main, second, third] = std::move(accents);
 
     // Marks that only show position or pause drop out, so the trope before them counts.
-    const bool drop = (main.code == "05" && !third.code.empty()) ||
-                      (main.code == "03" && second.code == "33" && third.code == "70") ||
-                      (main.code == "00" && second.code == "75" && (third.code == "73" || third.code == "71"));
+    using namespace std::string_view_literals;
+    const bool drop = (main.code == "05"sv && !third.code.empty()) ||
+                      (main.code == "03"sv && second.code == "33"sv && third.code == "70"sv) ||
+                      (main.code == "00"sv && second.code == "75"sv && (third.code == "73"sv || third.code == "71"sv));
     if (drop) {
         main = second;
         second = third;
@@ -77,13 +79,13 @@ strucWordTropes WordTropes(const LetterList& letters) {
 
     // A prepositive trope shown once stands before the word, not on its stressed syllable:
     // its figure is sung where the word is stressed.
-    if ((w.main.name == "TELISHA_GEDOLA" || w.main.name == "YETIV") && w.second.name != w.main.name &&
+    if ((w.main.name == "TELISHA_GEDOLA"sv || w.main.name == "YETIV"sv) && w.second.name != w.main.name &&
         stressed > 0)
         w.main.syllable = stressed;
 
     // Telisha gedola with gershayim is sung as gershayim after a telisha gedola.
-    if (w.main.name == "TELISHA_GEDOLA_AND_GERSHAYIM" ||
-        (w.main.name == "GERSHAYIM" && w.second.name == "TELISHA_GEDOLA")) {
+    if (w.main.name == "TELISHA_GEDOLA_AND_GERSHAYIM"sv ||
+        (w.main.name == "GERSHAYIM"sv && w.second.name == "TELISHA_GEDOLA"sv)) {
         w.main.code = "62";
         w.second.code = "14";
         w.second.syllable = w.main.syllable;
@@ -94,9 +96,10 @@ strucWordTropes WordTropes(const LetterList& letters) {
 }
 
 double PauseDivisor(const std::string& trope) {
-    if (trope == "SOF_PASUK") return 0.625;
-    if (trope == "ETNACHTA") return 2;
-    for (const char* t : {"ZAKEF_GADOL", "ZAKEF_KATON", "SHALSHELET", "PAZER", "SEGOL"})
+    using namespace std::string_view_literals;
+    if (trope == "SOF_PASUK"sv) return 0.625;
+    if (trope == "ETNACHTA"sv) return 2;
+    for (std::string_view t : {"ZAKEF_GADOL"sv, "ZAKEF_KATON"sv, "SHALSHELET"sv, "PAZER"sv, "SEGOL"sv})
         if (trope == t) return 4;
     if (trope.compare(0, 2, "Vl") == 0) return 4;
     return 6;

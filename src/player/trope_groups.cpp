@@ -7,6 +7,7 @@ namespace lyrasta {
 
 namespace {
 
+using namespace std::string_view_literals;
 using Codes = std::vector<std::string_view>;
 
 const Codes kSofPasukServants = {"73", "71"};
@@ -95,16 +96,16 @@ void AssignTropeGroups(TWordTable& table, bool notLegarmehBeforeRevia) {
         if (const LetterList* letters = table.OwnLetters(i); letters && !letters->empty()) {
             bracket = letters->back().bracket;
             paseq = std::any_of(letters->begin(), letters->end(),
-                                [](const strucHebChar& c) { return c.accents == "05"; });
+                                [](const strucHebChar& c) { return c.accents == "05"sv; });
             for (auto c = letters->rbegin(); c != letters->rend(); ++c) {
-                if (!c->accents.empty() && c->accents != "05") {
+                if (!c->accents.empty() && c->accents != "05"sv) {
                     accents = c->accents;
                     break;
                 }
             }
         }
         item.legarmeh = false;
-        if (accents == "00") {
+        if (accents == "00"sv) {
             g = SofPasukGroup(item.verseEnd);
         } else if (const std::optional<int> started = GroupStartedBy(accents)) {
             g = *started;

@@ -13,9 +13,7 @@ std::vector<TStaffSymbol> TropeTuneStaff(const TStyleIndex& style, const std::st
         strucHebChar c;
         c.sylStart = c.sylEnd = true;
         c.noteCount = 1;
-        c.pitches[0] = static_cast<int>(n.pitch);
-        c.quarterUp[0] = n.pitch - c.pitches[0] >= 0.25;
-        c.lengths[0] = NoteDivisor(n);
+        c.SetNote(0, n.pitch, NoteDivisor(n));
         notes.push_back(c);
     }
     return StaffSymbols(notes);

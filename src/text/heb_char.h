@@ -3,8 +3,10 @@
 // the sounds and syllable flags the word analysis adds, and the song fields the song
 // builder and note placement write. A word is an ordered list of these records.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -44,12 +46,24 @@ struct strucHebChar {
     std::string synth;      // sung text: phonemes with duration and pitch marks
     std::string syllable;   // spelling of this letter's part of its syllable
 
-    // Song fields: the notes sung on this letter
+    // Song fields: the notes sung on this letter. Pitches and lengths are small numbers held
+    // in two bytes each: a reading has tens of thousands of letter records.
     static constexpr int kMaxNotes = 49;
-    std::array<int, kMaxNotes> pitches{};
-    std::array<int, kMaxNotes> lengths{};
+    std::array<std::int16_t, kMaxNotes> pitches{};
+    std::array<std::int16_t, kMaxNotes> lengths{};
     std::array<bool, kMaxNotes> quarterUp{};  // the note lies a quarter tone above its pitch
     int noteCount = 0;
+
+    // Stores note k: its pitch truncated (a quarter tone above it marked) and its length;
+    // values beyond what the fields hold (from a broken melody file) are held at their limits.
+    void SetNote(int k, double pitch, int length) {
+        constexpr double low = std::numeric_limits<std::int16_t>::min();
+        constexpr double high = std::numeric_limits<std::int16_t>::max();
+        const double held = pitch >= low && pitch <= high ? pitch : pitch < low ? low : high;
+        pitches[k] = static_cast<std::int16_t>(held);
+        quarterUp[k] = held - pitches[k] >= 0.25;
+        lengths[k] = static_cast<std::int16_t>(std::clamp<int>(length, low, high));
+    }
 
     std::string comment;    // comments in angle brackets, each followed by a blank
     std::string note;       // text in braces: the word is shown as a note, not sung

@@ -16,14 +16,14 @@ struct FixedDraws {
 // The sung text of one consonant onset or one vowel note on its own.
 std::string RenderConsonant(const std::string& text, const std::string& letter, bool dagesh, double pitch) {
     std::string out;
-    AppendConsonant(out, text, letter, dagesh, pitch);
+    AppendConsonant(out, text, letter, dagesh, HzOfPitch(pitch));
     return out;
 }
 
 std::string RenderVowelNote(const std::string& first, const std::string& second, int durationMs, bool ornament,
                             double pitch) {
     std::string out;
-    AppendVowelNote(out, first, second, durationMs, ornament, pitch);
+    AppendVowelNote(out, first, second, durationMs, ornament, HzOfPitch(pitch));
     return out;
 }
 
@@ -95,15 +95,24 @@ TEST(SungText, VowelNoteGlidesIntoTheSecondPhonemeOfADiphthong) {
     EXPECT_EQ(RenderVowelNote("~oy", "~oy~yx", 100, false, 13), "~oy<50,5131>~oy<50,5131>~yx<50,5131>");
 }
 
+TEST(SungText, PhonemesLongerThanUsualAreWrittenWhole) {
+    // A pronunciation may spell a sound at any length; the note and the onset keep all of it.
+    FixedDraws noVariation([](int n) { return n == 3 ? 2 : 0; });
+    const std::string sound = "~" + std::string(300, 'a');
+    EXPECT_EQ(RenderVowelNote(sound, sound, 300, true, 13), sound + "<50,5131>" + sound + "<250,5131>" + sound +
+                                                                 "<30,3127>" + sound + "<30,1125>" + sound + "<3,1131>");
+    EXPECT_EQ(RenderConsonant(sound, "M", false, 13), "<20,5131>" + sound + "<,5131>");
+}
+
 TEST(SungText, ShortNoteKeepsTheMinimumLengthAndDrawsNoVariation) {
     FixedDraws longest([](int n) { return n - 1; });
     EXPECT_EQ(RenderVowelNote("~ah", "~ah", 9, false, 13), "~ah<50,5131>~ah<25,5131>");
 }
 
 TEST(SungText, VerseFallWritesTheModeDigitBeforeAThreeDigitFrequency) {
-    EXPECT_EQ(VerseFall("~ah", 13), "~ah<10,3131>~ah<10,1131>");
+    EXPECT_EQ(VerseFall("~ah", 131), "~ah<10,3131>~ah<10,1131>");
     // 62 Hz must read as 062: "<10,362>" would be a fall at 362 Hz.
-    EXPECT_EQ(VerseFall("~ah", 0), "~ah<10,3062>~ah<10,1062>");
+    EXPECT_EQ(VerseFall("~ah", 62), "~ah<10,3062>~ah<10,1062>");
 }
 
 TEST(SungText, SeededGeneratorRepeatsItsDraws) {

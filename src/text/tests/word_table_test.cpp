@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace lyrasta {
 namespace {
 
@@ -114,6 +116,33 @@ TEST(WordTable, ClearEmptiesTheTableAndResetsTheSelection) {
     EXPECT_EQ(t.SelectedWord(), 0);
     AddHebrew(t, kPairNone, Letters({"B"}));  // the open pair did not survive the clear
     EXPECT_EQ(t.Item(0)->pairFirst, -1);
+}
+
+// A note's pitch is kept truncated with a quarter tone above it marked; pitches and lengths
+// beyond what a letter record holds (a broken melody file) are held at the limits.
+TEST(LetterNotes, StoresPitchQuarterToneAndLength) {
+    struct Case {
+        double pitch;
+        int length;
+        int wantPitch;
+        bool wantQuarter;
+        int wantLength;
+    } cases[] = {
+        {20.0, 4, 20, false, 4},
+        {20.5, 8, 20, true, 8},
+        {20.2, 12, 20, false, 12},
+        {-3.5, 2, -3, false, 2},
+        {1e12, 100000, 32767, false, 32767},
+        {-1e12, -100000, -32768, false, -32768},
+        {std::numeric_limits<double>::quiet_NaN(), 4, 32767, false, 4},
+    };
+    for (const Case& c : cases) {
+        strucHebChar h;
+        h.SetNote(3, c.pitch, c.length);
+        EXPECT_EQ(h.pitches[3], c.wantPitch) << c.pitch;
+        EXPECT_EQ(h.quarterUp[3], c.wantQuarter) << c.pitch;
+        EXPECT_EQ(h.lengths[3], c.wantLength) << c.pitch;
+    }
 }
 
 }  // namespace
