@@ -313,11 +313,11 @@ TEST_F(ReadingLoaderTest, ABookReadAgainWithinAReadingGivesItsWordsAndTranslatio
         }
         return words;
     };
-    sections.Maftir = "NUM2:2-2:3";
+    sections.Maftir = "NUM1:2-1:2";
     loader.LoadReading("T", "", sections);
     const Lines alone = maftirWords();
-    ASSERT_EQ(alone, (Lines{"Q+NH 16 02:02 Two, two.\r", "GDWLH 16 02:02 Two, two.\r",
-                            "KL 20 02:03 Chapter two, three.\r", "H(M 20 02:03 Chapter two, three.\r"}));
+    ASSERT_EQ(alone, (Lines{"WH)RC 20 01:02 Second.\r", "HYTH 20 01:02 Second.\r", "THW 20 01:02 Second.\r",
+                            "WBHW 20 01:02 Second.\r"}));
 
     sections.Kohen = "TRN1:1-1:2";
     loader.LoadReading("T", "", sections);
