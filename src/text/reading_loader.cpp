@@ -129,20 +129,38 @@ void TReadingLoader::ReadBook(const std::string& code) {
         const auto kept = std::find_if(booksRead_.begin(), booksRead_.end(),
                                        [&](const BookRead& b) { return b.code == code; });
         if (kept != booksRead_.end()) {
+            const int k = static_cast<int>(kept - booksRead_.begin());
+            if (k != currentBookRead_) {
+                KeepCurrentBook();
+                SwapBookFiles(*kept);
+                currentBookRead_ = k;
+            }
             problems_.insert(problems_.end(), kept->problems.begin(), kept->problems.end());
-            text_ = kept->text;
-            translation_ = kept->translation;
-            translationKeys_ = kept->translationKeys;
-            index_ = kept->index;
             book_ = code;
             return;
         }
     }
     const size_t before = problems_.size();
     ReadBookFiles(code);
-    if (loading_)
-        booksRead_.push_back({code, text_, translation_, translationKeys_, index_,
-                              {problems_.begin() + static_cast<long>(before), problems_.end()}});
+    if (loading_) {
+        BookRead& read = booksRead_.emplace_back();
+        read.code = code;
+        read.problems.assign(problems_.begin() + static_cast<long>(before), problems_.end());
+        currentBookRead_ = static_cast<int>(booksRead_.size()) - 1;
+    }
+}
+
+void TReadingLoader::SwapBookFiles(BookRead& b) {
+    std::swap(text_, b.text);
+    std::swap(translation_, b.translation);
+    std::swap(translationKeys_, b.translationKeys);
+    std::swap(index_, b.index);
+}
+
+void TReadingLoader::KeepCurrentBook() {
+    if (currentBookRead_ < 0) return;
+    SwapBookFiles(booksRead_[currentBookRead_]);
+    currentBookRead_ = -1;
 }
 
 void TReadingLoader::ReadBookFiles(const std::string& code) {
@@ -182,6 +200,7 @@ void TReadingLoader::SetIndexedText(const std::string& code, std::string text, B
 }
 
 void TReadingLoader::UseBookText(const std::string& code, std::string text, const std::string& name) {
+    KeepCurrentBook();
     if (const std::string bad = BookTextProblem(text); !bad.empty()) {
         problems_.push_back(name + " " + bad + "; it is not read");
         text.clear();
@@ -267,6 +286,7 @@ void TReadingLoader::LoadReading(const std::string& title, const std::string& su
         ~Loading() {
             loader.loading_ = false;
             loader.booksRead_.clear();
+            loader.currentBookRead_ = -1;
         }
     } loading(*this);
     sectionStartPending_ = true;

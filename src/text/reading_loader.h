@@ -132,6 +132,7 @@ private:
     void UseBookText(const std::string& code, std::string text, const std::string& name);
     void ReadBookFiles(const std::string& code);
     // The books ReadBook read within one LoadReading, with the messages their reading gave.
+    // The current book's files are its own members (text_, ...), not its entry's.
     struct BookRead {
         std::string code, text, translation;
         TranslationKeys translationKeys;
@@ -140,6 +141,10 @@ private:
     };
     bool loading_ = false;  // within LoadReading
     std::vector<BookRead> booksRead_;
+    int currentBookRead_ = -1;  // the entry of the current book; -1 when it is none of them
+    void SwapBookFiles(BookRead& b);
+    // Gives the current book's files back to its entry before another book becomes current.
+    void KeepCurrentBook();
 
     // Loader state kept during one LoadReading.
     std::string sectionName_;

@@ -6,26 +6,23 @@
 
 namespace lyrasta {
 
-void AppendUtf8(std::string& out, char32_t cp) {
+std::string Utf8(char32_t cp) {
+    std::string out;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
-        const char bytes[] = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
-        out.append(bytes, 2);
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-        const char bytes[] = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                              static_cast<char>(0x80 | (cp & 0x3F))};
-        out.append(bytes, 3);
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        const char bytes[] = {static_cast<char>(0xF0 | (cp >> 18)), static_cast<char>(0x80 | ((cp >> 12) & 0x3F)),
-                              static_cast<char>(0x80 | ((cp >> 6) & 0x3F)), static_cast<char>(0x80 | (cp & 0x3F))};
-        out.append(bytes, 4);
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
     }
-}
-
-std::string Utf8(char32_t cp) {
-    std::string out;
-    AppendUtf8(out, cp);
     return out;
 }
 
@@ -81,6 +78,13 @@ char32_t LetterCodePoint(const std::string& code, bool last) {
         case 'T': return 0x05EA;
         default: return 0;
     }
+}
+
+// Appends a letter or mark of the Hebrew block (below U+0800, as all of them are) as its
+// two UTF-8 bytes.
+void AppendHebrew(std::string& out, char32_t cp) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
 }
 
 // True when a field holds exactly the one character `ch` (letter and vowel codes are
@@ -176,38 +180,38 @@ void AppendWordDisplayForm(std::string& out, const LetterList& letters, size_t f
         std::string spacing;  // paseq and sof pasuq follow the letter's marks
 
         if (const char32_t l = LetterCodePoint(c.letter, last)) {
-            AppendUtf8(out, l);
-            if (c.dagesh) AppendUtf8(out, kDagesh);
-            if (Is(c.letter, '$')) AppendUtf8(out, kShinDot);
-            if (Is(c.letter, '&')) AppendUtf8(out, kSinDot);
+            AppendHebrew(out, l);
+            if (c.dagesh) AppendHebrew(out, kDagesh);
+            if (Is(c.letter, '$')) AppendHebrew(out, kShinDot);
+            if (Is(c.letter, '&')) AppendHebrew(out, kSinDot);
         }
-        if (IsHolamVav(letters, i)) AppendUtf8(out, kHolam);
+        if (IsHolamVav(letters, i)) AppendHebrew(out, kHolam);
         const bool holamMovesToVav = i + 1 < to && IsHolamVav(letters, i + 1);
         if (!holamMovesToVav)
-            if (const char32_t v = VowelCodePoint(c)) AppendUtf8(out, v);
-        if (c.meteg) AppendUtf8(out, kMeteg);
+            if (const char32_t v = VowelCodePoint(c)) AppendHebrew(out, v);
+        if (c.meteg) AppendHebrew(out, kMeteg);
 
         if (!c.accents.empty() && c.accents[0] == 'V') {
             // A V-mark is drawn as a meteg, except on the word's last letter.
-            if (i != lastLetter) AppendUtf8(out, kMeteg);
+            if (i != lastLetter) AppendHebrew(out, kMeteg);
         } else {
             for (size_t k = 0; k + 1 < c.accents.size(); k += 2) {
                 const char tens = c.accents[k], units = c.accents[k + 1];
                 if (tens == '0' && units == '0') {
-                    AppendUtf8(spacing, kSofPasuq);
+                    AppendHebrew(spacing, kSofPasuq);
                 } else if (tens == '0' && units == '5') {
                     spacing += ' ';
-                    AppendUtf8(spacing, kPaseq);
+                    AppendHebrew(spacing, kPaseq);
                 } else if (const char32_t a = AccentCodePoint(tens, units)) {
-                    AppendUtf8(out, a);
+                    AppendHebrew(out, a);
                 }
             }
         }
         if (c.dot.size() == 2 && c.dot[0] == '5') {
-            if (c.dot[1] == '2') AppendUtf8(out, 0x05C4);
-            if (c.dot[1] == '3') AppendUtf8(out, 0x05C5);
+            if (c.dot[1] == '2') AppendHebrew(out, 0x05C4);
+            if (c.dot[1] == '3') AppendHebrew(out, 0x05C5);
         }
-        if (c.maqaf) AppendUtf8(out, kMaqaf);
+        if (c.maqaf) AppendHebrew(out, kMaqaf);
         out += spacing;
     }
 }

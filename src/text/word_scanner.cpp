@@ -86,28 +86,35 @@ void Scanner::Accent(const std::string& code) {
 }
 
 bool Scanner::Mark(char c) {
-    if (c == ']') {
-        state_ = kBracket;
-    } else if (c == 'V') {
-        pending_ = "V";
-        state_ = kVMark;
-    } else if (c == '*') {
-        state_ = kKetiv;
-    } else if (IsDigit(c)) {
-        pending_.assign(1, c);
-        state_ = kAccent;
-    } else if (c == '-') {
-        Current().maqaf = true;
-        state_ = kStart;
-    } else if (c == ':') {
-        state_ = kShva;
-    } else if (IsVowelCode(c)) {
-        Current().vowel.assign(1, c);
-        state_ = kAfterLetter;
-    } else {
-        return false;
+    switch (c) {
+        case ']':
+            state_ = kBracket;
+            return true;
+        case 'V':
+            pending_ = "V";
+            state_ = kVMark;
+            return true;
+        case '*':
+            state_ = kKetiv;
+            return true;
+        case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
+            pending_.assign(1, c);
+            state_ = kAccent;
+            return true;
+        case '-':
+            Current().maqaf = true;
+            state_ = kStart;
+            return true;
+        case ':':
+            state_ = kShva;
+            return true;
+        case 'A': case 'F': case 'I': case 'E': case '"': case 'U': case 'O':  // the other vowel codes
+            Current().vowel.assign(1, c);
+            state_ = kAfterLetter;
+            return true;
+        default:
+            return false;
     }
-    return true;
 }
 
 bool Scanner::Step(char c, bool closingBlank) {

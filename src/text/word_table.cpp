@@ -31,7 +31,8 @@ void TWordTable::AddWord(HxNewItem item) {
     std::replace(item.text.begin(), item.text.end(), '\x1c', ' ');
     if (item.rtl && reverseRtl) item.text = ReverseUtf8(item.text);
 
-    HxWord w;
+    const int index = WordCount();
+    HxWord& w = items_.emplace_back();
     w.text = std::move(item.text);
     w.font = std::move(item.font);
     w.size = item.size;
@@ -46,10 +47,8 @@ void TWordTable::AddWord(HxNewItem item) {
     w.letters = std::move(item.letters);
     const int pairing = item.pairing;
 
-    const int index = WordCount();
     if (pairing == kPairOpen) openPair_ = index;
     if (openPair_ >= 0) w.pairFirst = openPair_;
-    items_.push_back(std::move(w));
 
     if (pairing == kPairClose && openPair_ >= 0) {
         for (int k = openPair_; k <= index; ++k) {

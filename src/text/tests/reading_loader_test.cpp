@@ -297,6 +297,34 @@ TEST_F(ReadingLoaderTest, MaftirFromAnotherPlaceGetsAHeadingChapterLabelAndClose
     }));
 }
 
+TEST_F(ReadingLoaderTest, ABookReadAgainWithinAReadingGivesItsWordsAndTranslations) {
+    // The Maftir's book is read first (where the Maftir begins), then another book's
+    // section, then the Maftir's book again: its words and translation lines are the same
+    // as in a reading of the Maftir alone.
+    auto maftirWords = [&] {
+        Lines words;
+        for (int i = 0; i < table.WordCount(); ++i) {
+            const HxWord& w = *table.Item(i);
+            if (w.text == "8") words.clear();
+            if (!w.letters) continue;
+            std::string d;
+            for (const strucHebChar& c : *w.letters) d += c.letter;
+            words.push_back(d + " " + std::to_string(w.size) + " " + loader.TranslationLine(w.letters->front().translation));
+        }
+        return words;
+    };
+    sections.Maftir = "NUM1:2-1:2";
+    loader.LoadReading("T", "", sections);
+    const Lines alone = maftirWords();
+    ASSERT_EQ(alone, (Lines{"WH)RC 20 01:02 Second.\r", "HYTH 20 01:02 Second.\r", "THW 20 01:02 Second.\r",
+                            "WBHW 20 01:02 Second.\r"}));
+
+    sections.Kohen = "TRN1:1-1:2";
+    loader.LoadReading("T", "", sections);
+    EXPECT_EQ(maftirWords(), alone);
+    EXPECT_TRUE(loader.Problems().empty());
+}
+
 TEST_F(ReadingLoaderTest, LongTitleOfAReadingWithoutAliyotIsCutAtItsColon) {
     sections.R[0] = "NUM3:1-3:1";
     sections.RNote[0] = "Read quietly";
