@@ -28,7 +28,7 @@ std::string ReverseUtf8(const std::string& s) {
 }  // namespace
 
 void TWordTable::AddWord(HxNewItem item) {
-    std::replace(item.text.begin(), item.text.end(), '\x1c', ' ');
+    if (item.text.find('\x1c') != std::string::npos) std::replace(item.text.begin(), item.text.end(), '\x1c', ' ');
     if (item.rtl && reverseRtl) item.text = ReverseUtf8(item.text);
 
     const int index = WordCount();
