@@ -25,6 +25,7 @@ function(lyrasta_bench name)
   cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${B_SOURCES})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)  # support/: helpers shared with tests
   target_compile_definitions(${name} PRIVATE LYRASTA_DATA_DIR="${LYRASTA_DATA_DIR}")
 endfunction()
 

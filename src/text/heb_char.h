@@ -20,6 +20,11 @@ struct strucNote {
 };
 
 struct strucHebChar {
+    // Every field has its initial value below. The constructor is written out so that a
+    // record made in a list (value-initialised) is not first zero-filled whole: a reading
+    // makes tens of thousands of them.
+    strucHebChar() {}
+
     // Scanner
     std::string letter;     // consonant code, empty for ketiv/qere and V-mark records
     std::string vowel;      // "A","F","E","\"","I","O","U",":",":A",":F",":E","OW"
