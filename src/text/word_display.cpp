@@ -6,8 +6,7 @@
 
 namespace lyrasta {
 
-std::string Utf8(char32_t cp) {
-    std::string out;
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -23,6 +22,11 @@ std::string Utf8(char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+std::string Utf8(char32_t cp) {
+    std::string out;
+    AppendUtf8(out, cp);
     return out;
 }
 
@@ -78,13 +82,6 @@ char32_t LetterCodePoint(const std::string& code, bool last) {
         case 'T': return 0x05EA;
         default: return 0;
     }
-}
-
-// Appends a letter or mark of the Hebrew block (below U+0800, as all of them are) as its
-// two UTF-8 bytes.
-void AppendHebrew(std::string& out, char32_t cp) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
 }
 
 // True when a field holds exactly the one character `ch` (letter and vowel codes are
@@ -180,38 +177,38 @@ void AppendWordDisplayForm(std::string& out, const LetterList& letters, size_t f
         std::string spacing;  // paseq and sof pasuq follow the letter's marks
 
         if (const char32_t l = LetterCodePoint(c.letter, last)) {
-            AppendHebrew(out, l);
-            if (c.dagesh) AppendHebrew(out, kDagesh);
-            if (Is(c.letter, '$')) AppendHebrew(out, kShinDot);
-            if (Is(c.letter, '&')) AppendHebrew(out, kSinDot);
+            AppendUtf8(out, l);
+            if (c.dagesh) AppendUtf8(out, kDagesh);
+            if (Is(c.letter, '$')) AppendUtf8(out, kShinDot);
+            if (Is(c.letter, '&')) AppendUtf8(out, kSinDot);
         }
-        if (IsHolamVav(letters, i)) AppendHebrew(out, kHolam);
+        if (IsHolamVav(letters, i)) AppendUtf8(out, kHolam);
         const bool holamMovesToVav = i + 1 < to && IsHolamVav(letters, i + 1);
         if (!holamMovesToVav)
-            if (const char32_t v = VowelCodePoint(c)) AppendHebrew(out, v);
-        if (c.meteg) AppendHebrew(out, kMeteg);
+            if (const char32_t v = VowelCodePoint(c)) AppendUtf8(out, v);
+        if (c.meteg) AppendUtf8(out, kMeteg);
 
         if (!c.accents.empty() && c.accents[0] == 'V') {
             // A V-mark is drawn as a meteg, except on the word's last letter.
-            if (i != lastLetter) AppendHebrew(out, kMeteg);
+            if (i != lastLetter) AppendUtf8(out, kMeteg);
         } else {
             for (size_t k = 0; k + 1 < c.accents.size(); k += 2) {
                 const char tens = c.accents[k], units = c.accents[k + 1];
                 if (tens == '0' && units == '0') {
-                    AppendHebrew(spacing, kSofPasuq);
+                    AppendUtf8(spacing, kSofPasuq);
                 } else if (tens == '0' && units == '5') {
                     spacing += ' ';
-                    AppendHebrew(spacing, kPaseq);
+                    AppendUtf8(spacing, kPaseq);
                 } else if (const char32_t a = AccentCodePoint(tens, units)) {
-                    AppendHebrew(out, a);
+                    AppendUtf8(out, a);
                 }
             }
         }
         if (c.dot.size() == 2 && c.dot[0] == '5') {
-            if (c.dot[1] == '2') AppendHebrew(out, 0x05C4);
-            if (c.dot[1] == '3') AppendHebrew(out, 0x05C5);
+            if (c.dot[1] == '2') AppendUtf8(out, 0x05C4);
+            if (c.dot[1] == '3') AppendUtf8(out, 0x05C5);
         }
-        if (c.maqaf) AppendHebrew(out, kMaqaf);
+        if (c.maqaf) AppendUtf8(out, kMaqaf);
         out += spacing;
     }
 }

@@ -25,6 +25,8 @@ std::string AccentCodeOfMark(char32_t cp);
 
 // UTF-8 of one code point.
 std::string Utf8(char32_t cp);
+// The same, appended to `out` (the display text is written this way, mark by mark).
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Reads the UTF-8 character that begins at `at`: its length in bytes, with its code point in
 // `cp`; 0 when no well-formed character begins there (a stray or cut-off byte).
