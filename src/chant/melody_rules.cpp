@@ -145,7 +145,7 @@ const Melody* TStyleIndex::Find(const RuleContext& context) const {
     if (context.trope.empty()) return nullptr;
     // The rules are indexed by upper-case name, as the song builder writes trope names.
     const std::string& name = LookupName(context.trope);
-    const bool upper = std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    const bool upper = std::all_of(name.begin(), name.end(), [](char c) { return UpperAscii(c) == c; });
     const auto it = upper ? tropes_.find(name) : tropes_.find(Upper(name));
     if (it == tropes_.end()) return nullptr;
     const int chosen = ChooseVariant(it->second, context);

@@ -162,8 +162,8 @@ public:
             SungWord& w = leadIn;
             w.item = i;
             if (w.parts.empty() && item->pairFirst < 0 && HasAccent(*item->letters)) {
-                // A word sung alone is sung in place: a letter record is large (it holds its
-                // notes) and a reading has tens of thousands of them.
+                // A word sung alone is sung in place, not copied: a reading has tens of
+                // thousands of letter records.
                 w.inPlace = table_.OwnLetters(i);
                 w.parts.emplace_back(i, w.inPlace->size());
                 Flush(leadIn);
